@@ -1,0 +1,103 @@
+#include "AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QMutex>
+#include <QStandardPaths>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<int> g_fileSequence{0};
+
+QMutex g_tempMutex;
+QString g_tempRoot;
+
+} // namespace
+
+QString AppPaths::dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QLatin1String("//Vexalon//Lumio Uploader");
+}
+
+QString AppPaths::dataFile(const QString& name)
+{
+    return dataFolder() + QLatin1String("//") + name;
+}
+
+QString AppPaths::fileListPath()
+{
+    return QDir::tempPath() + QLatin1String("//FileList");
+}
+
+QString AppPaths::defaultTempRootFolder()
+{
+    return QDir::tempPath() + QLatin1String("/ZUL_PHOTO_TEMP");
+}
+
+QString AppPaths::tempRootFolder()
+{
+    QMutexLocker lock(&g_tempMutex);
+    return g_tempRoot.isEmpty() ? defaultTempRootFolder() : g_tempRoot;
+}
+
+QString AppPaths::autoPlayFolder()
+{
+    return tempRootFolder() + QLatin1String("/AUTOPLAY");
+}
+
+bool AppPaths::prepareTempRootFolder()
+{
+    const QString folder = defaultTempRootFolder();
+    QDir dir(folder);
+    bool ok = dir.exists() ? removeFolderContents(folder) : QDir().mkpath(folder);
+    QMutexLocker lock(&g_tempMutex);
+    g_tempRoot = QFileInfo(folder).absoluteFilePath();
+    return ok;
+}
+
+bool AppPaths::removeFolderContents(const QString& folder)
+{
+    QDir dir(folder);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isDir() && !entry.isSymLink()) {
+            if (!removeFolderContents(entry.absoluteFilePath()) || !dir.rmdir(entry.fileName()))
+                return false;
+        } else {
+            QFile file(entry.absoluteFilePath());
+            file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::ReadOwner);
+            if (!file.remove())
+                return false;
+        }
+    }
+    return true;
+}
+
+int AppPaths::nextFileSequence()
+{
+    int current = g_fileSequence.load();
+    int next;
+    do {
+        next = current + 1;
+        if (next == -1)
+            next = 0;
+    } while (!g_fileSequence.compare_exchange_weak(current, next));
+    return next;
+}
+
+void AppPaths::resetFileSequence()
+{
+    g_fileSequence.store(0);
+}
+
+QString AppPaths::workPrefix(int sequence)
+{
+    return tempRootFolder() + QLatin1Char('/') + QString::number(QCoreApplication::applicationPid()) +
+           QLatin1Char('_') + QString::number(sequence);
+}

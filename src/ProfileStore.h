@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ProfileSummary.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+class ServerProfile;
+
+// The SQLite store of server profiles and upload records ("ZULDatabase" in the data folder).
+// Every operation uses the calling thread's own connection to the one file: the default connection
+// on the thread that opened the store, a private one on any other thread, dropped when it ends.
+class ProfileStore
+{
+public:
+    // Opens (creating when missing, readable by its owner only) the store file.
+    static bool open(const QString& path);
+    static bool open();
+    static QString lastErrorText();
+    static void close();
+    static QString databasePath();
+
+    static bool profilesTableExists();
+    static void createProfilesTable();
+    static bool photoRecordsTableExists();
+    static void createPhotoRecordsTable();
+    static bool deviceRecordsTableExists();
+    static void createDeviceRecordsTable();
+
+    // Inserts the profile with the default upload options and rewrites the shortcut list.
+    static void createProfile(const ServerProfile& profile);
+    // Fills the record from the row of that exact name; shows "Database error" and fails when none.
+    static bool loadProfile(const QString& name, ServerProfile* profile);
+    static void loadProfileSummaries(ProfileSummaryMap* map);
+    // Exact key first, else the first name equal ignoring case; null for an empty or unknown name.
+    static ProfileSummary* summaryFor(ProfileSummaryMap* map, const QString& name);
+    static void updateProfileSummary(const QString& oldName, const ProfileSummary& summary);
+    static void saveUploadOptions(const ServerProfile& profile);
+    // Sets one column of the first row of a known table whose profname matches exactly.
+    static void setProfileColumn(const QString& table, const QString& profileName, const QString& column,
+                                 const QString& value);
+    static void incrementUsageCounter(const QString& name);
+    static bool profileExists(const QString& name);
+    static int shortcutIndexOf(const QString& name);
+    static void removeProfile(const QString& name);
+    static void writeShortcutList();
+    static QStringList profileNamesDescending();
+
+    static void addUploadRecord(const QString& name, const QString& profileName, qint64 size,
+                                const QString& modified, const QString& md5);
+    static QStringList uploadedFingerprints(const QString& name, const QString& profileName, qint64 size,
+                                            const QString& modified);
+    static void addDeviceRecord(const QString& name, const QString& profileName, const QString& size,
+                                const QString& modified, const QString& deviceId);
+    static bool deviceRecordExists(const QString& name, const QString& profileName, const QString& size,
+                                   const QString& modified, const QString& deviceId);
+    // MD5 of the head and middle samples of a file, each cut at its first zero byte.
+    static QString fileFingerprint(const QString& path);
+
+    // The calling thread's connection.
+    static QSqlDatabase connection();
+
+private:
+    static bool tableExists(const QString& table);
+};

@@ -1,0 +1,144 @@
+#include "StartUp.h"
+
+#include "AppPaths.h"
+#include "DialogFactory.h"
+#include "HandOver.h"
+#include "ProfileStore.h"
+#include "Prompter.h"
+#include "ServerProfile.h"
+#include "VexaLocale.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+
+const char kEditorLock[] = "OpenProfileEditor";
+// A name that stays in use after its removal reported success is not fought over for ever.
+const int kListenAttempts = 3;
+
+} // namespace
+
+DialogFactory::~DialogFactory() = default;
+
+int StartUp::parseNumber(const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::atoi(bytes.constData());
+}
+
+int StartUp::run(const QStringList& arguments, DialogFactory* dialogs)
+{
+    QNetworkAccessManager manager;
+    ServerProfile profile;
+
+    QTranslator translator;
+    if (translator.load(VexaLocale::translationFileFor(VexaLocale::uiLanguageCode())) &&
+        !translator.isEmpty())
+        QCoreApplication::installTranslator(&translator);
+
+    const QString dataFolder = AppPaths::dataFolder();
+    if (!QDir(dataFolder).exists())
+        QDir().mkpath(dataFolder);
+
+    if (!ProfileStore::open()) {
+        Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::err_database).arg(ProfileStore::lastErrorText()));
+        return 0;
+    }
+    if (!ProfileStore::profilesTableExists())
+        ProfileStore::createProfilesTable();
+    AppPaths::resetFileSequence();
+
+    const int mode = arguments.size() > 1 ? parseNumber(arguments.at(1)) : 3;
+    dispatch(mode, arguments, dialogs, &manager, &profile);
+
+    ProfileStore::writeShortcutList();
+    ProfileStore::close();
+    QCoreApplication::removeTranslator(&translator);
+    return 1;
+}
+
+void StartUp::dispatch(int mode, const QStringList& arguments, DialogFactory* dialogs,
+                       QNetworkAccessManager* manager, ServerProfile* profile)
+{
+    const QString argument2 = arguments.value(2);
+    bool createFirst = false;
+    QString profileName;
+
+    switch (mode) {
+    case 0:
+    case 3:
+        runProfileEditor(mode, dialogs, manager);
+        return;
+    case 5:
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {QStringLiteral("6")});
+        return;
+    case 1:
+    case 7:
+        createFirst = true;
+        break;
+    case 2:
+    case 8:
+        profileName = HandOver::shortcutEntry(parseNumber(argument2));
+        break;
+    case 4:
+    case 6:
+        profileName = HandOver::shortcutEntry(0);
+        createFirst = profileName.isEmpty();
+        break;
+    default:
+        return;
+    }
+
+    bool fromWizard = false;
+    if (createFirst) {
+        const int result = dialogs->runCreateWizard(mode, manager, profile);
+        if (result != 1 || mode == 7)
+            return;
+        profileName = profile->profname;
+        fromWizard = true;
+    }
+
+    QStringList files;
+    if (mode == 4)
+        files = HandOver::collectFolderFiles(argument2);
+    else if (mode != 6 && mode != 8)
+        files = HandOver::readFileList();
+
+    if (!fromWizard && !ProfileStore::loadProfile(profileName, profile))
+        return;
+    dialogs->runUploadWizard(mode, manager, files, profile);
+}
+
+void StartUp::runProfileEditor(int mode, DialogFactory* dialogs, QNetworkAccessManager* manager)
+{
+    const QString name = QLatin1String(kEditorLock);
+    QLocalSocket socket;
+    socket.connectToServer(name, QIODevice::ReadWrite);
+    if (socket.waitForConnected(kProfileEditorProbeMs)) {
+        socket.disconnectFromServer();
+        return;
+    }
+
+    QLocalServer server;
+    bool listening = server.listen(name);
+    for (int attempt = 1; !listening && attempt < kListenAttempts; ++attempt) {
+        if (server.serverError() != QAbstractSocket::AddressInUseError || !QLocalServer::removeServer(name))
+            break;
+        listening = server.listen(name);
+    }
+    if (listening)
+        dialogs->runProfileEditor(mode, manager);
+    else
+        qDebug() << "Profile editor lock unavailable:" << server.errorString();
+    server.close();
+    socket.abort();
+}
