@@ -65,8 +65,19 @@ QStringList HandOver::collectFolderFiles(const QString& folder)
     return result;
 }
 
+namespace {
+QString g_companionOverride;
+}
+
+void HandOver::setPhotoAcquirePath(const QString& path)
+{
+    g_companionOverride = path;
+}
+
 QString HandOver::photoAcquirePath()
 {
+    if (!g_companionOverride.isEmpty())
+        return g_companionOverride;
 #ifdef Q_OS_WIN
     return QCoreApplication::applicationDirPath() + QLatin1String("/PhotoAcquire.exe");
 #else

@@ -18,6 +18,8 @@ public:
     static QStringList collectFolderFiles(const QString& folder);
 
     static QString photoAcquirePath();
+    // Replaces the companion beside the executable (tests use a scripted stand-in); empty restores it.
+    static void setPhotoAcquirePath(const QString& path);
     // Runs the companion with "0" and reads "DeviceList": ids and display texts of equal length.
     static void listDevices(QStringList* ids, QStringList* displayTexts);
     // Imports a device's items into the AutoPlay folder; items lists the imported names. Returns true

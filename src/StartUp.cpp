@@ -78,9 +78,16 @@ void StartUp::dispatch(int mode, const QStringList& arguments, DialogFactory* di
     case 3:
         runProfileEditor(mode, dialogs, manager);
         return;
-    case 5:
-        QProcess::startDetached(QCoreApplication::applicationFilePath(), {QStringLiteral("6")});
+    case 5: {
+        // The copy outlives this process; its diagnostics must not go to a pipe that closes with us.
+        QProcess copy;
+        copy.setProgram(QCoreApplication::applicationFilePath());
+        copy.setArguments({QStringLiteral("6")});
+        copy.setStandardOutputFile(QProcess::nullDevice());
+        copy.setStandardErrorFile(QProcess::nullDevice());
+        copy.startDetached();
         return;
+    }
     case 1:
     case 7:
         createFirst = true;

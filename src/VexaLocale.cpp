@@ -187,6 +187,12 @@ QString VexaLocale::translationFileFor(const QString& code)
 
 QString VexaLocale::languageCodeForLocale(const QString& localeName)
 {
+    const QString code = tableCodeForLocale(localeName);
+    return QFile::exists(translationFileFor(code)) ? code : QStringLiteral("enu");
+}
+
+QString VexaLocale::tableCodeForLocale(const QString& localeName)
+{
     static const QHash<QString, QString> table = {
         {QStringLiteral("en"), QStringLiteral("enu")}, {QStringLiteral("zh"), QStringLiteral("chs")},
         {QStringLiteral("ja"), QStringLiteral("jpn")}, {QStringLiteral("de"), QStringLiteral("deu")},
@@ -208,8 +214,6 @@ QString VexaLocale::languageCodeForLocale(const QString& localeName)
         code = QStringLiteral("ptg");
     else
         code = table.value(language, QStringLiteral("enu"));
-    if (!QFile::exists(translationFileFor(code)))
-        code = QStringLiteral("enu");
     return code;
 }
 

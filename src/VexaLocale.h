@@ -22,6 +22,8 @@ public:
     static QString systemLanguageCode();
     // The language rule for one locale name such as "pt_BR"; falls back to "enu" when no file exists.
     static QString languageCodeForLocale(const QString& localeName);
+    // The same rule before the check for a translation file.
+    static QString tableCodeForLocale(const QString& localeName);
 };
 
 // Short form used throughout the program.
