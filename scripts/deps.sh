@@ -11,7 +11,7 @@ packages=(
     libcpp-httplib-dev libssl-dev openssl
     libgphoto2-dev gphoto2
     librsvg2-bin
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core fonts-noto-cjk
     xvfb xauth x11-apps
     clang libclang-rt-14-dev
     iproute2 curl
