@@ -1,15 +1,21 @@
 #include "AppDialogs.h"
 
+#include "ProfileEditor.h"
+
 #include <QDebug>
 #include <QDialog>
 
-// The profile editor, the create-profile wizard and the upload wizard are not part of this build yet:
-// each reports that it was not shown and closes at once.
-void AppDialogs::runProfileEditor(int mode, QNetworkAccessManager*)
+void AppDialogs::runProfileEditor(int mode, QNetworkAccessManager* manager)
 {
-    qDebug() << "Profile editor (mode" << mode << ") is not available in this build";
+    qDebug() << "Profile editor (mode" << mode << ")";
+    ProfileEditor editor(nullptr, mode, manager);
+    if (qEnvironmentVariableIsSet("LUMIO_CLOSE_DIALOGS_AT_ONCE"))
+        return;
+    editor.exec();
 }
 
+// The create-profile wizard and the upload wizard are not part of this build yet: each reports that it
+// was not shown and closes at once.
 int AppDialogs::runCreateWizard(int mode, QNetworkAccessManager*, ServerProfile*)
 {
     qDebug() << "Create-profile wizard (mode" << mode << ") is not available in this build";

@@ -78,10 +78,12 @@ struct ProcessResult
     qint64 elapsedMs = 0;
 };
 
-ProcessResult runProgram(const QStringList& arguments,
-                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+ProcessResult runProgram(const QStringList& arguments)
 {
     QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The child builds its dialogs but does not wait for a user.
+    env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     QElapsedTimer timer;

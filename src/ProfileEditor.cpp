@@ -1,0 +1,261 @@
+#include "ProfileEditor.h"
+
+#include "EditorDelegate.h"
+#include "EditorHeaderView.h"
+#include "EditorTableView.h"
+#include "ProfileConfigModel.h"
+#include "ProfileStore.h"
+#include "Prompter.h"
+#include "SortProfileConfigModel.h"
+#include "VexaIcon.h"
+#include "VexaLocale.h"
+#include "VexaStyle.h"
+#include "ui_ProfileEditor.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QProcess>
+#include <QScrollBar>
+
+namespace {
+
+const int kRowHeight = 40;
+
+} // namespace
+
+ProfileEditor::ProfileEditor(QWidget* parent, int mode, QNetworkAccessManager* manager)
+    : QDialog(parent), m_mode(mode), m_manager(manager),
+      m_launchProgram(QCoreApplication::applicationFilePath()), m_ui(std::make_unique<Ui::ProfileEditor>())
+{
+    m_ui->setupUi(this);
+    setWindowTitle(VexaLocale::applicationTitle());
+    setMinimumSize(630, 355);
+    VexaStyle::setBackgroundImage(this, QStringLiteral(":/images/bg_header.png"));
+
+    QFont titleFont(QStringLiteral("Verdana"), 12);
+    titleFont.setBold(true);
+    m_ui->m_plbTitle->setStyleSheet(
+        QStringLiteral("QLabel { font-size : 12px;\n font-style : bold;\n color : #ffffff }"));
+    m_ui->m_plbTitle->setFixedHeight(45);
+    m_ui->m_plbTitle->setFont(titleFont);
+
+    EditorTableView* table = m_ui->m_ptblViewProf;
+    m_editIcon = new VexaIcon(table);
+    m_deleteIcon = new VexaIcon(table);
+    for (VexaIcon* icon : {m_editIcon, m_deleteIcon}) {
+        icon->hide();
+        icon->setMouseTracking(true);
+        icon->setState(VexaIcon::Inactive);
+    }
+
+    VexaIcon* create = m_ui->m_pCreateIcon;
+    const QString base = QStringLiteral(":/images/bt_create_");
+    auto part = [&base](const char* state, int n) {
+        return QPixmap(base + QLatin1String(state) + QString::number(n) + QStringLiteral(".png"));
+    };
+    create->setStateImages(VexaIcon::Normal, part("normal", 1), part("normal", 2), part("normal", 3));
+    create->setStateImages(VexaIcon::Inactive, part("normal", 1), part("normal", 2), part("normal", 3));
+    create->setStateImages(VexaIcon::Pressed, part("action", 1), part("action", 2), part("action", 3));
+    create->setStateImages(VexaIcon::Hovered, part("hover", 1), part("hover", 2), part("hover", 3));
+    create->setButtonText(tx(TextId::btn_create_prof));
+    create->move(509 - create->width(), (45 - create->height()) / 2);
+    create->setMouseTracking(true);
+
+    ProfileStore::loadProfileSummaries(&m_summaries);
+    m_model = new ProfileConfigModel(&m_summaries, this);
+    m_proxy = new SortProfileConfigModel(this);
+    m_proxy->setDynamicSortFilter(true);
+    m_proxy->setSourceModel(m_model);
+    m_delegate = new EditorDelegate(this);
+    table->setModel(m_proxy);
+    table->setItemDelegate(m_delegate);
+    table->setMouseTracking(true);
+    table->horizontalHeader()->setSectionsClickable(true);
+    table->sortByColumn(0, Qt::AscendingOrder);
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    table->viewport()->installEventFilter(this);
+
+    connect(table, &EditorTableView::signalMouseDoubleClicked, this, &ProfileEditor::slotDoubleClicked);
+    connect(table, &EditorTableView::signalMouseMove, this, &ProfileEditor::slotMouseMove);
+    connect(table, &EditorTableView::signalMouseLeave, this, &ProfileEditor::slotClearSelect);
+    connect(table->editorHeader(), &EditorHeaderView::signalEnter, this, &ProfileEditor::slotClearSelect);
+    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &ProfileEditor::slotClearSelect);
+    connect(m_editIcon, &VexaIcon::signalHoverStateChange, this, &ProfileEditor::slotShowIcon);
+    connect(m_deleteIcon, &VexaIcon::signalHoverStateChange, this, &ProfileEditor::slotShowIcon);
+    connect(m_editIcon, &VexaIcon::signalMousePress, this, &ProfileEditor::slotEditProfile);
+    connect(m_deleteIcon, &VexaIcon::signalMousePress, this, &ProfileEditor::slotDeleteProfile);
+    connect(create, &VexaIcon::signalHoverStateChange, create, qOverload<>(&QWidget::repaint));
+    connect(create, &VexaIcon::signalMousePress, this, &ProfileEditor::slotCreateProfile);
+    resize(630, 355);
+}
+
+ProfileEditor::~ProfileEditor() = default;
+
+QAbstractItemModel* ProfileEditor::viewModel() const
+{
+    return m_proxy;
+}
+
+void ProfileEditor::languageChange() {}
+
+bool ProfileEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->m_ptblViewProf->viewport() &&
+        (event->type() == QEvent::Wheel || event->type() == QEvent::Resize))
+        slotClearSelect();
+    return QDialog::eventFilter(watched, event);
+}
+
+void ProfileEditor::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    m_ui->m_ptblViewProf->setGeometry(0, 45, width(), height() - 45);
+    slotClearSelect();
+}
+
+void ProfileEditor::slotMouseMove(const QPoint& point)
+{
+    EditorTableView* table = m_ui->m_ptblViewProf;
+    const int row = table->rowAt(point.y());
+    if (row == m_hoveredRow)
+        return;
+    if (row < 0) {
+        slotClearSelect();
+        return;
+    }
+    m_hoveredRow = row;
+    table->selectRow(row);
+    int width = table->width() - 1;
+    if (table->verticalScrollBar()->isVisible())
+        width -= table->verticalScrollBar()->width();
+    // The icons are children of the table, so the header's height and the row's inset add up to 36.
+    const int y = table->rowViewportPosition(row) + 36;
+    m_editIcon->setGeometry(width - 35, y, 30, 30);
+    m_deleteIcon->setGeometry(width - 67, y, 30, 30);
+    for (VexaIcon* icon : {m_editIcon, m_deleteIcon})
+        icon->setState(VexaIcon::Normal);
+    slotShowIcon();
+}
+
+void ProfileEditor::slotShowIcon()
+{
+    m_editIcon->hide();
+    m_deleteIcon->hide();
+    if (m_hoveredRow < 0)
+        return;
+    const bool editHovered = m_editIcon->state() == VexaIcon::Hovered;
+    const bool deleteHovered = m_deleteIcon->state() == VexaIcon::Hovered;
+    m_editIcon->setPixmap(QPixmap(editHovered ? QStringLiteral(":/images/bt_edit_hover.png")
+                                              : QStringLiteral(":/images/bt_edit.png")));
+    m_deleteIcon->setPixmap(QPixmap(deleteHovered ? QStringLiteral(":/images/bt_del_hover.png")
+                                                  : QStringLiteral(":/images/bt_del.png")));
+    m_editIcon->show();
+    m_deleteIcon->show();
+}
+
+void ProfileEditor::slotClearSelect()
+{
+    const bool hadRow = m_hoveredRow >= 0;
+    m_hoveredRow = -1;
+    if (!hadRow)
+        return;
+    m_ui->m_ptblViewProf->clearSelection();
+    for (VexaIcon* icon : {m_editIcon, m_deleteIcon}) {
+        icon->setState(VexaIcon::Inactive);
+        icon->hide();
+    }
+}
+
+QString ProfileEditor::hoveredProfileName() const
+{
+    if (m_hoveredRow < 0)
+        return QString();
+    return m_proxy->index(m_hoveredRow, 0).data().toString();
+}
+
+void ProfileEditor::reattachModel()
+{
+    m_proxy->setSourceModel(nullptr);
+    m_proxy->setSourceModel(m_model);
+    m_ui->m_ptblViewProf->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    for (int row = 0; row < m_proxy->rowCount(); ++row)
+        m_ui->m_ptblViewProf->setRowHeight(row, kRowHeight);
+}
+
+int ProfileEditor::runCreateWizard(ServerProfile*)
+{
+    return QDialog::Rejected;
+}
+
+int ProfileEditor::runServerSettings(ProfileSummary*)
+{
+    return QDialog::Rejected;
+}
+
+void ProfileEditor::slotCreateProfile()
+{
+    VexaIcon* create = m_ui->m_pCreateIcon;
+    create->setState(VexaIcon::Pressed);
+    create->repaint();
+    if (runCreateWizard(&m_scratchProfile) == QDialog::Accepted) {
+        ProfileSummary summary;
+        summary.port = m_scratchProfile.port;
+        summary.https = m_scratchProfile.https;
+        summary.savepass = m_scratchProfile.savepass;
+        summary.personal = m_scratchProfile.personal;
+        summary.profname = m_scratchProfile.profname;
+        summary.hostaddr = m_scratchProfile.hostaddr;
+        summary.usrname = m_scratchProfile.usrname;
+        summary.account = m_scratchProfile.account;
+        summary.password = m_scratchProfile.password;
+        m_summaries.insert(summary.profname, summary);
+        reattachModel();
+    }
+    create->setState(VexaIcon::Normal);
+    create->repaint();
+}
+
+void ProfileEditor::slotEditProfile()
+{
+    const QString name = hoveredProfileName();
+    ProfileSummary* summary = ProfileStore::summaryFor(&m_summaries, name);
+    if (!summary)
+        return;
+    const QString oldName = summary->profname;
+    if (runServerSettings(summary) != QDialog::Accepted)
+        return;
+    ProfileStore::updateProfileSummary(oldName, *summary);
+    if (summary->profname != oldName) {
+        const ProfileSummary changed = *summary;
+        m_summaries.remove(oldName);
+        m_summaries.insert(changed.profname, changed);
+    }
+    reattachModel();
+    slotClearSelect();
+}
+
+void ProfileEditor::slotDeleteProfile()
+{
+    const QString name = hoveredProfileName();
+    if (name.isEmpty())
+        return;
+    if (!Prompter::askYesNo(this, Prompter::Icon::Warning, tx(TextId::err_warning),
+                            tx(TextId::msg_cfrm_remove_prof).arg(name)))
+        return;
+    ProfileStore::removeProfile(name);
+    m_summaries.remove(name);
+    reattachModel();
+    slotClearSelect();
+}
+
+void ProfileEditor::slotDoubleClicked(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    const QString name = m_proxy->index(index.row(), 0).data().toString();
+    QProcess::startDetached(m_launchProgram,
+                            {QStringLiteral("8"), QString::number(ProfileStore::shortcutIndexOf(name))});
+    setWindowState(windowState() ^ Qt::WindowMinimized);
+}

@@ -1,0 +1,141 @@
+#include "FileConverter.h"
+
+#include "AppPaths.h"
+#include "ImageConverter.h"
+#include "ServerProfile.h"
+#include "VideoConverter.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
+#include <exiv2/exiv2.hpp>
+
+namespace {
+
+const QString kTimeFormat = QStringLiteral("yyyyMMdd_hhmmss");
+
+QString modifiedTimeName(const QFileInfo& info)
+{
+    return QStringLiteral("IMG_") + info.lastModified().toString(kTimeFormat);
+}
+
+} // namespace
+
+FileConverter::FileConverter(UploadQueue* queue, const ServerProfile* profile, QObject* parent)
+    : QThread(parent),
+      m_queue(queue),
+      m_imageConverter(std::make_unique<ImageConverter>()),
+      m_videoConverter(std::make_unique<VideoConverter>(profile->qualities)),
+      m_renameByDate(profile->daterename),
+      m_qualities(profile->qualities)
+{
+}
+
+FileConverter::~FileConverter()
+{
+    stop(1);
+    wait();
+}
+
+void FileConverter::stop(int value)
+{
+    m_stop.store(value);
+    m_imageConverter->setStopFlag(1);
+    m_videoConverter->setStopFlag(1);
+}
+
+void FileConverter::run()
+{
+    while (m_stop.load() == 0 && m_queue->takeConversionEntry(&m_entry)) {
+        const int sequence = AppPaths::nextFileSequence();
+        qDebug() << "FileConverter[" << QThread::currentThreadId() << "]: Convert file [" << sequence << "]";
+        const QString localPath = m_entry.value(UploadQueue::LocalPath);
+        const QString targetFolder = m_entry.value(UploadQueue::TargetFolder);
+        const QFileInfo info(localPath);
+        QString baseName = info.completeBaseName();
+        const QString suffix = info.suffix();
+
+        const float next = m_queue->nextProgressStep(0.8f);
+        m_queue->setCurrentFileSize(info.size());
+        emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
+
+        const FileTypes::ConversionClass type = FileTypes::conversionClass(suffix);
+        if (type == FileTypes::ConvertImage) {
+            if (m_renameByDate)
+                baseName = captureTimeName(localPath);
+            qDebug("FileConverter: Convert Image [%s]", qUtf8Printable(baseName));
+            if (m_imageConverter->convert(localPath, sequence) == -1)
+                qDebug("Image convert error");
+        } else if (type == FileTypes::ConvertVideo) {
+            if (m_renameByDate)
+                baseName = modifiedTimeName(info);
+            qDebug("FileConverter: Convert Video [%s]", qUtf8Printable(baseName));
+            if (m_videoConverter->convert(localPath, sequence) == -1)
+                qDebug("Video convert error");
+        }
+
+        const bool isFolder = info.isDir();
+        const QString serverName = isFolder ? info.fileName() : uniqueServerName(m_queue, baseName, suffix);
+        m_queue->handOver(sequence, type, isFolder, localPath, targetFolder, serverName, m_qualities);
+
+        const float complete = m_queue->completeProgressStep(0.8f);
+        emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
+    }
+    qDebug("FileConverter: End");
+}
+
+QString FileConverter::uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix)
+{
+    QString base = baseName;
+    for (;;) {
+        const QString name = suffix.isEmpty() ? base : base + QLatin1Char('.') + suffix;
+        const int count = queue->useName(name);
+        if (count == 0)
+            return name;
+        base = base + QLatin1Char('_') + QString::number(count);
+    }
+}
+
+QString FileConverter::captureTimeName(const QString& localPath)
+{
+    const QFileInfo info(localPath);
+    if (!info.exists())
+        return QString();
+    const QString fallback = modifiedTimeName(info);
+    QFile file(localPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return fallback;
+    const qint64 size = file.size();
+    uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+    if (!mapped)
+        return fallback;
+    QString result = fallback;
+    try {
+        Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(mapped, static_cast<long>(size));
+        if (image.get()) {
+            image->readMetadata();
+            const Exiv2::ExifData& exif = image->exifData();
+            const auto it = exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"));
+            if (!exif.empty() && it != exif.end()) {
+                const QString text = QString::fromStdString(it->toString());
+                // "2012:05:01 10:15:00": the date's colons stand where ISO has dashes.
+                QString iso = text.left(19);
+                if (iso.size() == 19) {
+                    iso[4] = QLatin1Char('-');
+                    iso[7] = QLatin1Char('-');
+                    iso[10] = QLatin1Char('T');
+                }
+                const QDateTime taken = QDateTime::fromString(iso, Qt::ISODate);
+                if (taken.isValid())
+                    result = QStringLiteral("IMG_") + taken.toString(kTimeFormat);
+            }
+        }
+    } catch (const Exiv2::AnyError& error) {
+        qDebug() << "Caught Exiv2 exception '" << error.what() << "'";
+        result = fallback;
+    }
+    file.unmap(mapped);
+    return result;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "UploadQueue.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+class ImageConverter;
+class ServerProfile;
+class VideoConverter;
+
+// A worker that takes files from the queue's conversion list, names them for the server, has their
+// thumbnails and renditions made, and hands each file's batch to the uploader.
+class FileConverter : public QThread
+{
+    Q_OBJECT
+
+public:
+    FileConverter(UploadQueue* queue, const ServerProfile* profile, QObject* parent = nullptr);
+    ~FileConverter() override;
+
+    // Asks the worker to stop after the current file and ends a running tool at once.
+    void stop(int value);
+
+    // "IMG_" + the EXIF capture time (else the last-modified time) as yyyyMMdd_hhmmss; "" when the
+    // file does not exist.
+    static QString captureTimeName(const QString& localPath);
+    // The name, or name_1, name_2 ... when the run already used it.
+    static QString uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix);
+
+signals:
+    void signalCompleteProgressChanged(int iNewProgress);
+    void signalNextProgressChanged(int iNextProgress);
+
+protected:
+    void run() override;
+
+private:
+    std::atomic<int> m_stop{0};
+    UploadQueue* m_queue;
+    std::unique_ptr<ImageConverter> m_imageConverter;
+    std::unique_ptr<VideoConverter> m_videoConverter;
+    bool m_renameByDate;
+    QList<int> m_qualities;
+    ConversionEntry m_entry;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "DeviceItem.h"
+#include "UploadQueue.h"
+
+#include <QNetworkCookie>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+class QEventLoop;
+class QFile;
+class QNetworkAccessManager;
+class QNetworkReply;
+class ServerProfile;
+
+// The worker that sends every upload item to the server, one PUT each, in queue order; counts and
+// records each source file's outcome and stops when the server reports a lost session.
+// signalUploadFinished() is always its last signal.
+class FileUploader : public QThread
+{
+    Q_OBJECT
+
+public:
+    FileUploader(UploadQueue* queue, QNetworkAccessManager* manager, const ServerProfile* profile, int mode,
+                 const DeviceImportMap* deviceMap, QObject* parent = nullptr);
+    ~FileUploader() override;
+
+    // Ends the run: wakes a wait for the next item, a pause before a resend and a request in flight.
+    void stop();
+
+    // Pause before the n-th resend after network errors (n from 1): 1 s doubling up to 30 s.
+    static int resendDelayMs(int attempt);
+    // " " + the text in form C, UTF-8 and percent-encoded: the form of "X-PATH" and "X-ORIG-FNAME".
+    static QByteArray headerText(const QString& text);
+
+signals:
+    void signalCompleteProgressChanged(int iNewProgress);
+    void signalNextProgressChanged(int iNextProgress);
+    void signalConnectionSessionLost();
+    void signalUploadFinished();
+
+public slots:
+    void slotFileUploadRequestFinished();
+
+protected:
+    void run() override;
+
+private:
+    void sendItem();
+    void recordOutcome(bool success, const QString& errorText);
+    bool pauseBeforeResend(int attempt);
+
+    int m_mode;
+    bool m_resend = false;
+    bool m_sessionLost = false;
+    std::atomic<bool> m_stop{false};
+    const ServerProfile* m_profile;
+    QString m_baseUrl;
+    QString m_profileName;
+    QByteArray m_duplicateHandling;
+    UploadQueue* m_queue;
+    QList<QNetworkCookie> m_cookies;
+    UploadItem m_item;
+    std::unique_ptr<QFile> m_uploadFile;
+    const DeviceImportMap* m_deviceMap;
+    QNetworkReply* m_reply = nullptr;
+    QEventLoop* m_loop = nullptr;
+    bool m_photoTableChecked = false;
+    bool m_deviceTableChecked = false;
+};

@@ -1,0 +1,164 @@
+#include "UploadQueue.h"
+
+#include "AppPaths.h"
+
+#include <QFileInfo>
+#include <QImage>
+
+UploadQueue::UploadQueue() = default;
+
+const QStringList& UploadQueue::thumbnailKinds()
+{
+    static const QStringList kinds = {QStringLiteral("THUM_B"), QStringLiteral("THUM_L"), QStringLiteral("THUM_M"),
+                                      QStringLiteral("THUM_S"), QStringLiteral("THUM_XL")};
+    return kinds;
+}
+
+const QStringList& UploadQueue::videoKinds()
+{
+    static const QStringList kinds = {QStringLiteral("MP4_HIGH"), QStringLiteral("MP4_MEDIUM"),
+                                      QStringLiteral("MP4_LOW"), QStringLiteral("MP4_MOBILE")};
+    return kinds;
+}
+
+QString UploadQueue::thumbnailSuffix(const QString& kind)
+{
+    // "THUM_B" -> "THUMB_B.jpg"
+    return QStringLiteral("THUMB_") + kind.mid(5) + QStringLiteral(".jpg");
+}
+
+QString UploadQueue::videoSuffix(int quality)
+{
+    static const QStringList suffixes = {QStringLiteral("FILM_H.mp4"), QStringLiteral("FILM_M.mp4"),
+                                         QStringLiteral("FILM_L.mp4"), QStringLiteral("FILM_MOBILE.mp4")};
+    return suffixes.value(quality);
+}
+
+void UploadQueue::setConversionList(const QList<ConversionEntry>& entries)
+{
+    QMutexLocker lock(&m_lock);
+    m_conversionList = entries;
+}
+
+void UploadQueue::setTotal(int total)
+{
+    QMutexLocker lock(&m_lock);
+    m_total = total;
+}
+
+int UploadQueue::total() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_total;
+}
+
+bool UploadQueue::takeConversionEntry(ConversionEntry* entry)
+{
+    QMutexLocker lock(&m_lock);
+    if (m_conversionList.isEmpty())
+        return false;
+    *entry = m_conversionList.takeFirst();
+    return true;
+}
+
+float UploadQueue::nextProgressStep(float weight)
+{
+    QMutexLocker lock(&m_lock);
+    if (m_total > 0)
+        m_nextProgress += weight / m_total;
+    return m_nextProgress;
+}
+
+float UploadQueue::completeProgressStep(float weight)
+{
+    QMutexLocker lock(&m_lock);
+    if (m_total > 0)
+        m_completeProgress += weight / m_total;
+    return m_completeProgress;
+}
+
+int UploadQueue::useName(const QString& name)
+{
+    QMutexLocker lock(&m_lock);
+    auto it = m_usedNames.find(name);
+    const int result = it == m_usedNames.end() ? 0 : it.value() + 1;
+    m_usedNames.insert(name, result);
+    return result;
+}
+
+void UploadQueue::appendItem(UploadItem item)
+{
+    if (item.value(BatchLast) == QLatin1String("true")) {
+        ++m_batchesQueued;
+        if (m_batchesQueued == m_total)
+            item.insert(RunLast, QStringLiteral("true"));
+    }
+    m_uploadList.append(item);
+    m_ready.release();
+}
+
+void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool isFolder, const QString& localPath,
+                           const QString& targetFolder, const QString& serverName, const QList<int>& qualities)
+{
+    const QString prefix = AppPaths::workPrefix(sequence);
+    QMutexLocker lock(&m_lock);
+    bool first = true;
+    if (type != FileTypes::ConvertOther) {
+        for (const QString& kind : thumbnailKinds()) {
+            const QString workFile = prefix + thumbnailSuffix(kind);
+            if (!QFileInfo::exists(workFile) || QImage(workFile).isNull())
+                continue;
+            UploadItem item{{LocalPath, workFile}, {TargetFolder, targetFolder}, {ServerName, serverName},
+                            {UploadType, kind}};
+            if (first)
+                item.insert(BatchFirst, QStringLiteral("true"));
+            first = false;
+            appendItem(item);
+        }
+    }
+    if (type != FileTypes::ConvertImage) {
+        for (int quality : qualities) {
+            if (quality < 0 || quality >= videoKinds().size())
+                continue;
+            const QString workFile = prefix + videoSuffix(quality);
+            if (!QFileInfo::exists(workFile))
+                continue;
+            appendItem({{LocalPath, workFile}, {TargetFolder, targetFolder}, {ServerName, serverName},
+                        {UploadType, videoKinds().at(quality)}});
+        }
+    }
+    appendItem({{LocalPath, localPath},
+                {TargetFolder, targetFolder},
+                {ServerName, serverName},
+                {UploadType, isFolder ? QStringLiteral("FOLDER") : QStringLiteral("ORIG_FILE")},
+                {BatchLast, QStringLiteral("true")}});
+}
+
+bool UploadQueue::waitForItem(int timeoutMs)
+{
+    return m_ready.tryAcquire(1, timeoutMs);
+}
+
+UploadItem UploadQueue::takeUploadItem()
+{
+    QMutexLocker lock(&m_lock);
+    return m_uploadList.isEmpty() ? UploadItem() : m_uploadList.takeFirst();
+}
+
+void UploadQueue::addSuccess()
+{
+    ++m_successCount;
+}
+
+void UploadQueue::addFailure(const QString& name, const QString& errorText)
+{
+    QMutexLocker lock(&m_lock);
+    ++m_failureCount;
+    m_failures.append({name, errorText});
+}
+
+QList<UploadFailure> UploadQueue::failures() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_failures;
+}
