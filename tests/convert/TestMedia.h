@@ -28,7 +28,8 @@ public:
     static bool makeClip(const QString& path, const QStringList& arguments);
 
     static QSize pictureSize(const QString& path);
-    // ffprobe's stream entries, one line per stream: "codec_type,codec_name,width,height,pix_fmt".
+    // ffprobe's stream entries, one line per stream: "codec_name,codec_type,width,height,pix_fmt" (ffprobe's
+    // own order).
     static QStringList streams(const QString& path);
     // Whether any stream of the file still carries a display matrix.
     static bool hasDisplayMatrix(const QString& path);
