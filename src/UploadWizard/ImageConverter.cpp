@@ -1,0 +1,203 @@
+#include "ImageConverter.h"
+
+#include "AppPaths.h"
+#include "FileTypes.h"
+#include "ToolProcess.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace {
+
+QSize pictureSize(const QString& path)
+{
+    const QSize size = QImageReader(path).size();
+    return size.isValid() ? size : QSize(0, 0);
+}
+
+// QFile::copy does not overwrite, and a leftover of an earlier run must not stand in for this file.
+bool copyFresh(const QString& from, const QString& to)
+{
+    QFile::remove(to);
+    return QFile::copy(from, to);
+}
+
+QString geometry(int size)
+{
+    return QString::number(size) + QLatin1Char('x') + QString::number(size) + QLatin1Char('>');
+}
+
+} // namespace
+
+ImageConverter::ImageConverter()
+    : m_sizes{1280, 640, 800, 320, 120}, m_sizeFiles{{1280, QStringLiteral("THUMB_XL.jpg")},
+                                                     {640, QStringLiteral("THUMB_B.jpg")},
+                                                     {800, QStringLiteral("THUMB_L.jpg")},
+                                                     {320, QStringLiteral("THUMB_M.jpg")},
+                                                     {120, QStringLiteral("THUMB_S.jpg")}}
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    m_convertPath = ToolProcess::locate(folder, QStringLiteral("ImageMagick/convert"));
+    m_dcrawPath = ToolProcess::locate(folder, QStringLiteral("ImageMagick/dcraw"));
+}
+
+void ImageConverter::setStopFlag(int value)
+{
+    m_stopFlag.store(value);
+}
+
+QString ImageConverter::thumbnailCommand(const QString& sourcePath, const QSize& sourceSize) const
+{
+    const QString prefix = AppPaths::workPrefix(m_sequenceNumber);
+    const QString orientation =
+        sourceSize.width() > sourceSize.height() ? QStringLiteral("-auto-orient") : QStringLiteral(" ");
+    QString command = ToolProcess::quotedPath(m_convertPath);
+    // Given before the source, the largest box lets the JPEG decoder scale down while reading instead
+    // of decoding every pixel; the per-thumbnail hints below come too late to have that effect. The
+    // decoder also scales up, which it does for a picture with a side below the box, so such a
+    // picture is read as it is.
+    const int largest = *std::max_element(m_sizes.begin(), m_sizes.end());
+    if (std::min(sourceSize.width(), sourceSize.height()) >= largest) {
+        command += QLatin1String(" -define ") +
+                   ToolProcess::quoted(QStringLiteral("jpeg:size=") + QString::number(largest) +
+                                       QLatin1Char('x') + QString::number(largest));
+    }
+    command += QLatin1Char(' ') + ToolProcess::quotedPath(sourcePath);
+    const int count = m_sizes.size();
+    for (int i = 0; i < count; ++i) {
+        const int size = m_sizes.at(i);
+        const QString box = geometry(size);
+        const QString output = ToolProcess::quotedPath(prefix + m_sizeFiles.value(size));
+        const bool last = i == count - 1;
+        if (i == 0)
+            command += QLatin1String(" ( -clone 0");
+        else if (!last)
+            command += QLatin1String(" ( +clone");
+        command += QLatin1String(" -define ") + ToolProcess::quoted(QLatin1String("jpeg:size=") + box);
+        command += QLatin1String(" -thumbnail ") + ToolProcess::quoted(box);
+        command += QLatin1String(" -strip -flatten");
+        command += QLatin1String(" -quality ") + QString::number(m_quality);
+        command += QLatin1Char(' ') + orientation;
+        command += QLatin1String(" -colorspace ") + QLatin1String("RGB") + QLatin1String(" -unsharp ") +
+                   QLatin1String("0.5x0.5+1.25+0.0") + QLatin1String(" -colorspace ") + QLatin1String("sRGB");
+        if (i == 0)
+            command += QLatin1String(" -write ") + output + QLatin1String(" ) -delete 0");
+        else if (!last)
+            command += QLatin1String(" -write ") + output + QLatin1String(" +delete )");
+        else
+            command += QLatin1Char(' ') + output;
+    }
+    return command;
+}
+
+int ImageConverter::convert(const QString& localPath, int sequenceNumber)
+{
+    m_sequenceNumber = sequenceNumber;
+    const QFileInfo info(localPath);
+    if (!info.exists())
+        return -1;
+    if (!QDir().mkpath(AppPaths::tempRootFolder()))
+        return -1;
+
+    const QString prefix = AppPaths::workPrefix(sequenceNumber);
+    const QString sourceCopy = prefix + QLatin1String("WinSourceTemp");
+    QString source;
+    if (FileTypes::isRawSuffix(info.suffix())) {
+        source = rawSource(localPath);
+    } else if (copyFresh(localPath, sourceCopy)) {
+        source = sourceCopy;
+    } else {
+        qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(sourceCopy));
+    }
+    if (source.isEmpty() || m_stopFlag.load() != 0) {
+        QFile::remove(sourceCopy);
+        return -1;
+    }
+
+    const QString command = thumbnailCommand(source, pictureSize(source));
+    qDebug("Image Thumb Process: %s", qUtf8Printable(command));
+
+    ToolProcess tool(m_stopFlag);
+    const ToolProcess::Outcome outcome = tool.run(command);
+    int result = 0;
+    if (outcome == ToolProcess::Outcome::Stopped) {
+        qDebug("kill convert process");
+        result = -1;
+    } else {
+        // The tool's messages are text; anything after a zero byte is not.
+        qDebug("Out %s", tool.standardOutput().constData());
+        if (tool.exitCode() != 0) {
+            const QString lastOutput = prefix + m_sizeFiles.value(m_sizes.last());
+            qDebug("convert thumb error. delete %s", qUtf8Printable(lastOutput));
+            QFile::remove(lastOutput);
+            result = -1;
+        }
+    }
+    QFile::remove(sourceCopy);
+    return result;
+}
+
+QString ImageConverter::rawSource(const QString& localPath)
+{
+    const QString prefix = AppPaths::workPrefix(m_sequenceNumber);
+    const QString preview = prefix + QLatin1String("RAWJpgSrc.jpg");
+    const QString bitmap = prefix + QLatin1String("RAWPPMSrc.ppm");
+    const QString copy = prefix + QLatin1String("WinRAWTemp");
+    QString result;
+
+    if (!copyFresh(localPath, copy)) {
+        qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(copy));
+        return result;
+    }
+
+    ToolProcess tool(m_stopFlag);
+    const QString extract =
+        ToolProcess::quotedPath(m_dcrawPath) + QLatin1String(" -e -c ") + ToolProcess::quotedPath(copy);
+    qDebug("Extract Raw Image %s", qUtf8Printable(extract));
+    if (tool.run(extract) == ToolProcess::Outcome::Stopped) {
+        qDebug("kill dcraw process");
+        QFile::remove(copy);
+        return result;
+    }
+    if (tool.exitCode() != 0)
+        qDebug("Out %s", tool.standardOutput().constData());
+    else
+        QImage::fromData(tool.standardOutput(), "JPG").save(preview, "JPG");
+
+    const QSize previewSize = pictureSize(preview);
+    const int largest = *std::max_element(m_sizes.begin(), m_sizes.end());
+    if (std::max(previewSize.width(), previewSize.height()) >= largest) {
+        result = preview;
+    } else {
+        const QString develop =
+            ToolProcess::quotedPath(m_dcrawPath) + QLatin1String(" -w -c ") + ToolProcess::quotedPath(copy);
+        qDebug("Convert Raw Image %s", qUtf8Printable(develop));
+        if (tool.run(develop) == ToolProcess::Outcome::Stopped) {
+            qDebug("kill dcraw process");
+            QFile::remove(copy);
+            return result;
+        }
+        if (tool.exitCode() == 0) {
+            // dcraw already writes a PPM: once its header reads as one, the bytes are the bitmap itself,
+            // without decoding a picture that may be larger than an in-memory image is allowed to be.
+            QByteArray developed = tool.standardOutput();
+            QBuffer buffer(&developed);
+            QImageReader reader(&buffer, "PPM");
+            QFile file(bitmap);
+            if (reader.size().isValid() && file.open(QIODevice::WriteOnly))
+                file.write(developed);
+        } else {
+            qDebug("Out %s", tool.standardOutput().constData());
+        }
+        result = bitmap;
+    }
+    QFile::remove(copy);
+    return result;
+}

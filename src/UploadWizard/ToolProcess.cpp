@@ -1,0 +1,82 @@
+#include "ToolProcess.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int kPollMilliseconds = 100;
+
+} // namespace
+
+ToolProcess::ToolProcess(const std::atomic<int>& stopFlag) : m_stopFlag(stopFlag) {}
+
+ToolProcess::Outcome ToolProcess::run(const QString& commandLine, const QString& workingFolder)
+{
+    m_exitCode = -1;
+    m_standardOutput.clear();
+    m_standardError.clear();
+
+    QStringList arguments = QProcess::splitCommand(commandLine);
+    if (arguments.isEmpty())
+        return Outcome::NotStarted;
+    const QString program = arguments.takeFirst();
+
+    QProcess process;
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(program, arguments, QIODevice::ReadWrite);
+    if (!process.waitForStarted(-1)) {
+        qDebug("Cannot start %s: %s", qUtf8Printable(program), qUtf8Printable(process.errorString()));
+        return Outcome::NotStarted;
+    }
+
+    while (process.state() != QProcess::NotRunning) {
+        if (m_stopFlag.load() != 0) {
+            process.kill();
+            process.waitForFinished(-1);
+            return Outcome::Stopped;
+        }
+        process.waitForFinished(kPollMilliseconds);
+    }
+
+    m_standardOutput = process.readAllStandardOutput();
+    m_standardError = process.readAllStandardError();
+    if (process.exitStatus() == QProcess::NormalExit)
+        m_exitCode = process.exitCode();
+    return Outcome::Finished;
+}
+
+QString ToolProcess::quoted(const QString& text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString ToolProcess::quotedPath(const QString& path)
+{
+    return quoted(QDir::toNativeSeparators(path));
+}
+
+QString ToolProcess::locate(const QString& folder, const QString& relativePath)
+{
+#ifdef Q_OS_WIN
+    const QString beside = folder + QLatin1Char('/') + relativePath + QLatin1String(".exe");
+#else
+    const QString beside = folder + QLatin1Char('/') + relativePath;
+#endif
+    const QFileInfo besideInfo(beside);
+    if (besideInfo.isFile() && besideInfo.isExecutable())
+        return beside;
+
+    // The system's own program folder comes first: wrappers placed earlier on the search path under
+    // the same name are not the tools the command lines are written for.
+    const QString name = QFileInfo(relativePath).fileName();
+    QString found = QStandardPaths::findExecutable(name, {QStringLiteral("/usr/bin")});
+    if (found.isEmpty())
+        found = QStandardPaths::findExecutable(name);
+    return found.isEmpty() ? beside : found;
+}

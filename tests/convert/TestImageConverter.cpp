@@ -1,0 +1,397 @@
+#include "AppPaths.h"
+#include "ImageConverter.h"
+#include "LogCapture.h"
+#include "TestEnvironment.h"
+#include "TestMedia.h"
+#include "ToolProcess.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <thread>
+
+class TestImageConverter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void thumbnails_data();
+    void thumbnails();
+    void readHintKeepsSizes();
+    void quotingSurvivesTheSplit_data();
+    void quotingSurvivesTheSplit();
+    void userPathNeverReachesTool();
+    void convertFailure_data();
+    void convertFailure();
+    void missingToolFailsCleanly();
+    void missingSourceFails();
+    void rawFiles_data();
+    void rawFiles();
+    void stopKillsTool_data();
+    void stopKillsTool();
+
+private:
+    QString sourcePicture(const QSize& size);
+    QStringList thumbnailPaths(const ImageConverter& converter, int sequence) const;
+
+    QTemporaryDir m_media;
+    // Installed once the test framework has set up its own message handler.
+    std::unique_ptr<LogCapture> m_log;
+};
+
+void TestImageConverter::initTestCase()
+{
+    m_log = std::make_unique<LogCapture>();
+    QVERIFY(m_media.isValid());
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    const ImageConverter converter;
+    // The build lays the real tools beside the executables.
+    QCOMPARE(converter.convertPath(), TestEnvironment::binDir() + QLatin1String("/ImageMagick/convert"));
+    QCOMPARE(converter.dcrawPath(), TestEnvironment::binDir() + QLatin1String("/ImageMagick/dcraw"));
+    QCOMPARE(QFileInfo(converter.convertPath()).canonicalFilePath(),
+             QFileInfo(QStringLiteral("/usr/bin/convert")).canonicalFilePath());
+}
+
+void TestImageConverter::init()
+{
+    m_log->clear();
+}
+
+QString TestImageConverter::sourcePicture(const QSize& size)
+{
+    const QString path =
+        m_media.filePath(QStringLiteral("photo_%1x%2.jpg").arg(size.width()).arg(size.height()));
+    if (!QFileInfo::exists(path) && !TestMedia::makeJpeg(path, size))
+        return QString();
+    return path;
+}
+
+QStringList TestImageConverter::thumbnailPaths(const ImageConverter& converter, int sequence) const
+{
+    QStringList paths;
+    for (const int size : converter.sizes())
+        paths.append(AppPaths::workPrefix(sequence) + converter.sizeFiles().value(size));
+    return paths;
+}
+
+void TestImageConverter::thumbnails_data()
+{
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<int>("autoOrients");
+    QTest::addColumn<QList<QSize>>("expected");
+    QTest::addColumn<bool>("readHint");
+
+    QTest::newRow("landscape 4000x3000 is turned upright in every thumbnail")
+        << QSize(4000, 3000) << 5 << QList<QSize>{{1280, 960}, {640, 480}, {800, 600}, {320, 240}, {120, 90}}
+        << true;
+    QTest::newRow("portrait 3000x4000 gets a blank in place of the orientation")
+        << QSize(3000, 4000) << 0 << QList<QSize>{{960, 1280}, {480, 640}, {600, 800}, {240, 320}, {90, 120}}
+        << true;
+    QTest::newRow("landscape 1600x1200 is read without the hint that would enlarge it")
+        << QSize(1600, 1200) << 5 << QList<QSize>{{1280, 960}, {640, 480}, {800, 600}, {320, 240}, {120, 90}}
+        << false;
+    QTest::newRow("landscape 640x480 is never enlarged")
+        << QSize(640, 480) << 5 << QList<QSize>{{640, 480}, {640, 480}, {640, 480}, {320, 240}, {120, 90}}
+        << false;
+}
+
+void TestImageConverter::thumbnails()
+{
+    QFETCH(QSize, source);
+    QFETCH(int, autoOrients);
+    QFETCH(QList<QSize>, expected);
+    QFETCH(bool, readHint);
+
+    const QString picture = sourcePicture(source);
+    QVERIFY(!picture.isEmpty());
+    ImageConverter converter;
+    const int sequence = AppPaths::nextFileSequence();
+    QCOMPARE(converter.convert(picture, sequence), 0);
+
+    const QStringList commands = m_log->after(QStringLiteral("Image Thumb Process: "));
+    QCOMPARE(commands.size(), 1);
+    const QString command = commands.first();
+    const QString prefix = AppPaths::workPrefix(sequence);
+    const QString copy = prefix + QLatin1String("WinSourceTemp");
+
+    QCOMPARE(command.count(QLatin1String("-auto-orient")), autoOrients);
+    if (autoOrients == 0)
+        QCOMPARE(command.count(QLatin1String("-quality 80  ")), 5);
+    else
+        QCOMPARE(command.count(QLatin1String("-quality 80 -auto-orient -colorspace RGB")), 5);
+
+    QList<int> boxes;
+    const QRegularExpression thumbnail(QStringLiteral("-thumbnail \"(\\d+)x(\\d+)>\""));
+    for (auto it = thumbnail.globalMatch(command); it.hasNext();)
+        boxes.append(it.next().captured(1).toInt());
+    QCOMPARE(boxes, (QList<int>{1280, 640, 800, 320, 120}));
+    QVERIFY(
+        command.endsWith(QLatin1Char(' ') + ToolProcess::quotedPath(prefix + QLatin1String("THUMB_S.jpg"))));
+
+    // The one read hint sits before the source; the tool is given the work copy.
+    QStringList tokens = QProcess::splitCommand(command);
+    QCOMPARE(tokens.takeFirst(), converter.convertPath());
+    if (readHint) {
+        QCOMPARE(tokens.takeFirst(), QStringLiteral("-define"));
+        QCOMPARE(tokens.takeFirst(), QStringLiteral("jpeg:size=1280x1280"));
+    }
+    QCOMPARE(tokens.takeFirst(), copy);
+    QCOMPARE(tokens.count(QStringLiteral("-define")), 5);
+    QCOMPARE(tokens.mid(0, 3),
+             (QStringList{QStringLiteral("("), QStringLiteral("-clone"), QStringLiteral("0")}));
+
+    const QStringList outputs = thumbnailPaths(converter, sequence);
+    for (int i = 0; i < outputs.size(); ++i)
+        QCOMPARE(TestMedia::pictureSize(outputs.at(i)), expected.at(i));
+    QVERIFY(!QFileInfo::exists(copy));
+}
+
+void TestImageConverter::readHintKeepsSizes()
+{
+    const QString picture = sourcePicture(QSize(4000, 3000));
+    QVERIFY(!picture.isEmpty());
+    ImageConverter converter;
+    const int sequence = AppPaths::nextFileSequence();
+    QCOMPARE(converter.convert(picture, sequence), 0);
+    const QStringList outputs = thumbnailPaths(converter, sequence);
+    QList<QSize> hinted;
+    for (const QString& output : outputs) {
+        hinted.append(TestMedia::pictureSize(output));
+        QVERIFY(QFile::remove(output));
+    }
+
+    // The command as it reads without the hint in front of the source, run on the same copy.
+    const QStringList commands = m_log->after(QStringLiteral("Image Thumb Process: "));
+    QCOMPARE(commands.size(), 1);
+    QStringList plain = QProcess::splitCommand(commands.first());
+    plain.remove(1, 2);
+    QVERIFY(QFile::copy(picture, plain.at(1)));
+    const QString program = plain.takeFirst();
+    QVERIFY(TestMedia::run(program, plain));
+    QFile::remove(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp"));
+    for (int i = 0; i < outputs.size(); ++i)
+        QCOMPARE(TestMedia::pictureSize(outputs.at(i)), hinted.at(i));
+}
+
+void TestImageConverter::quotingSurvivesTheSplit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("blanks") << QStringLiteral("/tmp/My Photos/a b.jpg");
+    QTest::newRow("non-ASCII letters") << QStringLiteral("/tmp/Ürlaub/Ćevapi ß.jpg");
+    QTest::newRow("a double quote inside") << QStringLiteral("/tmp/say \"cheese\".jpg");
+    QTest::newRow("a double quote at both ends") << QStringLiteral("\"quoted\"");
+    QTest::newRow("a lone double quote") << QStringLiteral("\"");
+    QTest::newRow("geometry with a greater-than sign") << QStringLiteral("1280x1280>");
+}
+
+void TestImageConverter::quotingSurvivesTheSplit()
+{
+    QFETCH(QString, text);
+    const QString command = QStringLiteral("tool ") + ToolProcess::quoted(text) + QStringLiteral(" next");
+    QCOMPARE(QProcess::splitCommand(command),
+             (QStringList{QStringLiteral("tool"), text, QStringLiteral("next")}));
+}
+
+void TestImageConverter::userPathNeverReachesTool()
+{
+    const QString folder = m_media.filePath(QStringLiteral("Ürlaub 2012 \"Süd\""));
+    QVERIFY(QDir().mkpath(folder));
+    const QString picture = folder + QLatin1String("/Strand bei Nacht ä ö.jpg");
+    QVERIFY(TestMedia::makeJpeg(picture, QSize(640, 480)));
+
+    // A stand-in that notes every argument it is given, then hands them to the real tool.
+    const QString recorded = m_media.filePath(QStringLiteral("arguments.txt"));
+    const QString standIn = m_media.filePath(QStringLiteral("recording/convert"));
+    QVERIFY(TestMedia::writeScript(standIn,
+                                   QStringLiteral("for a in \"$@\"; do printf '%s\\n' \"$a\" >> '%1'; done\n"
+                                                  "exec '%2' \"$@\"")
+                                       .arg(recorded, TestMedia::convert())));
+    ImageConverter converter;
+    converter.setConvertPath(standIn);
+    const int sequence = AppPaths::nextFileSequence();
+    QCOMPARE(converter.convert(picture, sequence), 0);
+
+    QFile file(recorded);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList arguments =
+        QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(arguments.contains(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
+    for (const QString& argument : arguments) {
+        QVERIFY2(!argument.contains(QLatin1String("Ürlaub")) && !argument.contains(QLatin1String("Strand")),
+                 qPrintable(argument));
+    }
+    QVERIFY(!m_log->lines().join(QLatin1Char('\n')).contains(QLatin1String("Strand")));
+    QCOMPARE(TestMedia::pictureSize(AppPaths::workPrefix(sequence) + QLatin1String("THUMB_XL.jpg")),
+             QSize(640, 480));
+}
+
+void TestImageConverter::convertFailure_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::addColumn<QString>("standInBody");
+
+    QTest::newRow("real convert on a file that is no picture")
+        << QByteArray("this is not a picture") << QString();
+    QTest::newRow("tool writes the last thumbnail, then exits 1")
+        << QByteArray() << QStringLiteral("for last; do :; done\necho partial > \"$last\"\nexit 1");
+}
+
+void TestImageConverter::convertFailure()
+{
+    QFETCH(QByteArray, picture);
+    QFETCH(QString, standInBody);
+
+    QString source = m_media.filePath(QStringLiteral("broken.jpg"));
+    if (picture.isEmpty()) {
+        source = sourcePicture(QSize(320, 240));
+    } else {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(picture);
+    }
+    ImageConverter converter;
+    if (!standInBody.isEmpty()) {
+        const QString standIn = m_media.filePath(QStringLiteral("failing/convert"));
+        QVERIFY(TestMedia::writeScript(standIn, standInBody));
+        converter.setConvertPath(standIn);
+    }
+    const int sequence = AppPaths::nextFileSequence();
+    const QString smallest = AppPaths::workPrefix(sequence) + QLatin1String("THUMB_S.jpg");
+    QCOMPARE(converter.convert(source, sequence), -1);
+    QVERIFY(!QFileInfo::exists(smallest));
+    QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
+    QCOMPARE(m_log->after(QStringLiteral("convert thumb error. delete ")), QStringList{smallest});
+}
+
+void TestImageConverter::missingToolFailsCleanly()
+{
+    ImageConverter converter;
+    converter.setConvertPath(m_media.filePath(QStringLiteral("nowhere/convert")));
+    const int sequence = AppPaths::nextFileSequence();
+    QCOMPARE(converter.convert(sourcePicture(QSize(320, 240)), sequence), -1);
+    QVERIFY(m_log->indexOf(QStringLiteral("Cannot start")) >= 0);
+    QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
+}
+
+void TestImageConverter::missingSourceFails()
+{
+    ImageConverter converter;
+    QCOMPARE(converter.convert(m_media.filePath(QStringLiteral("gone.jpg")), AppPaths::nextFileSequence()),
+             -1);
+    QCOMPARE(m_log->indexOf(QStringLiteral("Image Thumb Process")), -1);
+}
+
+void TestImageConverter::rawFiles_data()
+{
+    QTest::addColumn<QSize>("preview");
+    QTest::addColumn<QSize>("mosaic");
+    QTest::addColumn<bool>("developed");
+    QTest::addColumn<QSize>("largest");
+
+    QTest::newRow("preview 1616x1080 is used as it is")
+        << QSize(1616, 1080) << QSize(1632, 1088) << false << QSize(1280, 855);
+    QTest::newRow("preview 640x480 is too small: developed with -w -c")
+        << QSize(640, 480) << QSize(656, 496) << true << QSize(656, 496);
+}
+
+void TestImageConverter::rawFiles()
+{
+    QFETCH(QSize, preview);
+    QFETCH(QSize, mosaic);
+    QFETCH(bool, developed);
+    QFETCH(QSize, largest);
+
+    const QString raw = m_media.filePath(QStringLiteral("Kamera Ä %1.DNG").arg(preview.width()));
+    QVERIFY(TestMedia::makeDng(raw, preview, mosaic));
+    ImageConverter converter;
+    const int sequence = AppPaths::nextFileSequence();
+    const QString prefix = AppPaths::workPrefix(sequence);
+    QCOMPARE(converter.convert(raw, sequence), 0);
+
+    const QString copy = ToolProcess::quotedPath(prefix + QLatin1String("WinRAWTemp"));
+    const QString dcraw = ToolProcess::quotedPath(converter.dcrawPath());
+    QCOMPARE(m_log->after(QStringLiteral("Extract Raw Image ")),
+             QStringList{dcraw + QLatin1String(" -e -c ") + copy});
+    QCOMPARE(TestMedia::pictureSize(prefix + QLatin1String("RAWJpgSrc.jpg")), preview);
+    const QStringList developing = m_log->after(QStringLiteral("Convert Raw Image "));
+    const QString picture =
+        prefix + (developed ? QLatin1String("RAWPPMSrc.ppm") : QLatin1String("RAWJpgSrc.jpg"));
+    if (developed) {
+        QCOMPARE(developing, QStringList{dcraw + QLatin1String(" -w -c ") + copy});
+        QCOMPARE(TestMedia::pictureSize(picture), mosaic);
+    } else {
+        QVERIFY(developing.isEmpty());
+        QVERIFY(!QFileInfo::exists(prefix + QLatin1String("RAWPPMSrc.ppm")));
+    }
+    const QStringList tokens =
+        QProcess::splitCommand(m_log->after(QStringLiteral("Image Thumb Process: ")).first());
+    QCOMPARE(tokens.at(tokens.indexOf(QStringLiteral("(")) - 1), picture);
+    QCOMPARE(TestMedia::pictureSize(prefix + QLatin1String("THUMB_XL.jpg")), largest);
+    QVERIFY(QFileInfo::exists(prefix + QLatin1String("THUMB_S.jpg")));
+    QVERIFY(!QFileInfo::exists(prefix + QLatin1String("WinRAWTemp")));
+}
+
+void TestImageConverter::stopKillsTool_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("killLine");
+
+    QTest::newRow("convert") << QStringLiteral("convert") << QStringLiteral("jpg")
+                             << QStringLiteral("kill convert process");
+    QTest::newRow("dcraw, and convert never starts")
+        << QStringLiteral("dcraw") << QStringLiteral("dng") << QStringLiteral("kill dcraw process");
+}
+
+void TestImageConverter::stopKillsTool()
+{
+    QFETCH(QString, tool);
+    QFETCH(QString, source);
+    QFETCH(QString, killLine);
+
+    QString input = sourcePicture(QSize(320, 240));
+    if (source == QLatin1String("dng")) {
+        input = m_media.filePath(QStringLiteral("stop.dng"));
+        QVERIFY(TestMedia::makeDng(input, QSize(64, 48), QSize(96, 64)));
+    }
+    // A tool that would take far longer than any test: only the stop flag ends it.
+    const QString standIn = m_media.filePath(QStringLiteral("slow/") + tool);
+    QVERIFY(TestMedia::writeScript(standIn, QStringLiteral("exec sleep 300")));
+    ImageConverter converter;
+    if (tool == QLatin1String("convert"))
+        converter.setConvertPath(standIn);
+    else
+        converter.setDcrawPath(standIn);
+
+    const int sequence = AppPaths::nextFileSequence();
+    int result = 0;
+    std::thread worker([&] { result = converter.convert(input, sequence); });
+    QTRY_VERIFY_WITH_TIMEOUT(!TestMedia::childProcesses().isEmpty(), 20000);
+    QElapsedTimer clock;
+    clock.start();
+    converter.setStopFlag(1);
+    worker.join();
+    qInfo("tool ended %lld ms after the stop request", clock.elapsed());
+
+    QCOMPARE(result, -1);
+    QVERIFY(m_log->indexOf(killLine) >= 0);
+    QCOMPARE(TestMedia::childProcesses(), QList<int>());
+    if (tool == QLatin1String("dcraw"))
+        QCOMPARE(m_log->indexOf(QStringLiteral("Image Thumb Process")), -1);
+    QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
+    QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinRAWTemp")));
+}
+
+LUMIO_TEST_MAIN(TestImageConverter)
+#include "TestImageConverter.moc"
