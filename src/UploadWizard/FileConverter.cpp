@@ -24,12 +24,9 @@ QString modifiedTimeName(const QFileInfo& info)
 } // namespace
 
 FileConverter::FileConverter(UploadQueue* queue, const ServerProfile* profile, QObject* parent)
-    : QThread(parent),
-      m_queue(queue),
-      m_imageConverter(std::make_unique<ImageConverter>()),
+    : QThread(parent), m_queue(queue), m_imageConverter(std::make_unique<ImageConverter>()),
       m_videoConverter(std::make_unique<VideoConverter>(profile->qualities)),
-      m_renameByDate(profile->daterename),
-      m_qualities(profile->qualities)
+      m_renameByDate(profile->daterename), m_qualities(profile->qualities)
 {
 }
 

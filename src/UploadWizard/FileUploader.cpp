@@ -31,13 +31,8 @@ bool isTrue(const UploadItem& item, int key)
 
 FileUploader::FileUploader(UploadQueue* queue, QNetworkAccessManager* manager, const ServerProfile* profile,
                            int mode, const DeviceImportMap* deviceMap, QObject* parent)
-    : QThread(parent),
-      m_mode(mode),
-      m_profile(profile),
-      m_baseUrl(profile->baseUrl),
-      m_profileName(profile->profname),
-      m_duplicateHandling(profile->duphandler.toUtf8()),
-      m_queue(queue),
+    : QThread(parent), m_mode(mode), m_profile(profile), m_baseUrl(profile->baseUrl),
+      m_profileName(profile->profname), m_duplicateHandling(profile->duphandler.toUtf8()), m_queue(queue),
       m_deviceMap(deviceMap)
 {
     if (manager && manager->cookieJar())
@@ -146,7 +141,8 @@ void FileUploader::sendItem()
         m_loop = &loop;
         if (m_uploadFile)
             m_uploadFile->seek(0);
-        m_reply = m_uploadFile ? manager.put(request, m_uploadFile.get()) : manager.put(request, QByteArray());
+        m_reply =
+            m_uploadFile ? manager.put(request, m_uploadFile.get()) : manager.put(request, QByteArray());
         connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors),
                 Qt::DirectConnection);
         connect(m_reply, &QNetworkReply::finished, this, &FileUploader::slotFileUploadRequestFinished,
@@ -173,7 +169,8 @@ void FileUploader::slotFileUploadRequestFinished()
     QNetworkReply* reply = m_reply;
     if (reply->error() != QNetworkReply::NoError) {
         if (!m_stop.load()) {
-            qDebug() << "FileUploader:" << ServerReply::transportErrorText(reply->error()) << "- sending again";
+            qDebug() << "FileUploader:" << ServerReply::transportErrorText(reply->error())
+                     << "- sending again";
             m_resend = true;
         }
         m_loop->quit();
@@ -188,7 +185,8 @@ void FileUploader::slotFileUploadRequestFinished()
     } else if (parsed.success()) {
         success = true;
     } else {
-        errorText = ServerReply::errorText(ServerReply::Endpoint::FileUpload, parsed.errorKey(), &m_sessionLost);
+        errorText =
+            ServerReply::errorText(ServerReply::Endpoint::FileUpload, parsed.errorKey(), &m_sessionLost);
     }
 
     if (m_uploadFile) {
@@ -202,8 +200,8 @@ void FileUploader::slotFileUploadRequestFinished()
         recordOutcome(success, errorText);
     } else {
         qDebug("FileUploader: Remove temp thumb");
-        const QString workFile =
-            AppPaths::tempRootFolder() + QLatin1Char('/') + QFileInfo(m_item.value(UploadQueue::LocalPath)).fileName();
+        const QString workFile = AppPaths::tempRootFolder() + QLatin1Char('/') +
+                                 QFileInfo(m_item.value(UploadQueue::LocalPath)).fileName();
         QFile::setPermissions(workFile, QFile::ReadOwner | QFile::WriteOwner);
         QFile::remove(workFile);
     }
@@ -237,6 +235,6 @@ void FileUploader::recordOutcome(bool success, const QString& errorText)
         return;
     const QString md5 = ProfileStore::fileFingerprint(localPath);
     qDebug("MD5 = %s", qUtf8Printable(md5));
-    ProfileStore::addUploadRecord(name, m_profileName, info.size(), QString::number(info.lastModified().toSecsSinceEpoch()),
-                                  md5);
+    ProfileStore::addUploadRecord(name, m_profileName, info.size(),
+                                  QString::number(info.lastModified().toSecsSinceEpoch()), md5);
 }

@@ -9,8 +9,9 @@ UploadQueue::UploadQueue() = default;
 
 const QStringList& UploadQueue::thumbnailKinds()
 {
-    static const QStringList kinds = {QStringLiteral("THUM_B"), QStringLiteral("THUM_L"), QStringLiteral("THUM_M"),
-                                      QStringLiteral("THUM_S"), QStringLiteral("THUM_XL")};
+    static const QStringList kinds = {QStringLiteral("THUM_B"), QStringLiteral("THUM_L"),
+                                      QStringLiteral("THUM_M"), QStringLiteral("THUM_S"),
+                                      QStringLiteral("THUM_XL")};
     return kinds;
 }
 
@@ -97,8 +98,9 @@ void UploadQueue::appendItem(UploadItem item)
     m_ready.release();
 }
 
-void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool isFolder, const QString& localPath,
-                           const QString& targetFolder, const QString& serverName, const QList<int>& qualities)
+void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool isFolder,
+                           const QString& localPath, const QString& targetFolder, const QString& serverName,
+                           const QList<int>& qualities)
 {
     const QString prefix = AppPaths::workPrefix(sequence);
     QMutexLocker lock(&m_lock);
@@ -108,7 +110,9 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
             const QString workFile = prefix + thumbnailSuffix(kind);
             if (!QFileInfo::exists(workFile) || QImage(workFile).isNull())
                 continue;
-            UploadItem item{{LocalPath, workFile}, {TargetFolder, targetFolder}, {ServerName, serverName},
+            UploadItem item{{LocalPath, workFile},
+                            {TargetFolder, targetFolder},
+                            {ServerName, serverName},
                             {UploadType, kind}};
             if (first)
                 item.insert(BatchFirst, QStringLiteral("true"));
@@ -123,7 +127,9 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
             const QString workFile = prefix + videoSuffix(quality);
             if (!QFileInfo::exists(workFile))
                 continue;
-            appendItem({{LocalPath, workFile}, {TargetFolder, targetFolder}, {ServerName, serverName},
+            appendItem({{LocalPath, workFile},
+                        {TargetFolder, targetFolder},
+                        {ServerName, serverName},
                         {UploadType, videoKinds().at(quality)}});
         }
     }

@@ -24,8 +24,16 @@ using UploadFailure = QPair<QString, QString>; // file name, error text
 class UploadQueue
 {
 public:
-    enum ItemKey { LocalPath = 0, TargetFolder = 1, ServerName = 2, UploadType = 3, BatchFirst = 4, BatchLast = 5,
-                   RunLast = 6 };
+    enum ItemKey
+    {
+        LocalPath = 0,
+        TargetFolder = 1,
+        ServerName = 2,
+        UploadType = 3,
+        BatchFirst = 4,
+        BatchLast = 5,
+        RunLast = 6
+    };
 
     UploadQueue();
 

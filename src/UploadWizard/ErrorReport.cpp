@@ -1,0 +1,22 @@
+#include "ErrorReport.h"
+
+#include "ErrorTableModel.h"
+#include "UploadQueue.h"
+#include "VexaLocale.h"
+#include "ui_ErrorReport.h"
+
+#include <QHeaderView>
+
+ErrorReport::ErrorReport(QWidget* parent, const UploadQueue* queue)
+    : QDialog(parent), m_ui(std::make_unique<Ui::ErrorReport>())
+{
+    m_ui->setupUi(this);
+    setWindowTitle(VexaLocale::applicationTitle());
+    m_model = new ErrorTableModel(queue->failures(), this);
+    m_ui->m_ptblErrorReport->horizontalHeader()->setStretchLastSection(true);
+    m_ui->m_ptblErrorReport->setModel(m_model);
+    m_ui->m_ptblErrorReport->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ui->m_ptblErrorReport->resizeColumnToContents(0);
+}
+
+ErrorReport::~ErrorReport() = default;

@@ -1,0 +1,160 @@
+#include "UploadPlanner.h"
+
+#include "FileTypes.h"
+#include "ProfileStore.h"
+#include "ServerReply.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QNetworkReply>
+
+void UploadPlanner::addPath(const QString& path, const QString& targetFolder, const Options& options,
+                            QList<ConversionEntry>* list, bool* hasVideo)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isHidden())
+        return;
+    const FileTypes::UploadClass kind = FileTypes::uploadClass(info.suffix());
+    if (kind == FileTypes::UploadVideo)
+        *hasVideo = true;
+    if (!info.isDir()) {
+        if (kind != FileTypes::UploadUnsupported || !options.supportedOnly)
+            list->append({{UploadQueue::LocalPath, info.absoluteFilePath()},
+                          {UploadQueue::TargetFolder, targetFolder}});
+        return;
+    }
+    QString inner = targetFolder;
+    if (options.keepFolderStructure) {
+        list->append(
+            {{UploadQueue::LocalPath, info.absoluteFilePath()}, {UploadQueue::TargetFolder, targetFolder}});
+        inner = targetFolder.isEmpty() ? info.fileName() : targetFolder + QLatin1Char('/') + info.fileName();
+    }
+    const QFileInfoList entries =
+        QDir(info.absoluteFilePath())
+            .entryInfoList(QDir::Dirs | QDir::Files | QDir::Drives | QDir::NoSymLinks | QDir::NoDotAndDotDot,
+                           QDir::Name | QDir::DirsFirst);
+    for (const QFileInfo& entry : entries)
+        addPath(entry.absoluteFilePath(), inner, options, list, hasVideo);
+}
+
+QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, const Options& options,
+                                                bool* hasVideo)
+{
+    QList<ConversionEntry> list;
+    *hasVideo = false;
+    for (const QString& source : sources)
+        addPath(source, options.targetFolder, options, &list, hasVideo);
+    return list;
+}
+
+bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
+                                 const std::function<void()>& betweenFiles)
+{
+    bool dropped = false;
+    for (auto it = list->begin(); it != list->end();) {
+        const QFileInfo info(it->value(UploadQueue::LocalPath));
+        if (info.isDir()) {
+            ++it;
+            continue;
+        }
+        if (betweenFiles)
+            betweenFiles();
+        const QStringList recorded =
+            ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
+                                               QString::number(info.lastModified().toSecsSinceEpoch()));
+        if (!recorded.isEmpty() &&
+            recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
+            it = list->erase(it);
+            dropped = true;
+        } else {
+            ++it;
+        }
+    }
+    return dropped;
+}
+
+QString UploadPlanner::itemKey(const ConversionEntry& entry)
+{
+    const QString name = QFileInfo(entry.value(UploadQueue::LocalPath)).fileName();
+    const QString key = QLatin1Char('/') + entry.value(UploadQueue::TargetFolder) + QLatin1Char('/') + name;
+    return key.normalized(QString::NormalizationForm_C);
+}
+
+QString UploadPlanner::boundary(const QDateTime& now)
+{
+    return QStringLiteral("updbdry--") + now.toString(Qt::ISODate) + QStringLiteral("------------------");
+}
+
+QByteArray UploadPlanner::initContentType(const QString& boundary)
+{
+    return "multipart/form-data, boundary=" + boundary.toUtf8();
+}
+
+QByteArray UploadPlanner::initBody(const QList<ConversionEntry>& list, const QString& boundary)
+{
+    QStringList keys;
+    for (const ConversionEntry& entry : list) {
+        if (QFileInfo::exists(entry.value(UploadQueue::LocalPath)))
+            keys.append(itemKey(entry));
+    }
+    const QByteArray b = boundary.toUtf8();
+    QByteArray body;
+    body += "--" + b + "\r\n";
+    body += "content-disposition: form-data; name=\"filelist\"\r\n";
+    body += "\r\n";
+    body += keys.join(QLatin1String("/FolderDelimiter/")).toUtf8();
+    body += "\r\n";
+    body += "--" + b + "\r\n";
+    return body;
+}
+
+UploadPlanner::InitReply UploadPlanner::evaluateInitReply(QNetworkReply* reply)
+{
+    InitReply result;
+    if (reply->error() != QNetworkReply::NoError) {
+        result.errorText = reply->errorString();
+    } else {
+        const ServerReply parsed(reply->readAll());
+        if (!parsed.isJson()) {
+            result.errorText = QStringLiteral("server unknown errror");
+        } else if (parsed.success()) {
+            for (const QString& key : parsed.stringList(QStringLiteral("duplicated_files"))) {
+                if (key.isEmpty())
+                    continue;
+                qDebug() << "duplicated:" << key;
+                result.duplicated.insert(key.normalized(QString::NormalizationForm_C));
+            }
+            for (const QString& key : parsed.stringList(QStringLiteral("no_privilege_files"))) {
+                if (key.isEmpty())
+                    continue;
+                qDebug() << "no privilege:" << key;
+                result.noPrivilege.insert(key.normalized(QString::NormalizationForm_C));
+            }
+        } else {
+            result.errorText = parsed.errorKey();
+        }
+    }
+    if (!result.errorText.isEmpty())
+        qDebug("init upload error:%s", qUtf8Printable(result.errorText));
+    return result;
+}
+
+void UploadPlanner::dropRefused(QList<ConversionEntry>* list, const InitReply& reply,
+                                bool* noPrivilegeDropped, bool* presentDropped)
+{
+    for (auto it = list->begin(); it != list->end();) {
+        const QString key = itemKey(*it);
+        const QFileInfo info(it->value(UploadQueue::LocalPath));
+        if (reply.noPrivilege.contains(key)) {
+            it = list->erase(it);
+            *noPrivilegeDropped = true;
+        } else if (reply.duplicated.contains(key) && info.isDir()) {
+            qDebug("SKIP %s", qUtf8Printable(info.fileName()));
+            it = list->erase(it);
+            *presentDropped = true;
+        } else {
+            ++it;
+        }
+    }
+}

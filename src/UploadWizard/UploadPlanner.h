@@ -1,0 +1,57 @@
+#pragma once
+
+#include "UploadQueue.h"
+
+#include <QDateTime>
+#include <QSet>
+
+#include <functional>
+
+class QNetworkReply;
+
+// Turns a selection into the list of entries to upload and reduces it to what still needs sending:
+// shared by the upload wizard and the console uploader.
+class UploadPlanner
+{
+public:
+    struct Options
+    {
+        bool supportedOnly = true;
+        bool keepFolderStructure = true;
+        QString targetFolder; // relative to the photo root, "" for the root
+    };
+
+    // What the server said of the item keys it was shown.
+    struct InitReply
+    {
+        QSet<QString> duplicated;
+        QSet<QString> noPrivilege;
+        QString errorText; // empty on success; only ever logged
+    };
+
+    // Files and folders of the selection in order; folders are scanned recursively, hidden entries
+    // skipped. hasVideo is set when any video was met.
+    static QList<ConversionEntry> buildList(const QStringList& sources, const Options& options,
+                                            bool* hasVideo);
+
+    // Drops files whose fingerprint is recorded as uploaded with this profile; folders stay.
+    // betweenFiles runs before each file (the wizard keeps its window responsive with it).
+    static bool dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
+                             const std::function<void()>& betweenFiles = {});
+
+    // "/" + target folder + "/" + the entry's file or folder name, in form C.
+    static QString itemKey(const ConversionEntry& entry);
+    static QString boundary(const QDateTime& now);
+    static QByteArray initBody(const QList<ConversionEntry>& list, const QString& boundary);
+    static QByteArray initContentType(const QString& boundary);
+    static InitReply evaluateInitReply(QNetworkReply* reply);
+
+    // Drops refused items, and folders the server has already; files it has stay (the server applies
+    // the duplicate handling to them).
+    static void dropRefused(QList<ConversionEntry>* list, const InitReply& reply, bool* noPrivilegeDropped,
+                            bool* presentDropped);
+
+private:
+    static void addPath(const QString& path, const QString& targetFolder, const Options& options,
+                        QList<ConversionEntry>* list, bool* hasVideo);
+};

@@ -1,0 +1,421 @@
+#include "AppPaths.h"
+#include "FileConverter.h"
+#include "FileUploader.h"
+#include "ProfileStore.h"
+#include "TestEnvironment.h"
+#include "UploadPlanner.h"
+#include "UploadQueue.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes = "data")
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void writeJpeg(const QString& path, int width = 32, int height = 24)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QVERIFY(image.save(path, "JPG"));
+}
+
+QStringList kinds(const QList<UploadItem>& items)
+{
+    QStringList result;
+    for (const UploadItem& item : items)
+        result.append(item.value(UploadQueue::UploadType));
+    return result;
+}
+
+QList<UploadItem> drain(UploadQueue* queue)
+{
+    QList<UploadItem> items;
+    while (queue->waitForItem(0))
+        items.append(queue->takeUploadItem());
+    return items;
+}
+
+QStringList localPaths(const QList<ConversionEntry>& list)
+{
+    QStringList result;
+    for (const ConversionEntry& entry : list)
+        result.append(entry.value(UploadQueue::LocalPath) + QLatin1Char('|') +
+                      entry.value(UploadQueue::TargetFolder));
+    return result;
+}
+
+} // namespace
+
+class TestUploadQueue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void imageBatchOrder();
+    void batchWithoutThumbnailsHasNoFirst();
+    void videoRenditionsFollowQualityOrder();
+    void folderItem();
+    void lastBatchOfRunIsMarkedWhateverTheOrder();
+    void progressSteps();
+    void uniqueNames_data();
+    void uniqueNames();
+    void captureTimeNames();
+    void listBuilding_data();
+    void listBuilding();
+    void hiddenAndUnsupportedFiles();
+    void itemKeysAreComposed();
+    void initRequestBody();
+    void refusedAndPresentItems();
+    void skipUploadedFiles();
+    void resendPacing();
+    void headerValues();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestUploadQueue::initTestCase()
+{
+    QVERIFY(AppPaths::prepareTempRootFolder());
+}
+
+void TestUploadQueue::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    AppPaths::removeFolderContents(AppPaths::tempRootFolder());
+}
+
+void TestUploadQueue::imageBatchOrder()
+{
+    UploadQueue queue;
+    queue.setTotal(1);
+    const QString prefix = AppPaths::workPrefix(7);
+    for (const QString& kind : UploadQueue::thumbnailKinds())
+        writeJpeg(prefix + UploadQueue::thumbnailSuffix(kind));
+    queue.handOver(7, FileTypes::ConvertImage, false, QStringLiteral("/src/a.jpg"),
+                   QStringLiteral("2012/trip"), QStringLiteral("IMG_1.jpg"), {1});
+    const QList<UploadItem> items = drain(&queue);
+    QCOMPARE(kinds(items),
+             (QStringList{QStringLiteral("THUM_B"), QStringLiteral("THUM_L"), QStringLiteral("THUM_M"),
+                          QStringLiteral("THUM_S"), QStringLiteral("THUM_XL"), QStringLiteral("ORIG_FILE")}));
+    QCOMPARE(items.first().value(UploadQueue::LocalPath), prefix + QStringLiteral("THUMB_B.jpg"));
+    QCOMPARE(items.first().value(UploadQueue::BatchFirst), QStringLiteral("true"));
+    for (int i = 1; i < items.size(); ++i)
+        QVERIFY(!items.at(i).contains(UploadQueue::BatchFirst));
+    QCOMPARE(items.last().value(UploadQueue::BatchLast), QStringLiteral("true"));
+    QCOMPARE(items.last().value(UploadQueue::RunLast), QStringLiteral("true"));
+    QCOMPARE(items.last().value(UploadQueue::LocalPath), QStringLiteral("/src/a.jpg"));
+    for (const UploadItem& item : items) {
+        QCOMPARE(item.value(UploadQueue::TargetFolder), QStringLiteral("2012/trip"));
+        QCOMPARE(item.value(UploadQueue::ServerName), QStringLiteral("IMG_1.jpg"));
+    }
+}
+
+void TestUploadQueue::batchWithoutThumbnailsHasNoFirst()
+{
+    UploadQueue queue;
+    queue.setTotal(2);
+    const QString prefix = AppPaths::workPrefix(8);
+    // A file that is not a picture does not count as a thumbnail.
+    writeFile(prefix + QStringLiteral("THUMB_B.jpg"), "not a jpeg");
+    queue.handOver(8, FileTypes::ConvertImage, false, QStringLiteral("/src/b.jpg"), QString(),
+                   QStringLiteral("b.jpg"), {});
+    const QList<UploadItem> items = drain(&queue);
+    QCOMPARE(kinds(items), QStringList{QStringLiteral("ORIG_FILE")});
+    QVERIFY(!items.first().contains(UploadQueue::BatchFirst));
+    QVERIFY(!items.first().contains(UploadQueue::RunLast));
+}
+
+void TestUploadQueue::videoRenditionsFollowQualityOrder()
+{
+    UploadQueue queue;
+    queue.setTotal(1);
+    const QString prefix = AppPaths::workPrefix(9);
+    writeJpeg(prefix + QStringLiteral("THUMB_S.jpg"));
+    for (const char* suffix : {"FILM_H.mp4", "FILM_L.mp4", "FILM_MOBILE.mp4"})
+        writeFile(prefix + QLatin1String(suffix));
+    queue.handOver(9, FileTypes::ConvertVideo, false, QStringLiteral("/src/v.mov"), QString(),
+                   QStringLiteral("v.mov"), {2, 1, 0, 3});
+    const QList<UploadItem> items = drain(&queue);
+    QCOMPARE(kinds(items),
+             (QStringList{QStringLiteral("THUM_S"), QStringLiteral("MP4_LOW"), QStringLiteral("MP4_HIGH"),
+                          QStringLiteral("MP4_MOBILE"), QStringLiteral("ORIG_FILE")}));
+    QVERIFY(items.first().contains(UploadQueue::BatchFirst));
+    for (int i = 1; i < items.size(); ++i)
+        QVERIFY(!items.at(i).contains(UploadQueue::BatchFirst));
+}
+
+void TestUploadQueue::folderItem()
+{
+    UploadQueue queue;
+    queue.setTotal(3);
+    queue.handOver(10, FileTypes::ConvertOther, true, QStringLiteral("/src/Trip"), QString(),
+                   QStringLiteral("Trip"), {0});
+    const QList<UploadItem> items = drain(&queue);
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(items.first().keys(), (QList<int>{0, 1, 2, 3, 5}));
+    QCOMPARE(items.first().value(UploadQueue::UploadType), QStringLiteral("FOLDER"));
+}
+
+void TestUploadQueue::lastBatchOfRunIsMarkedWhateverTheOrder()
+{
+    UploadQueue queue;
+    queue.setTotal(3);
+    // Files finish out of list order: the third batch handed over ends the run.
+    for (int sequence : {12, 11, 13})
+        queue.handOver(sequence, FileTypes::ConvertOther, false, QStringLiteral("/src/%1.txt").arg(sequence),
+                       QString(), QStringLiteral("%1.txt").arg(sequence), {});
+    const QList<UploadItem> items = drain(&queue);
+    QCOMPARE(items.size(), 3);
+    QVERIFY(!items.at(0).contains(UploadQueue::RunLast));
+    QVERIFY(!items.at(1).contains(UploadQueue::RunLast));
+    QCOMPARE(items.at(2).value(UploadQueue::LocalPath), QStringLiteral("/src/13.txt"));
+    QCOMPARE(items.at(2).value(UploadQueue::RunLast), QStringLiteral("true"));
+}
+
+void TestUploadQueue::progressSteps()
+{
+    UploadQueue queue;
+    queue.setTotal(4);
+    const float next = queue.nextProgressStep(0.8f);
+    QCOMPARE(static_cast<int>(next * 100) - 1, 19);
+    const float complete = queue.completeProgressStep(0.8f);
+    QCOMPARE(static_cast<int>(complete * 100), 20);
+    QCOMPARE(static_cast<int>(queue.completeProgressStep(0.2f) * 100), 25);
+}
+
+void TestUploadQueue::uniqueNames_data()
+{
+    QTest::addColumn<QStringList>("bases");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("same name thrice")
+        << QStringList{"IMG_20120501_101500", "IMG_20120501_101500", "IMG_20120501_101500"} << "jpg"
+        << QStringList{"IMG_20120501_101500.jpg", "IMG_20120501_101500_1.jpg", "IMG_20120501_101500_2.jpg"};
+    QTest::newRow("derived name already taken") << QStringList{"a_1", "a", "a", "a"} << "jpg"
+                                                << QStringList{"a_1.jpg", "a.jpg", "a_1_1.jpg", "a_2.jpg"};
+    QTest::newRow("derived name taken twice")
+        << QStringList{"a", "a_1", "a"} << "jpg" << QStringList{"a.jpg", "a_1.jpg", "a_1_1.jpg"};
+    QTest::newRow("no suffix") << QStringList{"README", "README"} << "" << QStringList{"README", "README_1"};
+}
+
+void TestUploadQueue::uniqueNames()
+{
+    QFETCH(QStringList, bases);
+    QFETCH(QString, suffix);
+    QFETCH(QStringList, names);
+    UploadQueue queue;
+    QStringList got;
+    for (const QString& base : bases)
+        got.append(FileConverter::uniqueServerName(&queue, base, suffix));
+    QCOMPARE(got, names);
+}
+
+void TestUploadQueue::captureTimeNames()
+{
+    const QString withExif = m_dir->filePath(QStringLiteral("exif.jpg"));
+    writeJpeg(withExif);
+    const QString exiv2 = QStandardPaths::findExecutable(QStringLiteral("exiv2"));
+    QVERIFY2(!exiv2.isEmpty(), "the exiv2 tool is needed to write test metadata");
+    QCOMPARE(QProcess::execute(exiv2, {QStringLiteral("-M"),
+                                       QStringLiteral("set Exif.Photo.DateTimeOriginal 2012:05:01 10:15:00"),
+                                       withExif}),
+             0);
+    QCOMPARE(FileConverter::captureTimeName(withExif), QStringLiteral("IMG_20120501_101500"));
+
+    const QString plain = m_dir->filePath(QStringLiteral("plain.jpg"));
+    writeJpeg(plain);
+    const QDateTime stamp(QDate(2013, 2, 3), QTime(4, 5, 6));
+    QFile file(plain);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(FileConverter::captureTimeName(plain), QStringLiteral("IMG_20130203_040506"));
+
+    const QString text = m_dir->filePath(QStringLiteral("notes.jpg"));
+    writeFile(text, "this is not a picture at all");
+    QFile textFile(text);
+    QVERIFY(textFile.open(QIODevice::ReadWrite));
+    QVERIFY(textFile.setFileTime(stamp, QFileDevice::FileModificationTime));
+    textFile.close();
+    QCOMPARE(FileConverter::captureTimeName(text), QStringLiteral("IMG_20130203_040506"));
+
+    QCOMPARE(FileConverter::captureTimeName(m_dir->filePath(QStringLiteral("missing.jpg"))), QString());
+}
+
+void TestUploadQueue::listBuilding_data()
+{
+    QTest::addColumn<bool>("keepStructure");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("keep, root") << true << ""
+                                << QStringList{"/Trip|", "/Trip/Day 2|Trip", "/Trip/Day 2/b.jpg|Trip/Day 2",
+                                               "/Trip/a.jpg|Trip"};
+    QTest::newRow("flat, root") << false << "" << QStringList{"/Trip/Day 2/b.jpg|", "/Trip/a.jpg|"};
+    QTest::newRow("keep, album") << true << "2012"
+                                 << QStringList{"/Trip|2012", "/Trip/Day 2|2012/Trip",
+                                                "/Trip/Day 2/b.jpg|2012/Trip/Day 2", "/Trip/a.jpg|2012/Trip"};
+}
+
+void TestUploadQueue::listBuilding()
+{
+    QFETCH(bool, keepStructure);
+    QFETCH(QString, target);
+    QFETCH(QStringList, expected);
+    const QString root = m_dir->path();
+    writeJpeg(root + QStringLiteral("/Trip/a.jpg"));
+    writeJpeg(root + QStringLiteral("/Trip/Day 2/b.jpg"));
+    UploadPlanner::Options options;
+    options.keepFolderStructure = keepStructure;
+    options.targetFolder = target;
+    bool hasVideo = true;
+    const QList<ConversionEntry> list =
+        UploadPlanner::buildList({root + QStringLiteral("/Trip")}, options, &hasVideo);
+    QVERIFY(!hasVideo);
+    QStringList relative;
+    for (QString entry : localPaths(list))
+        relative.append(entry.remove(root));
+    QCOMPARE(relative, expected);
+}
+
+void TestUploadQueue::hiddenAndUnsupportedFiles()
+{
+    const QString root = m_dir->filePath(QStringLiteral("src"));
+    writeJpeg(root + QStringLiteral("/a.jpg"));
+    writeFile(root + QStringLiteral("/.hidden.jpg"));
+    writeFile(root + QStringLiteral("/notes.txt"));
+    writeFile(root + QStringLiteral("/clip.mkv"));
+    UploadPlanner::Options options;
+    options.keepFolderStructure = false;
+    bool hasVideo = false;
+    QList<ConversionEntry> list = UploadPlanner::buildList({root}, options, &hasVideo);
+    QCOMPARE(list.size(), 2);
+    QVERIFY(hasVideo);
+    options.supportedOnly = false;
+    list = UploadPlanner::buildList({root, root + QStringLiteral("/missing.jpg")}, options, &hasVideo);
+    QCOMPARE(list.size(), 3);
+    QVERIFY(!localPaths(list).join(QLatin1Char(' ')).contains(QLatin1String(".hidden")));
+    // An empty folder without keep-structure gives nothing to send.
+    QDir().mkpath(m_dir->filePath(QStringLiteral("empty")));
+    QVERIFY(UploadPlanner::buildList({m_dir->filePath(QStringLiteral("empty"))},
+                                     UploadPlanner::Options{false, false, {}}, &hasVideo)
+                .isEmpty());
+}
+
+void TestUploadQueue::itemKeysAreComposed()
+{
+    const QString decomposed = QStringLiteral("Cafe\u0301.jpg");
+    ConversionEntry entry{{UploadQueue::LocalPath, QStringLiteral("/x/") + decomposed},
+                          {UploadQueue::TargetFolder, QString()}};
+    QCOMPARE(UploadPlanner::itemKey(entry), QStringLiteral("//Caf\u00e9.jpg"));
+    entry.insert(UploadQueue::TargetFolder, QStringLiteral("2012/trip"));
+    QCOMPARE(UploadPlanner::itemKey(entry), QStringLiteral("/2012/trip/Caf\u00e9.jpg"));
+}
+
+void TestUploadQueue::initRequestBody()
+{
+    const QString root = m_dir->path();
+    writeFile(root + QStringLiteral("/a.jpg"));
+    writeFile(root + QStringLiteral("/b.jpg"));
+    const QList<ConversionEntry> list = {
+        {{UploadQueue::LocalPath, root + QStringLiteral("/a.jpg")}, {UploadQueue::TargetFolder, QString()}},
+        {{UploadQueue::LocalPath, root + QStringLiteral("/gone.jpg")},
+         {UploadQueue::TargetFolder, QString()}},
+        {{UploadQueue::LocalPath, root + QStringLiteral("/b.jpg")},
+         {UploadQueue::TargetFolder, QStringLiteral("x")}}};
+    const QString boundary = UploadPlanner::boundary(QDateTime(QDate(2012, 5, 1), QTime(10, 15, 0)));
+    QCOMPARE(boundary, QStringLiteral("updbdry--2012-05-01T10:15:00------------------"));
+    QCOMPARE(UploadPlanner::initContentType(boundary),
+             QByteArray("multipart/form-data, boundary=updbdry--2012-05-01T10:15:00------------------"));
+    QCOMPARE(UploadPlanner::initBody(list, boundary),
+             QByteArray("--updbdry--2012-05-01T10:15:00------------------\r\n"
+                        "content-disposition: form-data; name=\"filelist\"\r\n"
+                        "\r\n"
+                        "//a.jpg/FolderDelimiter//x/b.jpg\r\n"
+                        "--updbdry--2012-05-01T10:15:00------------------\r\n"));
+}
+
+void TestUploadQueue::refusedAndPresentItems()
+{
+    const QString root = m_dir->path();
+    writeJpeg(root + QStringLiteral("/Trip/a.jpg"));
+    writeJpeg(root + QStringLiteral("/Trip/b.jpg"));
+    bool hasVideo = false;
+    QList<ConversionEntry> list = UploadPlanner::buildList({root + QStringLiteral("/Trip")}, {}, &hasVideo);
+    QCOMPARE(list.size(), 3);
+    UploadPlanner::InitReply reply;
+    reply.duplicated = {QStringLiteral("//Trip"), QStringLiteral("/Trip/a.jpg")};
+    reply.noPrivilege = {QStringLiteral("/Trip/b.jpg")};
+    bool noPrivilege = false;
+    bool present = false;
+    UploadPlanner::dropRefused(&list, reply, &noPrivilege, &present);
+    QVERIFY(noPrivilege);
+    QVERIFY(present);
+    // The folder the server has goes, its picture stays for the server's duplicate handling.
+    QCOMPARE(localPaths(list), QStringList{root + QStringLiteral("/Trip/a.jpg|Trip")});
+}
+
+void TestUploadQueue::skipUploadedFiles()
+{
+    ProfileStore::close();
+    QDir().mkpath(AppPaths::dataFolder());
+    QVERIFY(ProfileStore::open());
+    ProfileStore::createPhotoRecordsTable();
+    const QString root = m_dir->path();
+    writeFile(root + QStringLiteral("/sent.jpg"), "sent content");
+    writeFile(root + QStringLiteral("/changed.jpg"), "new content!");
+    writeFile(root + QStringLiteral("/fresh.jpg"), "fresh");
+    for (const char* name : {"sent.jpg", "changed.jpg"}) {
+        const QFileInfo info(root + QLatin1Char('/') + QLatin1String(name));
+        const QString md5 = QLatin1String(name) == QLatin1String("sent.jpg")
+                                ? ProfileStore::fileFingerprint(info.absoluteFilePath())
+                                : QStringLiteral("0123456789abcdef0123456789abcdef");
+        ProfileStore::addUploadRecord(info.fileName(), QStringLiteral("p"), info.size(),
+                                      QString::number(info.lastModified().toSecsSinceEpoch()), md5);
+    }
+    QList<ConversionEntry> list;
+    for (const char* name : {"sent.jpg", "changed.jpg", "fresh.jpg"})
+        list.append({{UploadQueue::LocalPath, root + QLatin1Char('/') + QLatin1String(name)},
+                     {UploadQueue::TargetFolder, QString()}});
+    int calls = 0;
+    QVERIFY(UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { ++calls; }));
+    QCOMPARE(calls, 3);
+    QCOMPARE(list.size(), 2);
+    QVERIFY(!UploadPlanner::dropUploaded(&list, QStringLiteral("other profile")));
+}
+
+void TestUploadQueue::resendPacing()
+{
+    QList<int> delays;
+    for (int attempt = 1; attempt <= 8; ++attempt)
+        delays.append(FileUploader::resendDelayMs(attempt));
+    QCOMPARE(delays, (QList<int>{1000, 2000, 4000, 8000, 16000, 30000, 30000, 30000}));
+}
+
+void TestUploadQueue::headerValues()
+{
+    QCOMPARE(FileUploader::headerText(QStringLiteral("2012/trip")), QByteArray(" 2012%2Ftrip"));
+    QCOMPARE(FileUploader::headerText(QString()), QByteArray(" "));
+    QCOMPARE(FileUploader::headerText(QStringLiteral("Cafe\u0301 & Co.jpg")),
+             QByteArray(" Caf%C3%A9%20%26%20Co.jpg"));
+}
+
+LUMIO_TEST_MAIN(TestUploadQueue)
+#include "tst_uploadqueue.moc"
