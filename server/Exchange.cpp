@@ -1,15 +1,19 @@
 #include "Exchange.h"
 
 #include "BodyParser.h"
+#include "RequestHeadParser.h"
 
 #include <QJsonDocument>
 
 #include <httplib.h>
 
 Exchange::Exchange(const httplib::Request& request, httplib::Response& response,
-                   const httplib::ContentReader* reader)
+                   const httplib::ContentReader* reader, const QByteArray& head)
     : m_request(request), m_response(response), m_reader(reader)
 {
+    QByteArray method;
+    QByteArray target;
+    RequestHeadParser::parse(head, &method, &target, &m_headers);
 }
 
 QString Exchange::site() const
@@ -21,14 +25,11 @@ QString Exchange::site() const
 
 std::string Exchange::rawHeader(const char* name) const
 {
-    return m_request.get_header_value(name);
-}
-
-std::string Exchange::contentType() const
-{
-    if (m_request.has_header(kMultipartTypeHeader))
-        return rawHeader(kMultipartTypeHeader);
-    return rawHeader("Content-Type");
+    for (const auto& header : m_headers) {
+        if (header.first.compare(name, Qt::CaseInsensitive) == 0)
+            return header.second.toStdString();
+    }
+    return std::string();
 }
 
 QString Exchange::decodedHeader(const char* name) const
@@ -100,12 +101,12 @@ QJsonObject Exchange::finishedLogEntry() const
     entry.insert(QStringLiteral("path"), QString::fromStdString(m_request.path));
     entry.insert(QStringLiteral("target"), QString::fromStdString(m_request.target));
     QJsonObject headers;
-    for (const auto& [name, value] : m_request.headers) {
-        if (name.size() > 2 && (name[0] == 'X' || name[0] == 'x') && name[1] == '-')
-            headers.insert(QString::fromStdString(name), QString::fromStdString(value));
+    for (const auto& [name, value] : m_headers) {
+        if (name.startsWith("X-") || name.startsWith("x-"))
+            headers.insert(QString::fromUtf8(name), QString::fromUtf8(value));
     }
     entry.insert(QStringLiteral("headers"), headers);
-    entry.insert(QStringLiteral("content_type"), QString::fromStdString(contentType()));
+    entry.insert(QStringLiteral("content_type"), QString::fromStdString(rawHeader("Content-Type")));
     entry.insert(QStringLiteral("body_size"), m_bodySize);
     entry.insert(QStringLiteral("status"), m_response.status);
     entry.insert(QStringLiteral("reply"), QString::fromStdString(m_response.body));

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <cstddef>
@@ -21,19 +23,17 @@ class Exchange
 public:
     using Sink = std::function<bool(const char* data, size_t size)>;
 
-    // Where a multipart "Content-Type" is kept so that the HTTP library passes the body on unparsed.
-    static constexpr const char* kMultipartTypeHeader = "Lumio-Multipart-Content-Type";
-
+    // head: the request head as the client sent it; its header lines are the ones the handlers read.
     Exchange(const httplib::Request& request, httplib::Response& response,
-             const httplib::ContentReader* reader);
+             const httplib::ContentReader* reader, const QByteArray& head);
 
     const httplib::Request& request() const { return m_request; }
     httplib::Response& response() { return m_response; }
     // The personal Lumio user of a "/~user/..." path, or an empty string.
     QString site() const;
+    // A header value as sent, without the blank that separates it from the name.
     std::string rawHeader(const char* name) const;
-    std::string contentType() const;
-    // An "X-" header as the client meant it: leading blank dropped, percent-decoded.
+    // An "X-" header as the client meant it: its own leading blank dropped, percent-decoded.
     QString decodedHeader(const char* name) const;
 
     // The whole body, or false when it is larger than limit bytes (the rest is then discarded).
@@ -56,6 +56,7 @@ private:
     const httplib::Request& m_request;
     httplib::Response& m_response;
     const httplib::ContentReader* m_reader;
+    QList<QPair<QByteArray, QByteArray>> m_headers;
     qint64 m_bodySize = 0;
     bool m_bodyConsumed = false;
     QJsonObject m_log;

@@ -13,16 +13,15 @@
 
 #include <httplib.h>
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
-#include <dirent.h>
-#include <sys/socket.h>
 #include <thread>
 
 namespace {
 
 const QString kSessionCookie = QStringLiteral("LUMIOSESSID");
+// Where a multipart "Content-Type" goes so that the HTTP library passes the body on unparsed.
+const char* const kHiddenContentType = "Lumio-Multipart-Content-Type";
 const qint64 kFormLimit = 16 * 1024 * 1024;
 // Every Lumio script may sit below a personal site prefix "/~user".
 const std::string kSitePrefix = R"((?:/~([^/]+))?)";
@@ -48,46 +47,6 @@ QJsonObject fieldsJson(const BodyParser::Fields& fields)
     return json;
 }
 
-int socketPort(const sockaddr_storage& address)
-{
-    if (address.ss_family == AF_INET)
-        return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
-    if (address.ss_family == AF_INET6)
-        return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
-    return -1;
-}
-
-// The HTTP library hides the connection's socket, so it is found among the process's descriptors by its
-// two port numbers and shut down; the library then fails to write the reply and closes the connection.
-void dropConnection(const httplib::Request& request)
-{
-    DIR* fds = opendir("/proc/self/fd");
-    if (!fds)
-        return;
-    while (const dirent* entry = readdir(fds)) {
-        const int fd = atoi(entry->d_name);
-        if (fd <= 2 || fd == dirfd(fds))
-            continue;
-        sockaddr_storage local{};
-        sockaddr_storage peer{};
-        socklen_t localSize = sizeof(local);
-        socklen_t peerSize = sizeof(peer);
-        if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
-            getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
-            continue;
-        if (socketPort(local) == request.local_port && socketPort(peer) == request.remote_port) {
-            shutdown(fd, SHUT_RDWR);
-            break;
-        }
-    }
-    closedir(fds);
-}
-
-bool isLoopback(const std::string& address)
-{
-    return address.rfind("127.", 0) == 0 || address == "::1" || address.rfind("::ffff:127.", 0) == 0;
-}
-
 // An upload-initialisation key is "/" + album path + "/" + name; the album path is empty for the root.
 bool splitItemKey(const QString& key, QString* path, QString* name)
 {
@@ -108,44 +67,36 @@ LumioServer::LumioServer(const ServerConfig& config, RequestLog* log) : m_config
 
 LumioServer::~LumioServer() = default;
 
-void LumioServer::useTls(const QString& certificateFile, const QString& keyFile)
+bool LumioServer::useTls(const QString& certificateFile, const QString& keyFile, QString* error)
 {
-    m_certificateFile = certificateFile;
-    m_keyFile = keyFile;
+    return m_relay.useTls(certificateFile, keyFile, error);
 }
 
 int LumioServer::bind(int port, QString* error)
 {
     prepareFolders(m_config);
-    if (m_certificateFile.isEmpty()) {
-        m_http = std::make_unique<httplib::Server>();
-    } else {
-        m_http = std::make_unique<httplib::SSLServer>(m_certificateFile.toLocal8Bit().constData(),
-                                                      m_keyFile.toLocal8Bit().constData());
-    }
-    if (!m_http->is_valid()) {
-        *error =
-            QStringLiteral("cannot load the certificate %1 and key %2").arg(m_certificateFile, m_keyFile);
-        return -1;
-    }
+    m_http = std::make_unique<httplib::Server>();
     m_http->set_read_timeout(60);
     m_http->set_write_timeout(60);
+    m_http->set_keep_alive_max_count(1000);
     addRoutes();
-    const int bound = port == 0                                 ? m_http->bind_to_any_port("127.0.0.1")
-                      : m_http->bind_to_port("127.0.0.1", port) ? port
-                                                                : -1;
-    if (bound < 0)
-        *error = QStringLiteral("cannot listen on 127.0.0.1:%1").arg(port);
-    return bound;
+    const int internalPort = m_http->bind_to_any_port("127.0.0.1");
+    if (internalPort < 0) {
+        *error = QStringLiteral("cannot listen on an internal port");
+        return -1;
+    }
+    return m_relay.listen(port, internalPort, error);
 }
 
 bool LumioServer::run()
 {
+    m_relay.start();
     return m_http->listen_after_bind();
 }
 
 void LumioServer::stop()
 {
+    m_relay.stop();
     if (m_http)
         m_http->stop();
 }
@@ -168,7 +119,8 @@ void LumioServer::addRoutes()
 
     // The library parses multipart bodies on its own and refuses the uploader's, whose last delimiter
     // lacks the closing "--". With the media type moved aside the handlers get the raw body and parse it
-    // themselves; the request object is not const inside the library, only the handler's view of it.
+    // themselves (they read the media type from the recorded head); the request object is not const
+    // inside the library, only the handler's view of it.
     m_http->set_pre_routing_handler([](const Request& request, Response&) {
         auto& headers = const_cast<Request&>(request).headers;
         const auto type = headers.find("Content-Type");
@@ -176,7 +128,7 @@ void LumioServer::addRoutes()
             QByteArray::fromStdString(type->second).trimmed().toLower().startsWith("multipart/")) {
             const std::string value = type->second;
             headers.erase(type);
-            headers.emplace(Exchange::kMultipartTypeHeader, value);
+            headers.emplace(kHiddenContentType, value);
         }
         return httplib::Server::HandlerResponse::Unhandled;
     });
@@ -209,7 +161,15 @@ void LumioServer::addRoutes()
 void LumioServer::serve(const QString& endpoint, Handler handler, const httplib::Request& request,
                         httplib::Response& response, const httplib::ContentReader* reader)
 {
-    Exchange exchange(request, response, reader);
+    const std::optional<QByteArray> head =
+        m_relay.takeHead(request.remote_port, request.method, request.target);
+    Exchange exchange(request, response, reader, head.value_or(QByteArray()));
+    if (!head) {
+        exchange.discardBody();
+        exchange.replyPage(
+            400, htmlPage(QStringLiteral("Bad Request"), QStringLiteral("Unreadable request head.")));
+        return;
+    }
     Context context;
     int number = 0;
     FaultRule rule;
@@ -241,7 +201,7 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
         exchange.discardBody();
         log.insert(QStringLiteral("dropped"), true);
         writeLog(exchange);
-        dropConnection(request);
+        m_relay.drop(request.remote_port);
         return;
     }
     if (faulty && rule.replacesReply()) {
@@ -290,12 +250,7 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
 void LumioServer::serveControl(const httplib::Request& request, httplib::Response& response,
                                const httplib::ContentReader* reader)
 {
-    Exchange exchange(request, response, reader);
-    if (!isLoopback(request.remote_addr)) {
-        exchange.discardBody();
-        exchange.replyPage(403, htmlPage(QStringLiteral("Forbidden"), QStringLiteral("Loopback only.")));
-        return;
-    }
+    Exchange exchange(request, response, reader, QByteArray());
     std::lock_guard<std::mutex> lock(m_mutex);
     if (request.method == "GET") {
         QJsonObject counts;
@@ -336,7 +291,9 @@ void LumioServer::serveControl(const httplib::Request& request, httplib::Respons
 void LumioServer::serveUnknown(const httplib::Request& request, httplib::Response& response,
                                const httplib::ContentReader* reader)
 {
-    Exchange exchange(request, response, reader);
+    const std::optional<QByteArray> head =
+        m_relay.takeHead(request.remote_port, request.method, request.target);
+    Exchange exchange(request, response, reader, head.value_or(QByteArray()));
     exchange.discardBody();
     exchange.logEntry().insert(QStringLiteral("endpoint"), QStringLiteral("unknown"));
     exchange.replyPage(404, htmlPage(QStringLiteral("Not Found"),
@@ -579,7 +536,8 @@ void LumioServer::handleUploadInit(Exchange& exchange, const Context& context)
     QByteArray body;
     const bool complete = exchange.readBody(&body, kFormLimit);
     BodyParser::Fields parts;
-    const bool parsed = complete && BodyParser::parseMultipart(exchange.contentType(), body, &parts);
+    const bool parsed =
+        complete && BodyParser::parseMultipart(exchange.rawHeader("Content-Type"), body, &parts);
     exchange.logEntry().insert(QStringLiteral("multipart"), fieldsJson(parts));
     if (!requireSession(exchange, context))
         return;

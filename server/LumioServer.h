@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectionRelay.h"
 #include "ServerConfig.h"
 #include "SessionStore.h"
 
@@ -22,8 +23,9 @@ class RequestLog;
 
 // The Lumio side of the uploader's HTTP interface on 127.0.0.1: login, album list, album creation,
 // upload initialisation and file upload, for the shared photo folder and for personal Lumio sites under
-// "/~" + account. Requests are served on the HTTP library's worker threads; the configuration, the
-// request counters and the sessions are shared under locks.
+// "/~" + account. Clients reach it through the connection relay, which records each request head; the
+// HTTP library behind it listens on an internal loopback port. Requests are served on the library's
+// worker threads; the configuration, the request counters and the sessions are shared under locks.
 class LumioServer
 {
 public:
@@ -33,7 +35,7 @@ public:
     LumioServer& operator=(const LumioServer&) = delete;
 
     // Serves HTTPS with these PEM files instead of plain HTTP; call before bind().
-    void useTls(const QString& certificateFile, const QString& keyFile);
+    bool useTls(const QString& certificateFile, const QString& keyFile, QString* error);
     // Creates the configured folders and binds 127.0.0.1 at port, 0 meaning any free port. Returns the
     // bound port, or -1 with error set.
     int bind(int port, QString* error);
@@ -80,7 +82,6 @@ private:
     QHash<QString, int> m_requestCounts;
     SessionStore m_sessions;
     RequestLog* m_log;
-    QString m_certificateFile;
-    QString m_keyFile;
+    ConnectionRelay m_relay;
     std::unique_ptr<httplib::Server> m_http;
 };

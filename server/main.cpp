@@ -144,7 +144,8 @@ int main(int argc, char* argv[])
                                                     : dataFolder() + QLatin1String("/certs"));
         if (!certificate.ensure(&error))
             return fail(error);
-        server.useTls(certificate.certificateFile(), certificate.keyFile());
+        if (!server.useTls(certificate.certificateFile(), certificate.keyFile(), &error))
+            return fail(error);
     }
     const int bound = server.bind(port, &error);
     if (bound < 0)

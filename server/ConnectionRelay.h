@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+typedef struct ssl_ctx_st SSL_CTX;
+
+// The server's public side on 127.0.0.1. Each client connection is passed byte for byte to the HTTP
+// library on its internal port, through TLS when configured, and every request head is recorded on the
+// way: the library decodes header values and drops their leading blanks, while the request log and the
+// handlers need them exactly as sent. Connections are known by the local port of their internal side,
+// which the library reports as the request's remote port. This class is thread safe.
+class ConnectionRelay
+{
+public:
+    ConnectionRelay() = default;
+    ~ConnectionRelay();
+    ConnectionRelay(const ConnectionRelay&) = delete;
+    ConnectionRelay& operator=(const ConnectionRelay&) = delete;
+
+    bool useTls(const QString& certificateFile, const QString& keyFile, QString* error);
+    // Binds 127.0.0.1 at port (0: any free port) and relays to upstreamPort; the bound port or -1.
+    int listen(int port, int upstreamPort, QString* error);
+    void start();
+    void stop();
+
+    // The head of the request with this method and target on the given connection. Heads recorded
+    // before it belong to requests the library answered by itself and are forgotten.
+    std::optional<QByteArray> takeHead(int upstreamPort, const std::string& method,
+                                       const std::string& target);
+    // Closes the client's connection at once, without a reply.
+    void drop(int upstreamPort);
+
+private:
+    class Connection
+    {
+    public:
+        int client = -1;
+        int upstream = -1;
+        std::deque<QByteArray> heads;
+    };
+
+    void acceptLoop();
+    void serveConnection(int client);
+    void relay(int client, int upstream, void* ssl, const std::shared_ptr<Connection>& connection);
+
+    std::mutex m_mutex;
+    std::condition_variable m_idle;
+    std::map<int, std::shared_ptr<Connection>> m_connections;
+    int m_active = 0;
+    int m_listener = -1;
+    int m_upstreamPort = 0;
+    std::atomic<bool> m_stopping{false};
+    SSL_CTX* m_tls = nullptr;
+    std::thread m_acceptor;
+};
