@@ -209,7 +209,7 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
         QByteArray body;
         if (!rule.errMsg.isEmpty())
             body = QJsonDocument(failure(rule.errMsg)).toJson(QJsonDocument::Compact);
-        else if (rule.body == QLatin1String("html") || (rule.body.isEmpty() && rule.errMsg.isEmpty()))
+        else if (rule.body == QLatin1String("html") || rule.body.isEmpty())
             body = rule.bodyText.isEmpty()
                        ? htmlPage(QStringLiteral("Lumio"), QStringLiteral("Page not available"))
                        : rule.bodyText.toUtf8();

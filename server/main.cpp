@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
         QStringLiteral("Answer logins as if the photo folder were missing."));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
                                          QStringLiteral("Inject a fault: endpoint.key=value (repeatable)."),
-                                         QStringLiteral("spec"));
+                                         QStringLiteral("rule"));
     const QCommandLineOption parentOption(QStringLiteral("exit-with-parent"),
                                           QStringLiteral("Stop when the starting process ends."));
     parser.addOptions({portOption, httpsOption, certDirOption, configOption, demoOption, rootOption,
