@@ -165,12 +165,14 @@ void AlbumBrowser::slotGetUpdAlbumLstRequestFinished()
 
 void AlbumBrowser::slotDirItemExpanded(QTreeWidgetItem* ptreitmExpandedItem)
 {
-    m_expandedItem = ptreitmExpandedItem;
     if (!ptreitmExpandedItem || ptreitmExpandedItem->type() <= TopAlbum)
         return;
     const QString path = ptreitmExpandedItem->data(0, Qt::UserRole).toString();
     if (m_loadedPaths.contains(path))
         return;
+    // Only the item whose sub-albums are asked for may receive them: expanding a first-level item
+    // meanwhile (which fetches nothing) must not redirect the answer.
+    m_expandedItem = ptreitmExpandedItem;
     m_ui->m_ptrewServerDirTree->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     delete m_subListReply;

@@ -60,6 +60,8 @@ void SecurityConfirm::slotLoginLumio()
     QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/blog/login.php")));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
+    // A redirect is part of the answer: its target tells whether Lumio is switched off.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(static_cast<QNetworkRequest::Attribute>(kCounterAttribute), m_requestCounter);
     request.setAttribute(static_cast<QNetworkRequest::Attribute>(kPersonalAttribute), m_personal);
     const QByteArray body = QByteArray("action=login") + "&username=" + QUrl::toPercentEncoding(m_account) +

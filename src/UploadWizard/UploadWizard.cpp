@@ -161,7 +161,8 @@ void UploadWizard::slotStartUpload()
     connect(m_uploader.get(), &FileUploader::signalUploadFinished, this, &UploadWizard::slotUploadFinished);
     for (const auto& converter : m_converters) {
         converter->start(QThread::InheritPriority);
-        converter->setPriority(QThread::IdlePriority);
+        if (converter->isRunning())
+            converter->setPriority(QThread::IdlePriority);
     }
     m_uploader->start(QThread::InheritPriority);
 }

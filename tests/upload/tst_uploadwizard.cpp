@@ -1,0 +1,503 @@
+#include "AppPaths.h"
+#include "ErrorReport.h"
+#include "ErrorTableModel.h"
+#include "HandOver.h"
+#include "ProfileStore.h"
+#include "RefServer.h"
+#include "ScriptedPrompter.h"
+#include "ServerProfile.h"
+#include "TestEnvironment.h"
+#include "UploadWizard.h"
+#include "WizUpdProgress.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+void writeJpeg(const QString& path, int width = 64, int height = 48)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(40, 120, 200));
+    QVERIFY(image.save(path, "JPG"));
+}
+
+QStringList uploadTypes(const QList<QJsonObject>& log)
+{
+    QStringList types;
+    for (const QJsonObject& entry : log) {
+        if (entry.value(QStringLiteral("method")).toString() == QLatin1String("PUT"))
+            types.append(entry.value(QStringLiteral("headers"))
+                             .toObject()
+                             .value(QStringLiteral("X-UPLOAD-TYPE"))
+                             .toString());
+    }
+    return types;
+}
+
+QJsonObject headersOf(const QJsonObject& entry)
+{
+    return entry.value(QStringLiteral("headers")).toObject();
+}
+
+} // namespace
+
+class TestUploadWizard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void titleAndConverterCount();
+    void folderWithStructure();
+    void folderWithoutStructure();
+    void secondRunSkipsUploadedFiles();
+    void folderOnServerIsDroppedButNotItsPictures();
+    void refusedFileIsReportedAndSentAgainNextRun();
+    void droppedConnectionSendsTheItemAgain();
+    void sessionLostEndsTheRun();
+    void cancelStopsEverything();
+    void sameNamesAndComposedNames();
+    void noPrivilegeAndZeroFileTexts();
+    void videoGoesThroughTheQualityPage();
+    void deviceImport();
+
+private:
+    struct Run
+    {
+        bool finished = false;
+        int page = -1;
+        QList<UploadFailure> reportRows;
+        int reportsShown = 0;
+    };
+    Run runWizard(int mode, const QStringList& sources,
+                  const std::function<void(UploadWizard*)>& onQualityPage = {},
+                  const std::function<void(UploadWizard*)>& onProgressPage = {});
+    QString makeFolder(const QString& name, const QStringList& files);
+
+    std::unique_ptr<RefServer> m_server;
+    std::unique_ptr<QTemporaryDir> m_sources;
+    ServerProfile m_profile;
+    ScriptedPrompter* m_prompter = nullptr;
+};
+
+void TestUploadWizard::initTestCase()
+{
+    m_server = std::make_unique<RefServer>();
+    QVERIFY2(m_server->start(), qPrintable(m_server->errorString()));
+    QDir().mkpath(AppPaths::dataFolder());
+    QVERIFY(ProfileStore::open());
+    ProfileStore::createProfilesTable();
+    ServerProfile profile;
+    profile.setAll(QStringLiteral("Home"), QStringLiteral("127.0.0.1"), m_server->port(), false,
+                   QStringLiteral("demo"), QStringLiteral("demo"), true, QString(), false, true, true, false,
+                   QStringLiteral("RENAME"), QString(), {});
+    ProfileStore::createProfile(profile);
+}
+
+void TestUploadWizard::init()
+{
+    QVERIFY(m_server->setFaults({}));
+    m_server->clearRequestLog();
+    QDir(m_server->photoRoot()).removeRecursively();
+    QDir().mkpath(m_server->photoRoot());
+    m_sources = std::make_unique<QTemporaryDir>();
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Home"), &m_profile));
+    m_profile.daterename = false;
+    m_profile.keepFolderStructure = true;
+    m_profile.serverdst.clear();
+    m_prompter = new ScriptedPrompter;
+}
+
+void TestUploadWizard::cleanup()
+{
+    delete m_prompter;
+    m_prompter = nullptr;
+    QSqlQuery(ProfileStore::connection()).exec(QStringLiteral("DELETE FROM PhotoRecords"));
+}
+
+QString TestUploadWizard::makeFolder(const QString& name, const QStringList& files)
+{
+    const QString folder = m_sources->filePath(name);
+    for (const QString& file : files)
+        writeJpeg(folder + QLatin1Char('/') + file);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+TestUploadWizard::Run TestUploadWizard::runWizard(int mode, const QStringList& sources,
+                                                  const std::function<void(UploadWizard*)>& onQualityPage,
+                                                  const std::function<void(UploadWizard*)>& onProgressPage)
+{
+    Run run;
+    QStringList sourceList = sources;
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, mode, &manager, &sourceList, &m_profile);
+    // The error report opens modally when files failed; read it and close it.
+    QTimer reportCloser;
+    QObject::connect(&reportCloser, &QTimer::timeout, [&run] {
+        if (auto* report = qobject_cast<ErrorReport*>(QApplication::activeModalWidget())) {
+            ++run.reportsShown;
+            for (int row = 0; row < report->model()->rowCount(); ++row)
+                run.reportRows.append({report->model()->index(row, 0).data().toString(),
+                                       report->model()->index(row, 1).data().toString()});
+            report->accept();
+        }
+    });
+    reportCloser.start(20);
+    wizard.show();
+    const int promptsBefore = static_cast<int>(m_prompter->shown.size());
+    wizard.next();
+    if (!QTest::qWaitFor([&] { return wizard.currentId() != 0 || m_prompter->shown.size() > promptsBefore; },
+                         20000))
+        qWarning("the settings page neither moved on nor said why");
+    if (wizard.currentId() == UploadWizard::QualityPage) {
+        if (onQualityPage)
+            onQualityPage(&wizard);
+        wizard.next();
+    }
+    run.page = wizard.currentId();
+    if (wizard.currentId() == UploadWizard::ProgressPage) {
+        if (onProgressPage)
+            onProgressPage(&wizard);
+        run.finished =
+            QTest::qWaitFor([&] { return wizard.isUploadFinished() && !wizard.workersRunning(); }, 60000);
+        QTest::qWait(50);
+    }
+    wizard.reject();
+    return run;
+}
+
+void TestUploadWizard::titleAndConverterCount()
+{
+    QStringList none;
+    QNetworkAccessManager manager;
+    UploadWizard modeTwo(nullptr, 2, &manager, &none, &m_profile);
+    QCOMPARE(modeTwo.windowTitle(), QStringLiteral("Home - Vexalon Lumio Uploader"));
+    UploadWizard modeFour(nullptr, 4, &manager, &none, &m_profile);
+    QCOMPARE(modeFour.windowTitle(), QStringLiteral("Vexalon Lumio Uploader"));
+    QCOMPARE(modeFour.size(), QSize(520, 355));
+    QCOMPARE(modeFour.converterCount(), UploadWizard::converterCountFor(QThread::idealThreadCount()));
+    QCOMPARE(UploadWizard::converterCountFor(4), 4);
+    QCOMPARE(UploadWizard::converterCountFor(-1), 1);
+    QCOMPARE(modeFour.buttonText(QWizard::FinishButton), QStringLiteral("Close"));
+    QCOMPARE(modeFour.buttonText(QWizard::NextButton), QStringLiteral("Next"));
+}
+
+void TestUploadWizard::folderWithStructure()
+{
+    const QString trip = makeFolder(QStringLiteral("Trip"), {QStringLiteral("a.jpg")});
+    const Run run = runWizard(4, {trip});
+    QVERIFY(run.finished);
+    QCOMPARE(run.reportsShown, 0);
+    QVERIFY(m_prompter->shown.isEmpty());
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/Trip/a.jpg")));
+
+    const QList<QJsonObject> log = m_server->requestLog();
+    const QList<QJsonObject> init = m_server->requestLog(QStringLiteral("init"));
+    QCOMPARE(init.size(), 1);
+    QCOMPARE(init.first()
+                 .value(QStringLiteral("multipart"))
+                 .toObject()
+                 .value(QStringLiteral("filelist"))
+                 .toString(),
+             QStringLiteral("//Trip/FolderDelimiter//Trip/a.jpg"));
+    QVERIFY(init.first()
+                .value(QStringLiteral("content_type"))
+                .toString()
+                .startsWith(QLatin1String("multipart/form-data, boundary=updbdry--")));
+    QCOMPARE(uploadTypes(log),
+             (QStringList{QStringLiteral("FOLDER"), QStringLiteral("THUM_B"), QStringLiteral("THUM_L"),
+                          QStringLiteral("THUM_M"), QStringLiteral("THUM_S"), QStringLiteral("THUM_XL"),
+                          QStringLiteral("ORIG_FILE")}));
+    const QList<QJsonObject> uploads = m_server->requestLog(QStringLiteral("upload"));
+    const QJsonObject folder = headersOf(uploads.at(0));
+    QCOMPARE(folder.value(QStringLiteral("X-PATH")).toString(), QStringLiteral(" "));
+    QCOMPARE(folder.value(QStringLiteral("X-ORIG-FNAME")).toString(), QStringLiteral(" Trip"));
+    QCOMPARE(folder.value(QStringLiteral("X-IS-BATCH-LAST-FILE")).toString(), QStringLiteral("1"));
+    QVERIFY(!folder.contains(QStringLiteral("X-LAST-MODIFIED-TIME")));
+    QVERIFY(!folder.contains(QStringLiteral("X-IS-BATCH-FIRST-FILE")));
+    QCOMPARE(uploads.at(0).value(QStringLiteral("body_size")).toInt(), 0);
+    const QJsonObject first = headersOf(uploads.at(1));
+    QCOMPARE(first.value(QStringLiteral("X-IS-BATCH-FIRST-FILE")).toString(), QStringLiteral("1"));
+    QCOMPARE(first.value(QStringLiteral("X-PATH")).toString(), QStringLiteral(" Trip"));
+    QCOMPARE(first.value(QStringLiteral("X-ORIG-FNAME")).toString(), QStringLiteral(" a.jpg"));
+    QCOMPARE(first.value(QStringLiteral("X-DUPLICATE")).toString(), QStringLiteral("RENAME"));
+    const QJsonObject original = headersOf(uploads.last());
+    QCOMPARE(original.value(QStringLiteral("X-IS-BATCH-LAST-FILE")).toString(), QStringLiteral("1"));
+    QCOMPARE(original.value(QStringLiteral("X-LAST-MODIFIED-TIME")).toString(),
+             QString::number(QFileInfo(trip + QStringLiteral("/a.jpg")).lastModified().toSecsSinceEpoch()));
+    QCOMPARE(uploads.last().value(QStringLiteral("body_size")).toInt(),
+             QFileInfo(trip + QStringLiteral("/a.jpg")).size());
+    for (const QJsonObject& entry : uploads)
+        QVERIFY(entry.value(QStringLiteral("cookie")).toBool());
+
+    // Uploaded and recorded; work files gone.
+    QCOMPARE(
+        ProfileStore::uploadedFingerprints(
+            QStringLiteral("a.jpg"), QStringLiteral("Home"),
+            QFileInfo(trip + QStringLiteral("/a.jpg")).size(),
+            QString::number(QFileInfo(trip + QStringLiteral("/a.jpg")).lastModified().toSecsSinceEpoch()))
+            .size(),
+        1);
+    QVERIFY(QDir(AppPaths::tempRootFolder())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                .isEmpty());
+    ServerProfile stored;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Home"), &stored));
+    QCOMPARE(stored.serverdst, QStringLiteral("/photo"));
+}
+
+void TestUploadWizard::folderWithoutStructure()
+{
+    const QString trip = makeFolder(QStringLiteral("Trip"), {QStringLiteral("a.jpg")});
+    m_profile.keepFolderStructure = false;
+    const Run run = runWizard(4, {trip});
+    QVERIFY(run.finished);
+    QCOMPARE(uploadTypes(m_server->requestLog()).count(QStringLiteral("FOLDER")), 0);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/a.jpg")));
+    QCOMPARE(m_server->requestLog(QStringLiteral("init"))
+                 .first()
+                 .value(QStringLiteral("multipart"))
+                 .toObject()
+                 .value(QStringLiteral("filelist"))
+                 .toString(),
+             QStringLiteral("//a.jpg"));
+}
+
+void TestUploadWizard::secondRunSkipsUploadedFiles()
+{
+    const QString folder = makeFolder(QStringLiteral("Once"), {QStringLiteral("x.jpg")});
+    m_profile.keepFolderStructure = false;
+    QVERIFY(runWizard(2, {folder + QStringLiteral("/x.jpg")}).finished);
+    m_server->clearRequestLog();
+    const Run second = runWizard(2, {folder + QStringLiteral("/x.jpg")});
+    QCOMPARE(second.page, 0);
+    QCOMPARE(m_prompter->messageTexts(),
+             QStringList{
+                 QStringLiteral("The selected items have already been uploaded to the destination folder in "
+                                "Lumio. No file is available for upload.")});
+    QVERIFY(uploadTypes(m_server->requestLog()).isEmpty());
+}
+
+void TestUploadWizard::folderOnServerIsDroppedButNotItsPictures()
+{
+    const QString trip = makeFolder(QStringLiteral("Trip"), {QStringLiteral("new.jpg")});
+    QDir().mkpath(m_server->photoRoot() + QStringLiteral("/Trip"));
+    const Run run = runWizard(4, {trip});
+    QVERIFY(run.finished);
+    QCOMPARE(uploadTypes(m_server->requestLog()).count(QStringLiteral("FOLDER")), 0);
+    QCOMPARE(uploadTypes(m_server->requestLog()).count(QStringLiteral("ORIG_FILE")), 1);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/Trip/new.jpg")));
+}
+
+void TestUploadWizard::refusedFileIsReportedAndSentAgainNextRun()
+{
+    const QString folder = makeFolder(QStringLiteral("Refused"), {QStringLiteral("r.jpg")});
+    m_profile.keepFolderStructure = false;
+    QVERIFY(m_server->setFaults({{QStringLiteral("upload"), QJsonObject{{QStringLiteral("err_msg"),
+                                                                         QStringLiteral("no_privilege")}}}}));
+    const Run run = runWizard(2, {folder + QStringLiteral("/r.jpg")});
+    QVERIFY(run.finished);
+    QCOMPARE(run.reportsShown, 1);
+    QCOMPARE(run.reportRows,
+             (QList<UploadFailure>{
+                 {QStringLiteral("r.jpg"), QStringLiteral("You have no privileges to either create new "
+                                                          "albums or upload files.")}}));
+    QVERIFY(!QFile::exists(m_server->photoRoot() + QStringLiteral("/r.jpg")));
+    // Not recorded: the next run sends it again.
+    QVERIFY(m_server->setFaults({}));
+    m_server->clearRequestLog();
+    QVERIFY(runWizard(2, {folder + QStringLiteral("/r.jpg")}).finished);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/r.jpg")));
+}
+
+void TestUploadWizard::droppedConnectionSendsTheItemAgain()
+{
+    const QString folder = makeFolder(QStringLiteral("Drop"), {QStringLiteral("d.jpg")});
+    m_profile.keepFolderStructure = false;
+    QVERIFY(m_server->setFaults(
+        {{QStringLiteral("upload"), QJsonObject{{QStringLiteral("drop_requests"), QJsonArray{6, 7}}}}}));
+    const Run run = runWizard(2, {folder + QStringLiteral("/d.jpg")});
+    QVERIFY(run.finished);
+    QCOMPARE(run.reportsShown, 0);
+    const QList<QJsonObject> uploads = m_server->requestLog(QStringLiteral("upload"));
+    // The network layer repeats a request once by itself; the uploader sends it the third time.
+    QCOMPARE(uploads.size(), 8);
+    QVERIFY(uploads.at(5).value(QStringLiteral("dropped")).toBool());
+    QVERIFY(uploads.at(6).value(QStringLiteral("dropped")).toBool());
+    QCOMPARE(headersOf(uploads.at(7)), headersOf(uploads.at(5)));
+    QCOMPARE(uploads.at(7).value(QStringLiteral("body_size")).toInt(),
+             QFileInfo(folder + QStringLiteral("/d.jpg")).size());
+    QCOMPARE(QFileInfo(m_server->photoRoot() + QStringLiteral("/d.jpg")).size(),
+             QFileInfo(folder + QStringLiteral("/d.jpg")).size());
+}
+
+void TestUploadWizard::sessionLostEndsTheRun()
+{
+    const QString folder = makeFolder(
+        QStringLiteral("Lost"), {QStringLiteral("1.jpg"), QStringLiteral("2.jpg"), QStringLiteral("3.jpg")});
+    m_profile.keepFolderStructure = false;
+    QVERIFY(m_server->setFaults(
+        {{QStringLiteral("upload"), QJsonObject{{QStringLiteral("session_lost_after"), 6}}}}));
+    const Run run = runWizard(4, {folder});
+    QVERIFY(run.finished);
+    QCOMPARE(m_prompter->messageTexts().count(
+                 QStringLiteral("The connection is lost. Please log in to Korvat Manager again.")),
+             1);
+    // The first file went up; the lost session showed on the second file's first thumbnail, and
+    // nothing more was sent.
+    QCOMPARE(m_server->requestLog(QStringLiteral("upload")).size(), 7);
+    QCOMPARE(uploadTypes(m_server->requestLog()).count(QStringLiteral("ORIG_FILE")), 1);
+    QCOMPARE(run.reportsShown, 0);
+}
+
+void TestUploadWizard::cancelStopsEverything()
+{
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files.append(QStringLiteral("c%1.jpg").arg(i));
+    const QString folder = makeFolder(QStringLiteral("Cancel"), files);
+    m_profile.keepFolderStructure = false;
+    QVERIFY(
+        m_server->setFaults({{QStringLiteral("upload"), QJsonObject{{QStringLiteral("delay_ms"), 200}}}}));
+    m_prompter->answerMessage(0);
+    const Run run = runWizard(4, {folder}, {}, [](UploadWizard* wizard) {
+        QTest::qWait(300);
+        wizard->reject();
+        QVERIFY(!wizard->isHidden());
+    });
+    QVERIFY(run.finished);
+    QCOMPARE(m_prompter->messageTexts().first(), QStringLiteral("Are you sure you want to cancel?"));
+    QVERIFY(m_server->requestLog(QStringLiteral("upload")).size() < 6 * 6);
+    QVERIFY(QDir(AppPaths::tempRootFolder())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                .isEmpty());
+}
+
+void TestUploadWizard::sameNamesAndComposedNames()
+{
+    makeFolder(QStringLiteral("One"), {QStringLiteral("same.jpg")});
+    makeFolder(QStringLiteral("Two"), {QStringLiteral("same.jpg"), QStringLiteral("Cafe\u0301.jpg")});
+    m_profile.keepFolderStructure = false;
+    const Run run = runWizard(
+        4, {m_sources->filePath(QStringLiteral("One")), m_sources->filePath(QStringLiteral("Two"))});
+    QVERIFY(run.finished);
+    QStringList names;
+    for (const QJsonObject& entry : m_server->requestLog(QStringLiteral("upload"))) {
+        const QJsonObject headers = headersOf(entry);
+        if (headers.value(QStringLiteral("X-UPLOAD-TYPE")).toString() == QLatin1String("ORIG_FILE"))
+            names.append(headers.value(QStringLiteral("X-ORIG-FNAME")).toString());
+    }
+    names.sort();
+    QCOMPARE(names, (QStringList{QStringLiteral(" Caf%C3%A9.jpg"), QStringLiteral(" same.jpg"),
+                                 QStringLiteral(" same_1.jpg")}));
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/same_1.jpg")));
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/Caf\u00e9.jpg")));
+}
+
+void TestUploadWizard::noPrivilegeAndZeroFileTexts()
+{
+    const QString folder = makeFolder(QStringLiteral("Priv"), {QStringLiteral("p.jpg")});
+    m_profile.keepFolderStructure = false;
+    m_profile.serverdst = QStringLiteral("/photo/2013");
+    m_profile.account = QStringLiteral("bob");
+    m_profile.password = QStringLiteral("bob");
+    const Run run = runWizard(2, {folder + QStringLiteral("/p.jpg")});
+    QCOMPARE(run.page, 0);
+    QCOMPARE(m_prompter->messageTexts(),
+             QStringList{QStringLiteral(
+                 "Your account does not have permission to upload the selected items to Lumio.")});
+    QCOMPARE(m_server->requestLog(QStringLiteral("init"))
+                 .first()
+                 .value(QStringLiteral("multipart"))
+                 .toObject()
+                 .value(QStringLiteral("filelist"))
+                 .toString(),
+             QStringLiteral("/2013/p.jpg"));
+
+    // An empty source folder without structure: nothing at all to send.
+    m_prompter->shown.clear();
+    m_profile.account = QStringLiteral("demo");
+    m_profile.password = QStringLiteral("demo");
+    m_profile.serverdst.clear();
+    const Run empty = runWizard(4, {makeFolder(QStringLiteral("Empty"), {})});
+    QCOMPARE(empty.page, 0);
+    QCOMPARE(m_prompter->messageTexts().size(), 1);
+    QVERIFY(m_prompter->messageTexts().first().startsWith(
+        QLatin1String("No file is available for upload. This is")));
+}
+
+void TestUploadWizard::videoGoesThroughTheQualityPage()
+{
+    const QString clip = m_sources->filePath(QStringLiteral("clip.mp4"));
+    QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                               {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-f"),
+                                QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                QStringLiteral("testsrc=size=160x120:rate=10:duration=1"),
+                                QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), clip}),
+             0);
+    m_profile.keepFolderStructure = false;
+    bool qualityPageShown = false;
+    const Run run = runWizard(2, {clip}, [&qualityPageShown](UploadWizard* wizard) {
+        qualityPageShown = true;
+        wizard->findChild<QCheckBox*>(QStringLiteral("m_pchkMediumQual"))->setChecked(false);
+        wizard->findChild<QCheckBox*>(QStringLiteral("m_pchkMobileQual"))->setChecked(true);
+    });
+    QVERIFY(qualityPageShown);
+    QVERIFY(run.finished);
+    QCOMPARE(m_profile.qualities, QList<int>{3});
+    const QStringList types = uploadTypes(m_server->requestLog());
+    QCOMPARE(types.mid(types.size() - 2),
+             (QStringList{QStringLiteral("MP4_MOBILE"), QStringLiteral("ORIG_FILE")}));
+    QVERIFY(types.contains(QStringLiteral("THUM_B")));
+}
+
+void TestUploadWizard::deviceImport()
+{
+    const QString script = m_sources->filePath(QStringLiteral("PhotoAcquire"));
+    const QString camera = makeFolder(QStringLiteral("camera"), {QStringLiteral("DSC_1.JPG")});
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("#!/bin/sh\n"
+                              "data=\"$XDG_DATA_HOME/Vexalon/Lumio Uploader\"\n"
+                              "utf16() { printf '\\377\\376' > \"$1\"; printf \"$2\" | iconv -f UTF-8 -t "
+                              "UTF-16LE >> \"$1\"; }\n"
+                              "case \"$1\" in\n"
+                              "0) utf16 \"$data/DeviceList\" '1\\ncam:1\\nTest Camera\\nPTP\\n' ;;\n"
+                              "1) utf16 \"$data/ContentList\" 'DSC_1.JPG\\n1234\\n2012:05:01\\n' ;;\n"
+                              "2) mkdir -p \"$TMPDIR/ZUL_PHOTO_TEMP/AUTOPLAY\"; cp '%1/DSC_1.JPG' "
+                              "\"$TMPDIR/ZUL_PHOTO_TEMP/AUTOPLAY/\" ;;\n"
+                              "esac\n")
+                   .arg(camera)
+                   .toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    HandOver::setPhotoAcquirePath(script);
+    m_profile.keepFolderStructure = false;
+    const Run run = runWizard(6, {});
+    HandOver::setPhotoAcquirePath(QString());
+    QVERIFY(run.finished);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/DSC_1.JPG")));
+    QVERIFY(ProfileStore::deviceRecordExists(QStringLiteral("DSC_1.JPG"), QStringLiteral("Home"),
+                                             QStringLiteral("1234"), QStringLiteral("2012:05:01"),
+                                             QStringLiteral("cam:1")));
+}
+
+LUMIO_TEST_MAIN(TestUploadWizard)
+#include "tst_uploadwizard.moc"
