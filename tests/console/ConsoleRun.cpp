@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -125,6 +126,8 @@ ConsoleRun::Result ConsoleRun::runOnTerminal(const QString& program, const QStri
         process.kill();
         process.waitForFinished(-1);
     }
+    termios settings{};
+    result.terminalEchoes = tcgetattr(master, &settings) == 0 && (settings.c_lflag & ECHO) != 0;
     close(master);
     result.exitCode =
         result.finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

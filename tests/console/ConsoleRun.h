@@ -16,6 +16,7 @@ public:
         int exitCode = -1;
         QByteArray out;
         QByteArray err;
+        bool terminalEchoes = false; // the terminal's echo flag when the program had ended
         QStringList outLines() const;
     };
 

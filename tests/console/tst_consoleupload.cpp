@@ -118,6 +118,7 @@ private slots:
     void saveOptions_data();
     void saveOptions();
     void passwordAskedOnTerminalWithoutEcho();
+    void interruptAtThePasswordPrompt();
     void interruptStopsEverything();
     void listProfiles();
     void seedDemoProfileOnlyWhenAbsent();
@@ -566,6 +567,22 @@ void TestConsoleUpload::passwordAskedOnTerminalWithoutEcho()
     ServerProfile stored;
     QVERIFY(ProfileStore::loadProfile(QStringLiteral("Asking"), &stored));
     QVERIFY(stored.password.isEmpty());
+}
+
+void TestConsoleUpload::interruptAtThePasswordPrompt()
+{
+    const QString folder = makeFolder(QStringLiteral("Prompt"), {QStringLiteral("p.jpg")});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LUMIO_PASSWORD"));
+    // Ctrl-C on the terminal: the line discipline sends SIGINT to the program.
+    const ConsoleRun::Result run = ConsoleRun::runOnTerminal(
+        ConsoleRun::uploader(), {QStringLiteral("--profile"), QStringLiteral("Asking"), folder}, environment,
+        "Please enter the carol's password.", "\x03", 30000);
+    QVERIFY2(run.finished, run.out.constData());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.contains("Cancelled."), run.out.constData());
+    QVERIFY(run.terminalEchoes);
+    QVERIFY(m_server->requestLog().isEmpty());
 }
 
 void TestConsoleUpload::interruptStopsEverything()

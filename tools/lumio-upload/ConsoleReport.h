@@ -64,7 +64,6 @@ public:
 
     ConsoleReport(bool json, bool live, FILE* out = stdout);
 
-    bool isJson() const { return m_json; }
     bool isLive() const { return m_live; }
 
     void title(const QString& text);

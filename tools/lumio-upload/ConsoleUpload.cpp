@@ -32,8 +32,7 @@ void printError(const QString& message)
 } // namespace
 
 ConsoleUpload::ConsoleUpload(const ConsoleOptions& options, ConsoleReport* report, QObject* parent)
-    : QObject(parent), m_options(options), m_report(report), m_initRequest(&m_manager),
-      m_dryRun(options.dryRun)
+    : QObject(parent), m_options(options), m_report(report), m_initRequest(&m_manager)
 {
     connect(&m_login, &SecurityConfirm::signalLoginFinish, this, &ConsoleUpload::slotLoginFinish);
     connect(&m_ticker, &QTimer::timeout, this, &ConsoleUpload::slotTick);
@@ -176,7 +175,7 @@ void ConsoleUpload::plan()
         ++m_refused;
     }
 
-    if (m_dryRun) {
+    if (m_options.dryRun) {
         reportDryRun(list, reply);
         finish();
         return;
@@ -362,7 +361,7 @@ int ConsoleUpload::exitStatus() const
     if (m_interrupted || m_sessionLost || m_failed > 0 || m_refused > 0)
         return ConsoleOptions::ExitFailure;
     // Every file handed to the workers must have come back with an outcome.
-    if (!m_dryRun && m_uploaded + m_failed + m_duplicateSkips < m_listed)
+    if (!m_options.dryRun && m_uploaded + m_failed + m_duplicateSkips < m_listed)
         return ConsoleOptions::ExitFailure;
     return ConsoleOptions::ExitSuccess;
 }
@@ -376,7 +375,7 @@ void ConsoleUpload::finish()
     m_ticker.stop();
     if (m_run)
         m_run->stopAndWait();
-    if (loggedIn && m_options.saveOptions && !m_dryRun)
+    if (loggedIn && m_options.saveOptions && !m_options.dryRun)
         ProfileStore::saveUploadOptions(m_profile);
 
     ConsoleReport::Summary summary;
@@ -389,7 +388,7 @@ void ConsoleUpload::finish()
     summary.refused = m_refused;
     summary.bytes = m_run ? m_run->uploader()->bytesSent() : 0;
     summary.seconds = m_clock.isValid() ? static_cast<int>(m_clock.elapsed() / 1000) : 0;
-    summary.dryRun = m_dryRun;
+    summary.dryRun = m_options.dryRun;
     summary.cancelled = m_interrupted;
     summary.sessionLost = m_sessionLost;
     summary.error = m_error;

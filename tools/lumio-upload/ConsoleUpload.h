@@ -85,7 +85,6 @@ private:
     int m_percent = 0;
     bool m_interrupted = false;
     bool m_sessionLost = false;
-    bool m_dryRun = false;
     int m_uploaded = 0;
     int m_failed = 0;
     int m_duplicateSkips = 0;
