@@ -309,19 +309,23 @@ void TestFindHostUtils::probeGoesToPortOfRecord()
 void TestFindHostUtils::probeOutcome_data()
 {
     QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("transferTimeout");
     QTest::addColumn<int>("qcStatus");
     QTest::addColumn<int>("connectionValue");
     QTest::addColumn<int>("probeState");
     QTest::addColumn<bool>("offered");
-    QTest::newRow("HTTP 404 counts as reachable") << int(WebStub::NotFound) << 1 << 1 << 0 << true;
-    QTest::newRow("HTTP 200 reachable") << int(WebStub::Ok) << 1 << 1 << 0 << true;
+    QTest::newRow("HTTP 404 counts as reachable") << int(WebStub::NotFound) << 0 << 1 << 1 << 0 << true;
+    QTest::newRow("HTTP 200 reachable") << int(WebStub::Ok) << 0 << 1 << 1 << 0 << true;
     QTest::newRow("silent web port: failed at the end of the search")
-        << int(WebStub::Silent) << 8 << 0 << 1 << false;
+        << int(WebStub::Silent) << 0 << 8 << 0 << 1 << false;
+    QTest::newRow("manager time-out: failed when it expires")
+        << int(WebStub::Silent) << 200 << 8 << 0 << 1 << false;
 }
 
 void TestFindHostUtils::probeOutcome()
 {
     QFETCH(int, mode);
+    QFETCH(int, transferTimeout);
     QFETCH(int, qcStatus);
     QFETCH(int, connectionValue);
     QFETCH(int, probeState);
@@ -331,23 +335,29 @@ void TestFindHostUtils::probeOutcome()
     server.httpPort = web.port();
     server.build = 1093;
     QVERIFY(startResponder(server));
+    const QString url =
+        QStringLiteral("^FindHostUtils\\.cpp:\\d+ Url \\[http://127\\.0\\.0\\.1:%1\\] has error \\(%2\\)$");
     if (mode == WebStub::NotFound)
-        QTest::ignoreMessage(
-            QtDebugMsg,
-            QRegularExpression(QStringLiteral(
-                "^FindHostUtils\\.cpp:\\d+ Url \\[http://127\\.0\\.0\\.1:\\d+\\] has error \\(203\\)$")));
-    if (mode == WebStub::Silent)
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(url.arg(web.port()).arg(203)));
+    if (transferTimeout != 0)
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(url.arg(web.port()).arg(5)));
+    else if (mode == WebStub::Silent)
         QTest::ignoreMessage(
             QtDebugMsg,
             QRegularExpression(QStringLiteral(
                 "^FindHostUtils\\.cpp:\\d+ Fail to test connection for \\[korvat\\]\\(127\\.0\\.0\\.1\\)$")));
 
     QNetworkAccessManager manager;
+    manager.setTransferTimeout(transferTimeout);
     auto utils = makeUtils(&manager);
+    if (transferTimeout != 0)
+        utils->setTickInterval(250); // a search of five seconds outlasts the time-out
     QSignalSpy finished(utils.get(), &FindHostUtils::signalFindNasFinished);
     utils->startSearch();
-    if (mode != WebStub::Silent)
-        QTRY_COMPARE(m_map.value(server.mac).probeState, 0);
+    if (mode != WebStub::Silent || transferTimeout != 0) {
+        QTRY_COMPARE(m_map.value(server.mac).probeState, probeState);
+        QVERIFY(utils->isSearching());
+    }
     QVERIFY(finished.wait(10000));
     QCOMPARE(web.requests, 1);
 
