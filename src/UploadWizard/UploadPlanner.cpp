@@ -53,28 +53,28 @@ QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, cons
 bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
                                  const std::function<void()>& betweenFiles, QList<ConversionEntry>* dropped)
 {
-    bool anyDropped = false;
-    for (auto it = list->begin(); it != list->end();) {
-        const QFileInfo info(it->value(UploadQueue::LocalPath));
-        if (info.isDir()) {
-            ++it;
-            continue;
+    ProfileStore::ensurePhotoRecordsIndex();
+    QList<ConversionEntry> kept;
+    kept.reserve(list->size());
+    for (const ConversionEntry& entry : std::as_const(*list)) {
+        const QFileInfo info(entry.value(UploadQueue::LocalPath));
+        if (!info.isDir()) {
+            if (betweenFiles)
+                betweenFiles();
+            const QStringList recorded =
+                ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
+                                                   QString::number(info.lastModified().toSecsSinceEpoch()));
+            if (!recorded.isEmpty() &&
+                recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
+                if (dropped)
+                    dropped->append(entry);
+                continue;
+            }
         }
-        if (betweenFiles)
-            betweenFiles();
-        const QStringList recorded =
-            ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
-                                               QString::number(info.lastModified().toSecsSinceEpoch()));
-        if (!recorded.isEmpty() &&
-            recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
-            if (dropped)
-                dropped->append(*it);
-            it = list->erase(it);
-            anyDropped = true;
-        } else {
-            ++it;
-        }
+        kept.append(entry);
     }
+    const bool anyDropped = kept.size() != list->size();
+    *list = kept;
     return anyDropped;
 }
 
@@ -148,22 +148,23 @@ void UploadPlanner::dropRefused(QList<ConversionEntry>* list, const InitReply& r
                                 bool* noPrivilegeDropped, bool* presentDropped,
                                 QList<ConversionEntry>* refused, QList<ConversionEntry>* present)
 {
-    for (auto it = list->begin(); it != list->end();) {
-        const QString key = itemKey(*it);
-        const QFileInfo info(it->value(UploadQueue::LocalPath));
+    QList<ConversionEntry> kept;
+    kept.reserve(list->size());
+    for (const ConversionEntry& entry : std::as_const(*list)) {
+        const QString key = itemKey(entry);
+        const QFileInfo info(entry.value(UploadQueue::LocalPath));
         if (reply.noPrivilege.contains(key)) {
             if (refused)
-                refused->append(*it);
-            it = list->erase(it);
+                refused->append(entry);
             *noPrivilegeDropped = true;
         } else if (reply.duplicated.contains(key) && info.isDir()) {
             qDebug("SKIP %s", qUtf8Printable(info.fileName()));
             if (present)
-                present->append(*it);
-            it = list->erase(it);
+                present->append(entry);
             *presentDropped = true;
         } else {
-            ++it;
+            kept.append(entry);
         }
     }
+    *list = kept;
 }
