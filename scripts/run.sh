@@ -22,7 +22,7 @@ fi
 if [ -f "$build/CMakeCache.txt" ]; then
     # Bring only what this job runs up to date; the build's own configuration stays as it is.
     cmake --build "$build" -j "$(nproc)" --target lumio-uploader lumio-upload lumio-refserver \
-        lumio_tool_links lumio_sample_media
+        lumio-discovery-responder lumio_tool_links lumio_sample_media
 else
     LUMIO_BUILD_TESTS=${LUMIO_BUILD_TESTS:-OFF} LUMIO_BUILD_DIR=$build "$top/scripts/build.sh"
 fi
@@ -31,11 +31,12 @@ fi
 rm -rf "$demo/photo" "$demo/homes"
 mkdir -p "$demo"
 server_pid=
+responder_pid=
 stop_server() {
-    if [ -n "$server_pid" ]; then
-        kill "$server_pid" 2>/dev/null || true
-        wait "$server_pid" 2>/dev/null || true
-    fi
+    for pid in $responder_pid $server_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
 }
 trap stop_server EXIT
 trap 'exit 130' INT
@@ -64,6 +65,15 @@ if ! profile_url=$("$bin/lumio-upload" --seed-demo-profile "$port"); then
 fi
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    # The demo server also answers discovery, on loopback only: the program's search is kept to the
+    # loopback interface and sent to the responder, so nothing is broadcast on this machine's network.
+    discovery_port=$((port + 2))
+    "$bin/lumio-discovery-responder" --bind 127.0.0.1 --port "$discovery_port" \
+        --reply-port "$((discovery_port + 1))" --name "Lumio-Demo" --ip 127.0.0.1 --http-port "$port" \
+        >"$demo/responder.out" 2>&1 &
+    responder_pid=$!
+    export LUMIO_DISCOVERY_INTERFACES=lo LUMIO_DISCOVERY_TARGET=127.0.0.1
+    export LUMIO_DISCOVERY_PORT=$discovery_port LUMIO_DISCOVERY_LISTEN_PORT=$((discovery_port + 1))
     # The program ends every run with status 1 (it reports no outcome by its status).
     "$bin/lumio-uploader" "$@" || true
     exit 0

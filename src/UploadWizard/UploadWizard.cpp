@@ -198,7 +198,7 @@ void UploadWizard::slotUploadFinished()
         connect(this, &QWizard::customButtonClicked, this, &UploadWizard::slotErrorReport,
                 Qt::UniqueConnection);
     }
-    AppPaths::removeFolderContents(AppPaths::tempRootFolder());
+    AppPaths::removeWorkFiles();
 }
 
 void UploadWizard::slotErrorReport()

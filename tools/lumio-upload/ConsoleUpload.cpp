@@ -317,7 +317,7 @@ void ConsoleUpload::slotUploadFinished()
         return;
     m_run->stopAndWait();
     ProfileStore::incrementUsageCounter(m_profile.profname);
-    AppPaths::removeFolderContents(AppPaths::tempRootFolder());
+    AppPaths::removeWorkFiles();
     finish();
 }
 
