@@ -207,7 +207,10 @@ bool WizIPDialog::isValidPort(const QString& text)
 
 bool WizIPDialog::isReachableName(const QString& text)
 {
-    if (isUsableIPv4(text))
+    // A usable address is taken as it is, and any other address text resolves to itself: only names
+    // need the resolver (which would otherwise ask for the address's name on the network).
+    QHostAddress literal;
+    if (literal.setAddress(text))
         return true;
     const QHostInfo info = QHostInfo::fromName(text);
     return info.error() == QHostInfo::NoError && !info.addresses().isEmpty();

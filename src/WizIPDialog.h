@@ -40,7 +40,7 @@ public:
     static bool isUsableIPv4(const QString& text);
     // A decimal number from 1 to 65535.
     static bool isValidPort(const QString& text);
-    // A usable IPv4 address, or a name the resolver turns into at least one address.
+    // An address, or a name the resolver turns into at least one address.
     static bool isReachableName(const QString& text);
     // The server a typed entry names: by address when it is a usable IPv4 address, else by name.
     static const NASINFO* findServer(const NasInfoMap& serverMap, const QString& text);

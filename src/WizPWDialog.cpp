@@ -68,6 +68,8 @@ void WizPWDialog::initializePage()
         QTimer::singleShot(0, m_ui->m_pedtPassword, qOverload<>(&QWidget::setFocus));
 }
 
+void WizPWDialog::cleanupPage() {}
+
 void WizPWDialog::slotSavePassChecked(bool blChecked)
 {
     m_ui->m_pedtPassword->setEnabled(blChecked);

@@ -19,6 +19,8 @@ public:
     ~WizPWDialog() override;
 
     void initializePage() override;
+    // Keeps the entries when the user goes back: they are set up only on the first visit.
+    void cleanupPage() override;
     bool validatePage() override;
 
 public slots:

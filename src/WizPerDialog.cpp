@@ -56,6 +56,8 @@ void WizPerDialog::initializePage()
     m_ui->m_pedtPersonalName->setEnabled(false);
 }
 
+void WizPerDialog::cleanupPage() {}
+
 void WizPerDialog::slotPersonalRadioBtnToogled(bool blIsToggled)
 {
     m_ui->m_pedtPersonalName->setEnabled(blIsToggled);

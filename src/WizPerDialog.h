@@ -18,6 +18,8 @@ public:
     ~WizPerDialog() override;
 
     void initializePage() override;
+    // Keeps the entries when the user goes back: they are set up only on the first visit.
+    void cleanupPage() override;
     bool validatePage() override;
 
 public slots:

@@ -1,19 +1,24 @@
-// lumio-screenshots FOLDER: renders every dialog and wizard page of the program into FOLDER as PNG
-// files. Runs offscreen on made-up data in a throw-away data folder; discovery stays on loopback.
+// lumio-screenshots [--language CODE] FOLDER: renders every dialog and wizard page of the program into
+// FOLDER as PNG files, in English or in the UI language CODE (such as deu). Runs offscreen on made-up
+// data in a throw-away data folder; discovery stays on loopback.
 
 #include "AppPaths.h"
 #include "ProfileStore.h"
 #include "ScreenshotPrompter.h"
 #include "ScreenshotSession.h"
+#include "VexaLocale.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTranslator>
 #include <QUdpSocket>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -28,11 +33,18 @@ quint16 freeUdpPort()
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fputs("Usage: lumio-screenshots FOLDER\n", stderr);
+    QString language;
+    QString folder;
+    if (argc == 2) {
+        folder = QString::fromLocal8Bit(argv[1]);
+    } else if (argc == 4 && std::strcmp(argv[1], "--language") == 0) {
+        language = QString::fromLocal8Bit(argv[2]);
+        folder = QString::fromLocal8Bit(argv[3]);
+    } else {
+        std::fputs("Usage: lumio-screenshots [--language CODE] FOLDER\n", stderr);
         return 2;
     }
-    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    folder = QDir(folder).absolutePath();
 
     // Nothing the run writes may touch the user's own profiles or temporary files.
     QTemporaryDir scratch;
@@ -57,6 +69,18 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vexalon"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumio Uploader"));
+
+    // Chosen the way the program chooses it, so that pictures by language follow too.
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QSettings().setValue(QStringLiteral("Global/UILanguage"), language);
+        if (VexaLocale::uiLanguageCode() != language ||
+            !translator.load(VexaLocale::translationFileFor(language)) || translator.isEmpty()) {
+            std::fprintf(stderr, "lumio-screenshots: no translation for %s\n", qPrintable(language));
+            return 2;
+        }
+        QCoreApplication::installTranslator(&translator);
+    }
 
     // The server-choosing dialogs search as they open: keep their queries on loopback.
     qputenv("LUMIO_DISCOVERY_INTERFACES", "lo");
