@@ -472,4 +472,22 @@
         <translation>Die ausgewählten Elemente wurden bereits in den Zielordner in Lumio hochgeladen. Es sind keine Dateien zum Hochladen verfügbar.</translation>
     </message>
 </context>
+<context>
+    <name>ErrorTableModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Error Status</source>
+        <translation>Fehlerstatus</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Lumio Uploader Profile List</source>
+        <translation>Lumio Uploader – Profilliste</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>global</name>
+    <message>
+        <source>Select a folder to upload files to</source>
+        <translation>選擇要將檔案上傳到的資料夾</translation>
+    </message>
+    <message>
+        <source>Create folder:</source>
+        <translation>建立資料夾：</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>瀏覽</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>建立</translation>
+    </message>
+    <message>
+        <source>Create Profile</source>
+        <translation>建立設定檔</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>See Error Report</source>
+        <translation>檢視錯誤報告</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Start Uploading</source>
+        <translation>開始上傳</translation>
+    </message>
+    <message>
+        <source>Upload Later</source>
+        <translation>稍後上傳</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Choose the type of accounts you wish to upload your files to.</source>
+        <translation>請選擇要將檔案上傳到的帳號類型。</translation>
+    </message>
+    <message>
+        <source>Lumio</source>
+        <translation>Lumio</translation>
+    </message>
+    <message>
+        <source>Personal Lumio</source>
+        <translation>個人 Lumio</translation>
+    </message>
+    <message>
+        <source>There are two types of accounts you can upload to: standard Lumio accounts, and Personal Lumio accounts. To upload to the latter, you must activate Personal Lumio in Lumio. Please see Help for more details.</source>
+        <translation>可上傳的帳號有兩種類型：標準 Lumio 帳號和個人 Lumio 帳號。若要上傳到個人 Lumio 帳號，必須先在 Lumio 中啟用個人 Lumio。詳細資訊請參閱說明。</translation>
+    </message>
+    <message>
+        <source>Upload to</source>
+        <translation>上傳到</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>使用者名稱</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Enter the login and password of the account.</source>
+        <translation>請輸入帳號的登入名稱和密碼。</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>記住密碼</translation>
+    </message>
+    <message>
+        <source>Enter a profile name and fill in server information. Then edit port number if necessary.</source>
+        <translation>請輸入設定檔名稱並填寫伺服器資訊，然後視需要修改連接埠號碼。</translation>
+    </message>
+    <message>
+        <source>Server Name/IP</source>
+        <translation>伺服器名稱/IP</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>連接埠號碼</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>設定檔名稱</translation>
+    </message>
+    <message>
+        <source>Profiles allow you to customize and save your settings, so you don't need to modify them each time you upload photos. The profile name will be your Korvat name by default if left blank.</source>
+        <translation>設定檔可讓您自訂並儲存設定，這樣每次上傳相片時都不必重新修改。如果設定檔名稱保留空白，預設會使用您的 Korvat 名稱。</translation>
+    </message>
+    <message>
+        <source>Manage profiles</source>
+        <translation>管理設定檔</translation>
+    </message>
+    <message>
+        <source>Upload to Lumio</source>
+        <translation>上傳到 Lumio</translation>
+    </message>
+    <message>
+        <source>Create new profile</source>
+        <translation>建立新設定檔</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 位址</translation>
+    </message>
+    <message>
+        <source>No profiles have been created</source>
+        <translation>尚未建立任何設定檔</translation>
+    </message>
+    <message>
+        <source>The user account has been disabled.</source>
+        <translation>此使用者帳號已停用。</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Lumio user account.</source>
+        <translation>%1 不是有效的 Lumio 使用者帳號。</translation>
+    </message>
+    <message>
+        <source>The account or password is invalid. Please try again.</source>
+        <translation>帳號或密碼無效，請再試一次。</translation>
+    </message>
+    <message>
+        <source>Invalid folder name: %1</source>
+        <translation>資料夾名稱無效：%1</translation>
+    </message>
+    <message>
+        <source>The port number must be between 1 and 65535.</source>
+        <translation>連接埠號碼必須介於 1 到 65535 之間。</translation>
+    </message>
+    <message>
+        <source>Connection error. (Error Code: %1)</source>
+        <translation>連線錯誤。(錯誤代碼：%1)</translation>
+    </message>
+    <message>
+        <source>Failed to convert %1.</source>
+        <translation>無法轉換 %1。</translation>
+    </message>
+    <message>
+        <source>Database error (%1)</source>
+        <translation>資料庫錯誤 (%1)</translation>
+    </message>
+    <message>
+        <source>This function is not available in the demo mode.</source>
+        <translation>此功能在展示模式下無法使用。</translation>
+    </message>
+    <message>
+        <source>This function is not supported by the connected server.</source>
+        <translation>所連線的伺服器不支援此功能。</translation>
+    </message>
+    <message>
+        <source>The folder name already exists. Please use another name.</source>
+        <translation>此資料夾名稱已存在，請使用其他名稱。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Please enter a valid hostname or IP address.</source>
+        <translation>請輸入有效的主機名稱或 IP 位址。</translation>
+    </message>
+    <message>
+        <source>Incorrect password.</source>
+        <translation>密碼不正確。</translation>
+    </message>
+    <message>
+        <source>You are not authorized to use this service.</source>
+        <translation>您沒有使用此服務的權限。</translation>
+    </message>
+    <message>
+        <source>Failed to establish the connection. Please check the hostname/IP address or make sure Lumio is working properly, and then try again.</source>
+        <translation>無法建立連線。請檢查主機名稱/IP 位址，或確認 Lumio 運作正常，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat is not ready. To upload photos to [%1], please make sure the Korvat Manager is installed on the server and configurations are set up correctly.</source>
+        <translation>Vexalon Korvat 尚未就緒。若要將相片上傳到 [%1]，請確認伺服器已安裝 Korvat Manager 且設定正確。</translation>
+    </message>
+    <message>
+        <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
+        <translation>若要將相片上傳到 [%1]，請確認伺服器已正確安裝和設定。</translation>
+    </message>
+    <message>
+        <source>Please upload from a non-empty folder.</source>
+        <translation>請從非空白的資料夾上傳。</translation>
+    </message>
+    <message>
+        <source>Please select a destination before uploading.</source>
+        <translation>上傳前請選擇目的地。</translation>
+    </message>
+    <message>
+        <source>Please select at least one video conversion quality before uploading.</source>
+        <translation>上傳前請至少選擇一種影片轉檔畫質。</translation>
+    </message>
+    <message>
+        <source>Please enter the name of a Personal Lumio account.</source>
+        <translation>請輸入個人 Lumio 帳號的名稱。</translation>
+    </message>
+    <message>
+        <source>Lumio is disabled. Please log in to NXM as admin (or a user belonging to the administrators group) to enable Lumio.</source>
+        <translation>Lumio 已停用。請以管理員（或管理員群組中的使用者）身分登入 NXM 以啟用 Lumio。</translation>
+    </message>
+    <message>
+        <source>Lumio is not installed. Please install the package at Modepot to upload photos.</source>
+        <translation>尚未安裝 Lumio。請從 Modepot 安裝套件以上傳相片。</translation>
+    </message>
+    <message>
+        <source>Requested Personal Lumio is disabled. Please log in to NXM to enable the Personal Lumio.</source>
+        <translation>所要求的個人 Lumio 已停用。請登入 NXM 以啟用個人 Lumio。</translation>
+    </message>
+    <message>
+        <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
+        <translation>找不到共用資料夾「photo」。上傳前請確認共用資料夾「photo」存在。</translation>
+    </message>
+    <message>
+        <source>Please enter the port number.</source>
+        <translation>請輸入連接埠號碼。</translation>
+    </message>
+    <message>
+        <source>Profile name [%1] already exists.</source>
+        <translation>設定檔名稱 [%1] 已存在。</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name for this server.</source>
+        <translation>請為此伺服器輸入設定檔名稱。</translation>
+    </message>
+    <message>
+        <source>No %1 was found on the local network.</source>
+        <translation>在區域網路中找不到 %1。</translation>
+    </message>
+    <message>
+        <source>The connection is lost. Please log in to Korvat Manager again.</source>
+        <translation>連線已中斷。請重新登入 Korvat Manager。</translation>
+    </message>
+    <message>
+        <source>Unknown server error. (Error Code:%1)</source>
+        <translation>未知的伺服器錯誤。(錯誤代碼：%1)</translation>
+    </message>
+    <message>
+        <source>Skip duplicate file</source>
+        <translation>已略過重複的檔案</translation>
+    </message>
+    <message>
+        <source>You have no privileges to either create new albums or upload files.</source>
+        <translation>您沒有建立新相簿或上傳檔案的權限。</translation>
+    </message>
+    <message>
+        <source>The destination folder is not found: %1</source>
+        <translation>找不到目的地資料夾：%1</translation>
+    </message>
+    <message>
+        <source>Enter a Lumio account</source>
+        <translation>請輸入 Lumio 帳號</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>You can upload photos or videos with Lumio Uploader by right-clicking on items.</source>
+        <translation>在項目上按一下滑鼠右鍵，即可使用 Lumio Uploader 上傳相片或影片。</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader installation completed</source>
+        <translation>Lumio Uploader 安裝完成</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader allows you to upload photo and video files to the Lumio library of your Vexalon Korvat.</source>
+        <translation>Lumio Uploader 可讓您將相片和影片檔案上傳到 Vexalon Korvat 的 Lumio 媒體庫。</translation>
+    </message>
+    <message>
+        <source>Choose Install Location</source>
+        <translation>選擇安裝位置</translation>
+    </message>
+    <message>
+        <source>Welcome to the Lumio Uploader</source>
+        <translation>歡迎使用 Lumio Uploader</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader is being installed now, please wait...</source>
+        <translation>正在安裝 Lumio Uploader，請稍候...</translation>
+    </message>
+    <message>
+        <source>Installing Lumio Uploader</source>
+        <translation>正在安裝 Lumio Uploader</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel?</source>
+        <translation>確定要取消嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>確定要繼續嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all configurations of Lumio Uploader?</source>
+        <translation>確定要移除 Lumio Uploader 的所有設定嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the profile [%1]?</source>
+        <translation>確定要刪除設定檔 [%1] 嗎？</translation>
+    </message>
+    <message>
+        <source>Please enter the %1's password.</source>
+        <translation>請輸入 %1 的密碼。</translation>
+    </message>
+    <message>
+        <source>Please make sure: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader is not blocked by the firewall of your computer OS or anti-virus applications.&lt;/li&gt; &lt;li&gt;%1 and your computer are both connected to the network.&lt;/li&gt; &lt;li&gt;You have switched on the power of %1.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
+        <translation>請確認：&lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader 未被電腦作業系統的防火牆或防毒軟體封鎖。&lt;/li&gt; &lt;li&gt;%1 和您的電腦都已連上網路。&lt;/li&gt; &lt;li&gt;%1 的電源已開啟。&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Upload Photos</source>
+        <translation>上傳相片</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat</source>
+        <translation>Vexalon Korvat</translation>
+    </message>
+    <message>
+        <source>Upload file count</source>
+        <translation>上傳檔案數</translation>
+    </message>
+    <message>
+        <source>Unsupported file count</source>
+        <translation>不支援的檔案數</translation>
+    </message>
+    <message>
+        <source>Rename files with taken time</source>
+        <translation>依拍攝時間重新命名檔案</translation>
+    </message>
+    <message>
+        <source>Destination Folder</source>
+        <translation>目的地資料夾</translation>
+    </message>
+    <message>
+        <source>If the file already exists</source>
+        <translation>如果檔案已存在</translation>
+    </message>
+    <message>
+        <source>Failed to upload</source>
+        <translation>上傳失敗</translation>
+    </message>
+    <message>
+        <source>Successfully uploaded</source>
+        <translation>上傳成功</translation>
+    </message>
+    <message>
+        <source>Upload finished</source>
+        <translation>上傳完成</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 個檔案</translation>
+    </message>
+    <message>
+        <source>Upload supported files only</source>
+        <translation>僅上傳支援的檔案</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure when uploading files</source>
+        <translation>上傳時保留資料夾結構</translation>
+    </message>
+    <message>
+        <source>Skip files that have been uploaded</source>
+        <translation>略過已上傳的檔案</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>覆寫</translation>
+    </message>
+    <message>
+        <source>Uploaded files</source>
+        <translation>已上傳檔案</translation>
+    </message>
+    <message>
+        <source>Uploading files to [%1]...</source>
+        <translation>正在將檔案上傳到 [%1]...</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>略過</translation>
+    </message>
+    <message>
+        <source>Source Folder</source>
+        <translation>來源資料夾</translation>
+    </message>
+    <message>
+        <source>Select conversion qualities for videos to be played in Lumio. Uploading will take longer when you select multiple and/or higher quality levels.</source>
+        <translation>請選擇要在 Lumio 中播放之影片的轉檔畫質。選擇多種畫質和/或較高畫質時，上傳所需的時間會較長。</translation>
+    </message>
+    <message>
+        <source>High (1080p HD, 2Mbp/s)</source>
+        <translation>高 (1080p HD, 2Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Low (360p, 256kbp/s)</source>
+        <translation>低 (360p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Medium (720p HD, 1Mbp/s)</source>
+        <translation>中 (720p HD, 1Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Mobile (240p, 256kbp/s)</source>
+        <translation>行動裝置 (240p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Please note that to play videos in Lumio, you must choose at least one quality setting.</source>
+        <translation>請注意，若要在 Lumio 中播放影片，必須至少選擇一種畫質。</translation>
+    </message>
+    <message>
+        <source>No file is available for upload. This is because the selected items have already been uploaded to the destination folder in Lumio, and your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>沒有可上傳的檔案。所選項目已上傳到 Lumio 中的目的地資料夾，且您的帳號沒有將所選項目上傳到 Lumio 的權限。</translation>
+    </message>
+    <message>
+        <source>Your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>您的帳號沒有將所選項目上傳到 Lumio 的權限。</translation>
+    </message>
+    <message>
+        <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
+        <translation>所選項目已上傳到 Lumio 中的目的地資料夾。沒有可上傳的檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTableModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>Error Status</source>
+        <translation>錯誤狀態</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Lumio Uploader Profile List</source>
+        <translation>Lumio Uploader 設定檔清單</translation>
+    </message>
+</context>
+</TS>

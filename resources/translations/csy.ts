@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>global</name>
+    <message>
+        <source>Select a folder to upload files to</source>
+        <translation>Vyberte složku, do které se mají soubory nahrát</translation>
+    </message>
+    <message>
+        <source>Create folder:</source>
+        <translation>Vytvořit složku:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procházet</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Vytvořit</translation>
+    </message>
+    <message>
+        <source>Create Profile</source>
+        <translation>Vytvořit profil</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>See Error Report</source>
+        <translation>Zobrazit zprávu o chybách</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Dokončit</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Další</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Start Uploading</source>
+        <translation>Zahájit nahrávání</translation>
+    </message>
+    <message>
+        <source>Upload Later</source>
+        <translation>Nahrát později</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Choose the type of accounts you wish to upload your files to.</source>
+        <translation>Zvolte typ účtu, do kterého chcete soubory nahrát.</translation>
+    </message>
+    <message>
+        <source>Lumio</source>
+        <translation>Lumio</translation>
+    </message>
+    <message>
+        <source>Personal Lumio</source>
+        <translation>Osobní Lumio</translation>
+    </message>
+    <message>
+        <source>There are two types of accounts you can upload to: standard Lumio accounts, and Personal Lumio accounts. To upload to the latter, you must activate Personal Lumio in Lumio. Please see Help for more details.</source>
+        <translation>Soubory můžete nahrávat do dvou typů účtů: standardních účtů Lumio a účtů Osobní Lumio. Chcete-li nahrávat do druhých z nich, musíte v Lumio aktivovat Osobní Lumio. Další informace najdete v nápovědě.</translation>
+    </message>
+    <message>
+        <source>Upload to</source>
+        <translation>Nahrát do</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Uživatelské jméno</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Účet</translation>
+    </message>
+    <message>
+        <source>Enter the login and password of the account.</source>
+        <translation>Zadejte přihlašovací jméno a heslo účtu.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>Zapamatovat heslo</translation>
+    </message>
+    <message>
+        <source>Enter a profile name and fill in server information. Then edit port number if necessary.</source>
+        <translation>Zadejte název profilu a údaje o serveru. Poté v případě potřeby upravte číslo portu.</translation>
+    </message>
+    <message>
+        <source>Server Name/IP</source>
+        <translation>Název/IP serveru</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Číslo portu</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Název profilu</translation>
+    </message>
+    <message>
+        <source>Profiles allow you to customize and save your settings, so you don't need to modify them each time you upload photos. The profile name will be your Korvat name by default if left blank.</source>
+        <translation>Profily umožňují přizpůsobit a uložit nastavení, takže je nemusíte měnit při každém nahrávání fotografií. Pokud název profilu nevyplníte, použije se jako výchozí název vašeho zařízení Korvat.</translation>
+    </message>
+    <message>
+        <source>Manage profiles</source>
+        <translation>Spravovat profily</translation>
+    </message>
+    <message>
+        <source>Upload to Lumio</source>
+        <translation>Nahrát do Lumio</translation>
+    </message>
+    <message>
+        <source>Create new profile</source>
+        <translation>Vytvořit nový profil</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresa IP</translation>
+    </message>
+    <message>
+        <source>No profiles have been created</source>
+        <translation>Nebyly vytvořeny žádné profily</translation>
+    </message>
+    <message>
+        <source>The user account has been disabled.</source>
+        <translation>Uživatelský účet byl zakázán.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Lumio user account.</source>
+        <translation>%1 není platný uživatelský účet Lumio.</translation>
+    </message>
+    <message>
+        <source>The account or password is invalid. Please try again.</source>
+        <translation>Účet nebo heslo je neplatné. Zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>Invalid folder name: %1</source>
+        <translation>Neplatný název složky: %1</translation>
+    </message>
+    <message>
+        <source>The port number must be between 1 and 65535.</source>
+        <translation>Číslo portu musí být v rozsahu 1 až 65535.</translation>
+    </message>
+    <message>
+        <source>Connection error. (Error Code: %1)</source>
+        <translation>Chyba připojení. (Kód chyby: %1)</translation>
+    </message>
+    <message>
+        <source>Failed to convert %1.</source>
+        <translation>Převod souboru %1 se nezdařil.</translation>
+    </message>
+    <message>
+        <source>Database error (%1)</source>
+        <translation>Chyba databáze (%1)</translation>
+    </message>
+    <message>
+        <source>This function is not available in the demo mode.</source>
+        <translation>Tato funkce není v ukázkovém režimu k dispozici.</translation>
+    </message>
+    <message>
+        <source>This function is not supported by the connected server.</source>
+        <translation>Připojený server tuto funkci nepodporuje.</translation>
+    </message>
+    <message>
+        <source>The folder name already exists. Please use another name.</source>
+        <translation>Složka s tímto názvem již existuje. Použijte jiný název.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Please enter a valid hostname or IP address.</source>
+        <translation>Zadejte platný název hostitele nebo adresu IP.</translation>
+    </message>
+    <message>
+        <source>Incorrect password.</source>
+        <translation>Nesprávné heslo.</translation>
+    </message>
+    <message>
+        <source>You are not authorized to use this service.</source>
+        <translation>Nemáte oprávnění používat tuto službu.</translation>
+    </message>
+    <message>
+        <source>Failed to establish the connection. Please check the hostname/IP address or make sure Lumio is working properly, and then try again.</source>
+        <translation>Připojení se nepodařilo navázat. Zkontrolujte název hostitele nebo adresu IP nebo se ujistěte, že Lumio funguje správně, a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat is not ready. To upload photos to [%1], please make sure the Korvat Manager is installed on the server and configurations are set up correctly.</source>
+        <translation>Vexalon Korvat není připraven. Chcete-li nahrávat fotografie do [%1], ujistěte se, že je na serveru nainstalován Korvat Manager a že je konfigurace správně nastavena.</translation>
+    </message>
+    <message>
+        <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
+        <translation>Chcete-li nahrávat fotografie do [%1], ujistěte se, že je server správně nainstalován a nakonfigurován.</translation>
+    </message>
+    <message>
+        <source>Please upload from a non-empty folder.</source>
+        <translation>Nahrávejte ze složky, která není prázdná.</translation>
+    </message>
+    <message>
+        <source>Please select a destination before uploading.</source>
+        <translation>Před nahráváním vyberte cíl.</translation>
+    </message>
+    <message>
+        <source>Please select at least one video conversion quality before uploading.</source>
+        <translation>Před nahráváním vyberte alespoň jednu kvalitu převodu videa.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of a Personal Lumio account.</source>
+        <translation>Zadejte název účtu Osobní Lumio.</translation>
+    </message>
+    <message>
+        <source>Lumio is disabled. Please log in to NXM as admin (or a user belonging to the administrators group) to enable Lumio.</source>
+        <translation>Lumio je zakázáno. Chcete-li Lumio povolit, přihlaste se do NXM jako správce (nebo jako uživatel ze skupiny správců).</translation>
+    </message>
+    <message>
+        <source>Lumio is not installed. Please install the package at Modepot to upload photos.</source>
+        <translation>Lumio není nainstalováno. Chcete-li nahrávat fotografie, nainstalujte balíček z Modepot.</translation>
+    </message>
+    <message>
+        <source>Requested Personal Lumio is disabled. Please log in to NXM to enable the Personal Lumio.</source>
+        <translation>Požadované Osobní Lumio je zakázáno. Chcete-li Osobní Lumio povolit, přihlaste se do NXM.</translation>
+    </message>
+    <message>
+        <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
+        <translation>Sdílená složka „photo“ nebyla nalezena. Před nahráváním se ujistěte, že sdílená složka „photo“ existuje.</translation>
+    </message>
+    <message>
+        <source>Please enter the port number.</source>
+        <translation>Zadejte číslo portu.</translation>
+    </message>
+    <message>
+        <source>Profile name [%1] already exists.</source>
+        <translation>Profil s názvem [%1] již existuje.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name for this server.</source>
+        <translation>Zadejte název profilu pro tento server.</translation>
+    </message>
+    <message>
+        <source>No %1 was found on the local network.</source>
+        <translation>V místní síti nebylo nalezeno žádné zařízení %1.</translation>
+    </message>
+    <message>
+        <source>The connection is lost. Please log in to Korvat Manager again.</source>
+        <translation>Připojení bylo přerušeno. Přihlaste se znovu do Korvat Manager.</translation>
+    </message>
+    <message>
+        <source>Unknown server error. (Error Code:%1)</source>
+        <translation>Neznámá chyba serveru. (Kód chyby: %1)</translation>
+    </message>
+    <message>
+        <source>Skip duplicate file</source>
+        <translation>Duplicitní soubor přeskočen</translation>
+    </message>
+    <message>
+        <source>You have no privileges to either create new albums or upload files.</source>
+        <translation>Nemáte oprávnění vytvářet nová alba ani nahrávat soubory.</translation>
+    </message>
+    <message>
+        <source>The destination folder is not found: %1</source>
+        <translation>Cílová složka nebyla nalezena: %1</translation>
+    </message>
+    <message>
+        <source>Enter a Lumio account</source>
+        <translation>Zadejte účet Lumio</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Upozornění</translation>
+    </message>
+    <message>
+        <source>You can upload photos or videos with Lumio Uploader by right-clicking on items.</source>
+        <translation>Fotografie nebo videa můžete nahrávat pomocí Lumio Uploader kliknutím pravým tlačítkem myši na položky.</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader installation completed</source>
+        <translation>Instalace Lumio Uploader byla dokončena</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader allows you to upload photo and video files to the Lumio library of your Vexalon Korvat.</source>
+        <translation>Lumio Uploader umožňuje nahrávat fotografie a videa do knihovny Lumio ve vašem zařízení Vexalon Korvat.</translation>
+    </message>
+    <message>
+        <source>Choose Install Location</source>
+        <translation>Zvolte umístění instalace</translation>
+    </message>
+    <message>
+        <source>Welcome to the Lumio Uploader</source>
+        <translation>Vítá vás Lumio Uploader</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader is being installed now, please wait...</source>
+        <translation>Probíhá instalace Lumio Uploader, čekejte prosím...</translation>
+    </message>
+    <message>
+        <source>Installing Lumio Uploader</source>
+        <translation>Instalace Lumio Uploader</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel?</source>
+        <translation>Opravdu chcete akci zrušit?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>Opravdu chcete pokračovat?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all configurations of Lumio Uploader?</source>
+        <translation>Opravdu chcete odebrat veškerou konfiguraci Lumio Uploader?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the profile [%1]?</source>
+        <translation>Opravdu chcete odstranit profil [%1]?</translation>
+    </message>
+    <message>
+        <source>Please enter the %1's password.</source>
+        <translation>Zadejte heslo uživatele %1.</translation>
+    </message>
+    <message>
+        <source>Please make sure: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader is not blocked by the firewall of your computer OS or anti-virus applications.&lt;/li&gt; &lt;li&gt;%1 and your computer are both connected to the network.&lt;/li&gt; &lt;li&gt;You have switched on the power of %1.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
+        <translation>Ujistěte se, že: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader neblokuje brána firewall operačního systému počítače ani antivirový program.&lt;/li&gt; &lt;li&gt;%1 i počítač jsou připojeny k síti.&lt;/li&gt; &lt;li&gt;%1 je zapnutý.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Upload Photos</source>
+        <translation>Nahrát fotografie</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat</source>
+        <translation>Vexalon Korvat</translation>
+    </message>
+    <message>
+        <source>Upload file count</source>
+        <translation>Počet souborů k nahrání</translation>
+    </message>
+    <message>
+        <source>Unsupported file count</source>
+        <translation>Počet nepodporovaných souborů</translation>
+    </message>
+    <message>
+        <source>Rename files with taken time</source>
+        <translation>Přejmenovat soubory podle data pořízení</translation>
+    </message>
+    <message>
+        <source>Destination Folder</source>
+        <translation>Cílová složka</translation>
+    </message>
+    <message>
+        <source>If the file already exists</source>
+        <translation>Pokud soubor již existuje</translation>
+    </message>
+    <message>
+        <source>Failed to upload</source>
+        <translation>Nenahrané soubory</translation>
+    </message>
+    <message>
+        <source>Successfully uploaded</source>
+        <translation>Úspěšně nahrané soubory</translation>
+    </message>
+    <message>
+        <source>Upload finished</source>
+        <translation>Nahrávání dokončeno</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Upload supported files only</source>
+        <translation>Nahrávat pouze podporované soubory</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure when uploading files</source>
+        <translation>Při nahrávání zachovat strukturu složek</translation>
+    </message>
+    <message>
+        <source>Skip files that have been uploaded</source>
+        <translation>Přeskočit již nahrané soubory</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Přepsat</translation>
+    </message>
+    <message>
+        <source>Uploaded files</source>
+        <translation>Nahrané soubory</translation>
+    </message>
+    <message>
+        <source>Uploading files to [%1]...</source>
+        <translation>Nahrávání souborů do [%1]...</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Přejmenovat</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Přeskočit</translation>
+    </message>
+    <message>
+        <source>Source Folder</source>
+        <translation>Zdrojová složka</translation>
+    </message>
+    <message>
+        <source>Select conversion qualities for videos to be played in Lumio. Uploading will take longer when you select multiple and/or higher quality levels.</source>
+        <translation>Vyberte kvality převodu videí, která se budou přehrávat v Lumio. Pokud vyberete více kvalit nebo vyšší kvalitu, nahrávání bude trvat déle.</translation>
+    </message>
+    <message>
+        <source>High (1080p HD, 2Mbp/s)</source>
+        <translation>Vysoká (1080p HD, 2Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Low (360p, 256kbp/s)</source>
+        <translation>Nízká (360p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Medium (720p HD, 1Mbp/s)</source>
+        <translation>Střední (720p HD, 1Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Mobile (240p, 256kbp/s)</source>
+        <translation>Mobilní (240p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Please note that to play videos in Lumio, you must choose at least one quality setting.</source>
+        <translation>Chcete-li přehrávat videa v Lumio, musíte zvolit alespoň jednu kvalitu.</translation>
+    </message>
+    <message>
+        <source>No file is available for upload. This is because the selected items have already been uploaded to the destination folder in Lumio, and your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>Žádný soubor není k dispozici k nahrání: vybrané položky již byly nahrány do cílové složky v Lumio a váš účet nemá oprávnění nahrávat vybrané položky do Lumio.</translation>
+    </message>
+    <message>
+        <source>Your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>Váš účet nemá oprávnění nahrávat vybrané položky do Lumio.</translation>
+    </message>
+    <message>
+        <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
+        <translation>Vybrané položky již byly nahrány do cílové složky v Lumio. Žádný soubor není k dispozici k nahrání.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTableModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Název souboru</translation>
+    </message>
+    <message>
+        <source>Error Status</source>
+        <translation>Stav chyby</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Lumio Uploader Profile List</source>
+        <translation>Lumio Uploader – seznam profilů</translation>
+    </message>
+</context>
+</TS>

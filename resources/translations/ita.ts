@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>global</name>
+    <message>
+        <source>Select a folder to upload files to</source>
+        <translation>Selezionare la cartella in cui caricare i file</translation>
+    </message>
+    <message>
+        <source>Create folder:</source>
+        <translation>Crea cartella:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Create Profile</source>
+        <translation>Crea profilo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>See Error Report</source>
+        <translation>Visualizza rapporto errori</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Start Uploading</source>
+        <translation>Avvia caricamento</translation>
+    </message>
+    <message>
+        <source>Upload Later</source>
+        <translation>Carica più tardi</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Choose the type of accounts you wish to upload your files to.</source>
+        <translation>Scegliere il tipo di account in cui caricare i file.</translation>
+    </message>
+    <message>
+        <source>Lumio</source>
+        <translation>Lumio</translation>
+    </message>
+    <message>
+        <source>Personal Lumio</source>
+        <translation>Lumio personale</translation>
+    </message>
+    <message>
+        <source>There are two types of accounts you can upload to: standard Lumio accounts, and Personal Lumio accounts. To upload to the latter, you must activate Personal Lumio in Lumio. Please see Help for more details.</source>
+        <translation>È possibile caricare file in due tipi di account: account Lumio standard e account Lumio personale. Per caricare in questi ultimi è necessario attivare Lumio personale in Lumio. Per ulteriori dettagli consultare la Guida.</translation>
+    </message>
+    <message>
+        <source>Upload to</source>
+        <translation>Carica in</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Enter the login and password of the account.</source>
+        <translation>Immettere il nome utente e la password dell'account.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>Memorizza password</translation>
+    </message>
+    <message>
+        <source>Enter a profile name and fill in server information. Then edit port number if necessary.</source>
+        <translation>Immettere un nome di profilo e i dati del server, quindi modificare il numero di porta se necessario.</translation>
+    </message>
+    <message>
+        <source>Server Name/IP</source>
+        <translation>Nome/IP server</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Numero di porta</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nome profilo</translation>
+    </message>
+    <message>
+        <source>Profiles allow you to customize and save your settings, so you don't need to modify them each time you upload photos. The profile name will be your Korvat name by default if left blank.</source>
+        <translation>I profili consentono di personalizzare e salvare le impostazioni, così non è necessario modificarle a ogni caricamento di foto. Se il nome del profilo viene lasciato vuoto, per impostazione predefinita verrà usato il nome del Korvat.</translation>
+    </message>
+    <message>
+        <source>Manage profiles</source>
+        <translation>Gestisci profili</translation>
+    </message>
+    <message>
+        <source>Upload to Lumio</source>
+        <translation>Carica in Lumio</translation>
+    </message>
+    <message>
+        <source>Create new profile</source>
+        <translation>Crea nuovo profilo</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>No profiles have been created</source>
+        <translation>Nessun profilo creato</translation>
+    </message>
+    <message>
+        <source>The user account has been disabled.</source>
+        <translation>L'account utente è stato disattivato.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Lumio user account.</source>
+        <translation>%1 non è un account utente Lumio valido.</translation>
+    </message>
+    <message>
+        <source>The account or password is invalid. Please try again.</source>
+        <translation>Account o password non validi. Riprovare.</translation>
+    </message>
+    <message>
+        <source>Invalid folder name: %1</source>
+        <translation>Nome cartella non valido: %1</translation>
+    </message>
+    <message>
+        <source>The port number must be between 1 and 65535.</source>
+        <translation>Il numero di porta deve essere compreso tra 1 e 65535.</translation>
+    </message>
+    <message>
+        <source>Connection error. (Error Code: %1)</source>
+        <translation>Errore di connessione. (Codice errore: %1)</translation>
+    </message>
+    <message>
+        <source>Failed to convert %1.</source>
+        <translation>Impossibile convertire %1.</translation>
+    </message>
+    <message>
+        <source>Database error (%1)</source>
+        <translation>Errore del database (%1)</translation>
+    </message>
+    <message>
+        <source>This function is not available in the demo mode.</source>
+        <translation>Questa funzione non è disponibile in modalità demo.</translation>
+    </message>
+    <message>
+        <source>This function is not supported by the connected server.</source>
+        <translation>Questa funzione non è supportata dal server connesso.</translation>
+    </message>
+    <message>
+        <source>The folder name already exists. Please use another name.</source>
+        <translation>Il nome della cartella esiste già. Usare un altro nome.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please enter a valid hostname or IP address.</source>
+        <translation>Immettere un nome host o un indirizzo IP valido.</translation>
+    </message>
+    <message>
+        <source>Incorrect password.</source>
+        <translation>Password errata.</translation>
+    </message>
+    <message>
+        <source>You are not authorized to use this service.</source>
+        <translation>Non si dispone dell'autorizzazione per usare questo servizio.</translation>
+    </message>
+    <message>
+        <source>Failed to establish the connection. Please check the hostname/IP address or make sure Lumio is working properly, and then try again.</source>
+        <translation>Impossibile stabilire la connessione. Verificare il nome host o l'indirizzo IP oppure accertarsi che Lumio funzioni correttamente, quindi riprovare.</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat is not ready. To upload photos to [%1], please make sure the Korvat Manager is installed on the server and configurations are set up correctly.</source>
+        <translation>Vexalon Korvat non è pronto. Per caricare foto in [%1], accertarsi che Korvat Manager sia installato sul server e che la configurazione sia corretta.</translation>
+    </message>
+    <message>
+        <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
+        <translation>Per caricare foto in [%1], accertarsi che il server sia installato e configurato correttamente.</translation>
+    </message>
+    <message>
+        <source>Please upload from a non-empty folder.</source>
+        <translation>Caricare da una cartella non vuota.</translation>
+    </message>
+    <message>
+        <source>Please select a destination before uploading.</source>
+        <translation>Selezionare una destinazione prima del caricamento.</translation>
+    </message>
+    <message>
+        <source>Please select at least one video conversion quality before uploading.</source>
+        <translation>Selezionare almeno una qualità di conversione video prima del caricamento.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of a Personal Lumio account.</source>
+        <translation>Immettere il nome di un account Lumio personale.</translation>
+    </message>
+    <message>
+        <source>Lumio is disabled. Please log in to NXM as admin (or a user belonging to the administrators group) to enable Lumio.</source>
+        <translation>Lumio è disattivato. Per attivare Lumio, accedere a NXM come amministratore (o come utente del gruppo degli amministratori).</translation>
+    </message>
+    <message>
+        <source>Lumio is not installed. Please install the package at Modepot to upload photos.</source>
+        <translation>Lumio non è installato. Per caricare foto, installare il pacchetto da Modepot.</translation>
+    </message>
+    <message>
+        <source>Requested Personal Lumio is disabled. Please log in to NXM to enable the Personal Lumio.</source>
+        <translation>Il Lumio personale richiesto è disattivato. Accedere a NXM per attivare Lumio personale.</translation>
+    </message>
+    <message>
+        <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
+        <translation>Cartella condivisa "photo" non trovata. Accertarsi che la cartella condivisa "photo" esista prima del caricamento.</translation>
+    </message>
+    <message>
+        <source>Please enter the port number.</source>
+        <translation>Immettere il numero di porta.</translation>
+    </message>
+    <message>
+        <source>Profile name [%1] already exists.</source>
+        <translation>Il nome profilo [%1] esiste già.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name for this server.</source>
+        <translation>Immettere un nome profilo per questo server.</translation>
+    </message>
+    <message>
+        <source>No %1 was found on the local network.</source>
+        <translation>Nessun %1 trovato nella rete locale.</translation>
+    </message>
+    <message>
+        <source>The connection is lost. Please log in to Korvat Manager again.</source>
+        <translation>La connessione è stata persa. Accedere di nuovo a Korvat Manager.</translation>
+    </message>
+    <message>
+        <source>Unknown server error. (Error Code:%1)</source>
+        <translation>Errore sconosciuto del server. (Codice errore: %1)</translation>
+    </message>
+    <message>
+        <source>Skip duplicate file</source>
+        <translation>File duplicato ignorato</translation>
+    </message>
+    <message>
+        <source>You have no privileges to either create new albums or upload files.</source>
+        <translation>Non si dispone dei privilegi per creare nuovi album o caricare file.</translation>
+    </message>
+    <message>
+        <source>The destination folder is not found: %1</source>
+        <translation>Cartella di destinazione non trovata: %1</translation>
+    </message>
+    <message>
+        <source>Enter a Lumio account</source>
+        <translation>Immettere un account Lumio</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>You can upload photos or videos with Lumio Uploader by right-clicking on items.</source>
+        <translation>È possibile caricare foto o video con Lumio Uploader facendo clic con il pulsante destro del mouse sugli elementi.</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader installation completed</source>
+        <translation>Installazione di Lumio Uploader completata</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader allows you to upload photo and video files to the Lumio library of your Vexalon Korvat.</source>
+        <translation>Lumio Uploader consente di caricare foto e video nella libreria Lumio del proprio Vexalon Korvat.</translation>
+    </message>
+    <message>
+        <source>Choose Install Location</source>
+        <translation>Scegliere il percorso di installazione</translation>
+    </message>
+    <message>
+        <source>Welcome to the Lumio Uploader</source>
+        <translation>Benvenuti in Lumio Uploader</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader is being installed now, please wait...</source>
+        <translation>Installazione di Lumio Uploader in corso, attendere...</translation>
+    </message>
+    <message>
+        <source>Installing Lumio Uploader</source>
+        <translation>Installazione di Lumio Uploader</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel?</source>
+        <translation>Annullare l'operazione?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>Continuare?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all configurations of Lumio Uploader?</source>
+        <translation>Rimuovere tutte le configurazioni di Lumio Uploader?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the profile [%1]?</source>
+        <translation>Eliminare il profilo [%1]?</translation>
+    </message>
+    <message>
+        <source>Please enter the %1's password.</source>
+        <translation>Immettere la password di %1.</translation>
+    </message>
+    <message>
+        <source>Please make sure: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader is not blocked by the firewall of your computer OS or anti-virus applications.&lt;/li&gt; &lt;li&gt;%1 and your computer are both connected to the network.&lt;/li&gt; &lt;li&gt;You have switched on the power of %1.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
+        <translation>Verificare che: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader non sia bloccato dal firewall del sistema operativo del computer o da programmi antivirus.&lt;/li&gt; &lt;li&gt;%1 e il computer siano entrambi connessi alla rete.&lt;/li&gt; &lt;li&gt;%1 sia acceso.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Upload Photos</source>
+        <translation>Carica foto</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat</source>
+        <translation>Vexalon Korvat</translation>
+    </message>
+    <message>
+        <source>Upload file count</source>
+        <translation>Numero di file da caricare</translation>
+    </message>
+    <message>
+        <source>Unsupported file count</source>
+        <translation>Numero di file non supportati</translation>
+    </message>
+    <message>
+        <source>Rename files with taken time</source>
+        <translation>Rinomina i file con la data di scatto</translation>
+    </message>
+    <message>
+        <source>Destination Folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>If the file already exists</source>
+        <translation>Se il file esiste già</translation>
+    </message>
+    <message>
+        <source>Failed to upload</source>
+        <translation>Caricamento non riuscito</translation>
+    </message>
+    <message>
+        <source>Successfully uploaded</source>
+        <translation>Caricati correttamente</translation>
+    </message>
+    <message>
+        <source>Upload finished</source>
+        <translation>Caricamento completato</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>Upload supported files only</source>
+        <translation>Carica solo i file supportati</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure when uploading files</source>
+        <translation>Mantieni la struttura delle cartelle durante il caricamento</translation>
+    </message>
+    <message>
+        <source>Skip files that have been uploaded</source>
+        <translation>Ignora i file già caricati</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>Uploaded files</source>
+        <translation>File caricati</translation>
+    </message>
+    <message>
+        <source>Uploading files to [%1]...</source>
+        <translation>Caricamento dei file in [%1]...</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignora</translation>
+    </message>
+    <message>
+        <source>Source Folder</source>
+        <translation>Cartella di origine</translation>
+    </message>
+    <message>
+        <source>Select conversion qualities for videos to be played in Lumio. Uploading will take longer when you select multiple and/or higher quality levels.</source>
+        <translation>Selezionare le qualità di conversione dei video da riprodurre in Lumio. Il caricamento richiede più tempo se si selezionano più qualità o qualità più elevate.</translation>
+    </message>
+    <message>
+        <source>High (1080p HD, 2Mbp/s)</source>
+        <translation>Alta (1080p HD, 2Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Low (360p, 256kbp/s)</source>
+        <translation>Bassa (360p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Medium (720p HD, 1Mbp/s)</source>
+        <translation>Media (720p HD, 1Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Mobile (240p, 256kbp/s)</source>
+        <translation>Dispositivi mobili (240p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Please note that to play videos in Lumio, you must choose at least one quality setting.</source>
+        <translation>Per riprodurre video in Lumio è necessario scegliere almeno un livello di qualità.</translation>
+    </message>
+    <message>
+        <source>No file is available for upload. This is because the selected items have already been uploaded to the destination folder in Lumio, and your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>Nessun file disponibile per il caricamento: gli elementi selezionati sono già stati caricati nella cartella di destinazione in Lumio e l'account non dispone dell'autorizzazione per caricare gli elementi selezionati in Lumio.</translation>
+    </message>
+    <message>
+        <source>Your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>L'account non dispone dell'autorizzazione per caricare gli elementi selezionati in Lumio.</translation>
+    </message>
+    <message>
+        <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
+        <translation>Gli elementi selezionati sono già stati caricati nella cartella di destinazione in Lumio. Nessun file disponibile per il caricamento.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTableModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Error Status</source>
+        <translation>Stato errore</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Lumio Uploader Profile List</source>
+        <translation>Lumio Uploader - Elenco profili</translation>
+    </message>
+</context>
+</TS>

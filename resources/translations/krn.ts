@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>global</name>
+    <message>
+        <source>Select a folder to upload files to</source>
+        <translation>파일을 업로드할 폴더를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Create folder:</source>
+        <translation>폴더 만들기:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>찾아보기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Create Profile</source>
+        <translation>프로필 만들기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>See Error Report</source>
+        <translation>오류 보고서 보기</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>마침</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>다음</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Start Uploading</source>
+        <translation>업로드 시작</translation>
+    </message>
+    <message>
+        <source>Upload Later</source>
+        <translation>나중에 업로드</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>Choose the type of accounts you wish to upload your files to.</source>
+        <translation>파일을 업로드할 계정 유형을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Lumio</source>
+        <translation>Lumio</translation>
+    </message>
+    <message>
+        <source>Personal Lumio</source>
+        <translation>개인 Lumio</translation>
+    </message>
+    <message>
+        <source>There are two types of accounts you can upload to: standard Lumio accounts, and Personal Lumio accounts. To upload to the latter, you must activate Personal Lumio in Lumio. Please see Help for more details.</source>
+        <translation>업로드할 수 있는 계정에는 표준 Lumio 계정과 개인 Lumio 계정의 두 가지 유형이 있습니다. 개인 Lumio 계정에 업로드하려면 Lumio에서 개인 Lumio를 활성화해야 합니다. 자세한 내용은 도움말을 참조하십시오.</translation>
+    </message>
+    <message>
+        <source>Upload to</source>
+        <translation>업로드 대상</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>사용자 이름</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Enter the login and password of the account.</source>
+        <translation>계정의 로그인 이름과 비밀번호를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>비밀번호 저장</translation>
+    </message>
+    <message>
+        <source>Enter a profile name and fill in server information. Then edit port number if necessary.</source>
+        <translation>프로필 이름과 서버 정보를 입력한 다음 필요하면 포트 번호를 수정하십시오.</translation>
+    </message>
+    <message>
+        <source>Server Name/IP</source>
+        <translation>서버 이름/IP</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>포트 번호</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>프로필 이름</translation>
+    </message>
+    <message>
+        <source>Profiles allow you to customize and save your settings, so you don't need to modify them each time you upload photos. The profile name will be your Korvat name by default if left blank.</source>
+        <translation>프로필을 사용하면 설정을 사용자 지정하여 저장할 수 있으므로 사진을 업로드할 때마다 설정을 변경할 필요가 없습니다. 프로필 이름을 비워 두면 기본적으로 Korvat 이름이 사용됩니다.</translation>
+    </message>
+    <message>
+        <source>Manage profiles</source>
+        <translation>프로필 관리</translation>
+    </message>
+    <message>
+        <source>Upload to Lumio</source>
+        <translation>Lumio에 업로드</translation>
+    </message>
+    <message>
+        <source>Create new profile</source>
+        <translation>새 프로필 만들기</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 주소</translation>
+    </message>
+    <message>
+        <source>No profiles have been created</source>
+        <translation>만든 프로필이 없습니다</translation>
+    </message>
+    <message>
+        <source>The user account has been disabled.</source>
+        <translation>사용자 계정이 비활성화되었습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Lumio user account.</source>
+        <translation>%1은(는) 유효한 Lumio 사용자 계정이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The account or password is invalid. Please try again.</source>
+        <translation>계정 또는 비밀번호가 잘못되었습니다. 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Invalid folder name: %1</source>
+        <translation>잘못된 폴더 이름: %1</translation>
+    </message>
+    <message>
+        <source>The port number must be between 1 and 65535.</source>
+        <translation>포트 번호는 1에서 65535 사이여야 합니다.</translation>
+    </message>
+    <message>
+        <source>Connection error. (Error Code: %1)</source>
+        <translation>연결 오류입니다. (오류 코드: %1)</translation>
+    </message>
+    <message>
+        <source>Failed to convert %1.</source>
+        <translation>%1을(를) 변환하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Database error (%1)</source>
+        <translation>데이터베이스 오류(%1)</translation>
+    </message>
+    <message>
+        <source>This function is not available in the demo mode.</source>
+        <translation>데모 모드에서는 이 기능을 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This function is not supported by the connected server.</source>
+        <translation>연결된 서버에서 이 기능을 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The folder name already exists. Please use another name.</source>
+        <translation>같은 이름의 폴더가 이미 있습니다. 다른 이름을 사용하십시오.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Please enter a valid hostname or IP address.</source>
+        <translation>올바른 호스트 이름 또는 IP 주소를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Incorrect password.</source>
+        <translation>비밀번호가 올바르지 않습니다.</translation>
+    </message>
+    <message>
+        <source>You are not authorized to use this service.</source>
+        <translation>이 서비스를 사용할 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to establish the connection. Please check the hostname/IP address or make sure Lumio is working properly, and then try again.</source>
+        <translation>연결하지 못했습니다. 호스트 이름/IP 주소를 확인하거나 Lumio가 정상적으로 작동하는지 확인한 다음 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat is not ready. To upload photos to [%1], please make sure the Korvat Manager is installed on the server and configurations are set up correctly.</source>
+        <translation>Vexalon Korvat이(가) 준비되지 않았습니다. [%1]에 사진을 업로드하려면 서버에 Korvat Manager가 설치되어 있고 올바르게 구성되어 있는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
+        <translation>[%1]에 사진을 업로드하려면 서버가 올바르게 설치 및 구성되어 있는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Please upload from a non-empty folder.</source>
+        <translation>비어 있지 않은 폴더에서 업로드하십시오.</translation>
+    </message>
+    <message>
+        <source>Please select a destination before uploading.</source>
+        <translation>업로드하기 전에 대상을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Please select at least one video conversion quality before uploading.</source>
+        <translation>업로드하기 전에 동영상 변환 품질을 하나 이상 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of a Personal Lumio account.</source>
+        <translation>개인 Lumio 계정의 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Lumio is disabled. Please log in to NXM as admin (or a user belonging to the administrators group) to enable Lumio.</source>
+        <translation>Lumio가 비활성화되어 있습니다. Lumio를 활성화하려면 관리자(또는 관리자 그룹에 속한 사용자)로 NXM에 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>Lumio is not installed. Please install the package at Modepot to upload photos.</source>
+        <translation>Lumio가 설치되어 있지 않습니다. 사진을 업로드하려면 Modepot에서 패키지를 설치하십시오.</translation>
+    </message>
+    <message>
+        <source>Requested Personal Lumio is disabled. Please log in to NXM to enable the Personal Lumio.</source>
+        <translation>요청한 개인 Lumio가 비활성화되어 있습니다. 개인 Lumio를 활성화하려면 NXM에 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
+        <translation>'photo' 공유 폴더를 찾을 수 없습니다. 업로드하기 전에 'photo' 공유 폴더가 있는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Please enter the port number.</source>
+        <translation>포트 번호를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Profile name [%1] already exists.</source>
+        <translation>프로필 이름 [%1]이(가) 이미 있습니다.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name for this server.</source>
+        <translation>이 서버의 프로필 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>No %1 was found on the local network.</source>
+        <translation>로컬 네트워크에서 %1을(를) 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The connection is lost. Please log in to Korvat Manager again.</source>
+        <translation>연결이 끊어졌습니다. Korvat Manager에 다시 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>Unknown server error. (Error Code:%1)</source>
+        <translation>알 수 없는 서버 오류입니다. (오류 코드: %1)</translation>
+    </message>
+    <message>
+        <source>Skip duplicate file</source>
+        <translation>중복 파일을 건너뜀</translation>
+    </message>
+    <message>
+        <source>You have no privileges to either create new albums or upload files.</source>
+        <translation>새 앨범을 만들거나 파일을 업로드할 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The destination folder is not found: %1</source>
+        <translation>대상 폴더를 찾을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Enter a Lumio account</source>
+        <translation>Lumio 계정을 입력하십시오</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>You can upload photos or videos with Lumio Uploader by right-clicking on items.</source>
+        <translation>항목을 마우스 오른쪽 단추로 클릭하여 Lumio Uploader로 사진이나 동영상을 업로드할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader installation completed</source>
+        <translation>Lumio Uploader 설치 완료</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader allows you to upload photo and video files to the Lumio library of your Vexalon Korvat.</source>
+        <translation>Lumio Uploader를 사용하면 사진 및 동영상 파일을 Vexalon Korvat의 Lumio 라이브러리에 업로드할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Choose Install Location</source>
+        <translation>설치 위치 선택</translation>
+    </message>
+    <message>
+        <source>Welcome to the Lumio Uploader</source>
+        <translation>Lumio Uploader 시작</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader is being installed now, please wait...</source>
+        <translation>Lumio Uploader를 설치하는 중입니다. 잠시 기다리십시오...</translation>
+    </message>
+    <message>
+        <source>Installing Lumio Uploader</source>
+        <translation>Lumio Uploader 설치 중</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel?</source>
+        <translation>취소하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all configurations of Lumio Uploader?</source>
+        <translation>Lumio Uploader의 모든 구성을 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the profile [%1]?</source>
+        <translation>프로필 [%1]을(를) 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Please enter the %1's password.</source>
+        <translation>%1의 비밀번호를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Please make sure: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader is not blocked by the firewall of your computer OS or anti-virus applications.&lt;/li&gt; &lt;li&gt;%1 and your computer are both connected to the network.&lt;/li&gt; &lt;li&gt;You have switched on the power of %1.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
+        <translation>다음 사항을 확인하십시오. &lt;p&gt;&lt;ul&gt;&lt;li&gt;컴퓨터 OS의 방화벽이나 바이러스 백신 프로그램이 Vexalon Lumio Uploader를 차단하지 않아야 합니다.&lt;/li&gt; &lt;li&gt;%1과(와) 컴퓨터가 모두 네트워크에 연결되어 있어야 합니다.&lt;/li&gt; &lt;li&gt;%1의 전원이 켜져 있어야 합니다.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Upload Photos</source>
+        <translation>사진 업로드</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat</source>
+        <translation>Vexalon Korvat</translation>
+    </message>
+    <message>
+        <source>Upload file count</source>
+        <translation>업로드할 파일 수</translation>
+    </message>
+    <message>
+        <source>Unsupported file count</source>
+        <translation>지원되지 않는 파일 수</translation>
+    </message>
+    <message>
+        <source>Rename files with taken time</source>
+        <translation>촬영 시간으로 파일 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Destination Folder</source>
+        <translation>대상 폴더</translation>
+    </message>
+    <message>
+        <source>If the file already exists</source>
+        <translation>파일이 이미 있는 경우</translation>
+    </message>
+    <message>
+        <source>Failed to upload</source>
+        <translation>업로드 실패</translation>
+    </message>
+    <message>
+        <source>Successfully uploaded</source>
+        <translation>업로드 성공</translation>
+    </message>
+    <message>
+        <source>Upload finished</source>
+        <translation>업로드 완료</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>파일 %1개</translation>
+    </message>
+    <message>
+        <source>Upload supported files only</source>
+        <translation>지원되는 파일만 업로드</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure when uploading files</source>
+        <translation>업로드할 때 폴더 구조 유지</translation>
+    </message>
+    <message>
+        <source>Skip files that have been uploaded</source>
+        <translation>이미 업로드한 파일 건너뛰기</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>덮어쓰기</translation>
+    </message>
+    <message>
+        <source>Uploaded files</source>
+        <translation>업로드한 파일</translation>
+    </message>
+    <message>
+        <source>Uploading files to [%1]...</source>
+        <translation>[%1]에 파일을 업로드하는 중...</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>건너뛰기</translation>
+    </message>
+    <message>
+        <source>Source Folder</source>
+        <translation>원본 폴더</translation>
+    </message>
+    <message>
+        <source>Select conversion qualities for videos to be played in Lumio. Uploading will take longer when you select multiple and/or higher quality levels.</source>
+        <translation>Lumio에서 재생할 동영상의 변환 품질을 선택하십시오. 여러 품질이나 높은 품질을 선택하면 업로드 시간이 길어집니다.</translation>
+    </message>
+    <message>
+        <source>High (1080p HD, 2Mbp/s)</source>
+        <translation>높음(1080p HD, 2Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Low (360p, 256kbp/s)</source>
+        <translation>낮음(360p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Medium (720p HD, 1Mbp/s)</source>
+        <translation>중간(720p HD, 1Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Mobile (240p, 256kbp/s)</source>
+        <translation>모바일(240p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Please note that to play videos in Lumio, you must choose at least one quality setting.</source>
+        <translation>Lumio에서 동영상을 재생하려면 품질 설정을 하나 이상 선택해야 합니다.</translation>
+    </message>
+    <message>
+        <source>No file is available for upload. This is because the selected items have already been uploaded to the destination folder in Lumio, and your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>업로드할 수 있는 파일이 없습니다. 선택한 항목이 이미 Lumio의 대상 폴더에 업로드되었으며, 사용자 계정에 선택한 항목을 Lumio에 업로드할 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>사용자 계정에 선택한 항목을 Lumio에 업로드할 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
+        <translation>선택한 항목이 이미 Lumio의 대상 폴더에 업로드되었습니다. 업로드할 수 있는 파일이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTableModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>Error Status</source>
+        <translation>오류 상태</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Lumio Uploader Profile List</source>
+        <translation>Lumio Uploader 프로필 목록</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>global</name>
+    <message>
+        <source>Select a folder to upload files to</source>
+        <translation>Selecteer de map waarnaar u de bestanden wilt uploaden</translation>
+    </message>
+    <message>
+        <source>Create folder:</source>
+        <translation>Map maken:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Create Profile</source>
+        <translation>Profiel maken</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>See Error Report</source>
+        <translation>Foutenrapport bekijken</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Voltooien</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Start Uploading</source>
+        <translation>Uploaden starten</translation>
+    </message>
+    <message>
+        <source>Upload Later</source>
+        <translation>Later uploaden</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Choose the type of accounts you wish to upload your files to.</source>
+        <translation>Kies het type account waarnaar u uw bestanden wilt uploaden.</translation>
+    </message>
+    <message>
+        <source>Lumio</source>
+        <translation>Lumio</translation>
+    </message>
+    <message>
+        <source>Personal Lumio</source>
+        <translation>Persoonlijke Lumio</translation>
+    </message>
+    <message>
+        <source>There are two types of accounts you can upload to: standard Lumio accounts, and Personal Lumio accounts. To upload to the latter, you must activate Personal Lumio in Lumio. Please see Help for more details.</source>
+        <translation>U kunt naar twee typen accounts uploaden: standaard Lumio-accounts en accounts voor Persoonlijke Lumio. Als u naar de laatste wilt uploaden, moet u Persoonlijke Lumio activeren in Lumio. Raadpleeg de Help voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>Upload to</source>
+        <translation>Uploaden naar</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Gebruikersnaam</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Enter the login and password of the account.</source>
+        <translation>Voer de gebruikersnaam en het wachtwoord van het account in.</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>Wachtwoord onthouden</translation>
+    </message>
+    <message>
+        <source>Enter a profile name and fill in server information. Then edit port number if necessary.</source>
+        <translation>Voer een profielnaam en de servergegevens in. Wijzig daarna zo nodig het poortnummer.</translation>
+    </message>
+    <message>
+        <source>Server Name/IP</source>
+        <translation>Servernaam/IP</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Poortnummer</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profielnaam</translation>
+    </message>
+    <message>
+        <source>Profiles allow you to customize and save your settings, so you don't need to modify them each time you upload photos. The profile name will be your Korvat name by default if left blank.</source>
+        <translation>Met profielen kunt u uw instellingen aanpassen en opslaan, zodat u ze niet telkens hoeft te wijzigen wanneer u foto's uploadt. Als u de profielnaam leeg laat, wordt standaard de naam van uw Korvat gebruikt.</translation>
+    </message>
+    <message>
+        <source>Manage profiles</source>
+        <translation>Profielen beheren</translation>
+    </message>
+    <message>
+        <source>Upload to Lumio</source>
+        <translation>Uploaden naar Lumio</translation>
+    </message>
+    <message>
+        <source>Create new profile</source>
+        <translation>Nieuw profiel maken</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>No profiles have been created</source>
+        <translation>Er zijn nog geen profielen gemaakt</translation>
+    </message>
+    <message>
+        <source>The user account has been disabled.</source>
+        <translation>Het gebruikersaccount is uitgeschakeld.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Lumio user account.</source>
+        <translation>%1 is geen geldig Lumio-gebruikersaccount.</translation>
+    </message>
+    <message>
+        <source>The account or password is invalid. Please try again.</source>
+        <translation>Het account of het wachtwoord is ongeldig. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Invalid folder name: %1</source>
+        <translation>Ongeldige mapnaam: %1</translation>
+    </message>
+    <message>
+        <source>The port number must be between 1 and 65535.</source>
+        <translation>Het poortnummer moet tussen 1 en 65535 liggen.</translation>
+    </message>
+    <message>
+        <source>Connection error. (Error Code: %1)</source>
+        <translation>Verbindingsfout. (Foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Failed to convert %1.</source>
+        <translation>Kan %1 niet converteren.</translation>
+    </message>
+    <message>
+        <source>Database error (%1)</source>
+        <translation>Databasefout (%1)</translation>
+    </message>
+    <message>
+        <source>This function is not available in the demo mode.</source>
+        <translation>Deze functie is niet beschikbaar in de demomodus.</translation>
+    </message>
+    <message>
+        <source>This function is not supported by the connected server.</source>
+        <translation>Deze functie wordt niet ondersteund door de verbonden server.</translation>
+    </message>
+    <message>
+        <source>The folder name already exists. Please use another name.</source>
+        <translation>Deze mapnaam bestaat al. Gebruik een andere naam.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Please enter a valid hostname or IP address.</source>
+        <translation>Voer een geldige hostnaam of een geldig IP-adres in.</translation>
+    </message>
+    <message>
+        <source>Incorrect password.</source>
+        <translation>Onjuist wachtwoord.</translation>
+    </message>
+    <message>
+        <source>You are not authorized to use this service.</source>
+        <translation>U bent niet gemachtigd om deze service te gebruiken.</translation>
+    </message>
+    <message>
+        <source>Failed to establish the connection. Please check the hostname/IP address or make sure Lumio is working properly, and then try again.</source>
+        <translation>Kan geen verbinding maken. Controleer de hostnaam of het IP-adres, of controleer of Lumio goed werkt, en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat is not ready. To upload photos to [%1], please make sure the Korvat Manager is installed on the server and configurations are set up correctly.</source>
+        <translation>Vexalon Korvat is niet gereed. Als u foto's naar [%1] wilt uploaden, moet Korvat Manager op de server zijn geïnstalleerd en correct zijn geconfigureerd.</translation>
+    </message>
+    <message>
+        <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
+        <translation>Als u foto's naar [%1] wilt uploaden, moet de server correct zijn geïnstalleerd en geconfigureerd.</translation>
+    </message>
+    <message>
+        <source>Please upload from a non-empty folder.</source>
+        <translation>Upload vanuit een map die niet leeg is.</translation>
+    </message>
+    <message>
+        <source>Please select a destination before uploading.</source>
+        <translation>Selecteer een bestemming voordat u gaat uploaden.</translation>
+    </message>
+    <message>
+        <source>Please select at least one video conversion quality before uploading.</source>
+        <translation>Selecteer ten minste één kwaliteit voor videoconversie voordat u gaat uploaden.</translation>
+    </message>
+    <message>
+        <source>Please enter the name of a Personal Lumio account.</source>
+        <translation>Voer de naam van een account voor Persoonlijke Lumio in.</translation>
+    </message>
+    <message>
+        <source>Lumio is disabled. Please log in to NXM as admin (or a user belonging to the administrators group) to enable Lumio.</source>
+        <translation>Lumio is uitgeschakeld. Meld u bij NXM aan als beheerder (of als gebruiker uit de groep administrators) om Lumio in te schakelen.</translation>
+    </message>
+    <message>
+        <source>Lumio is not installed. Please install the package at Modepot to upload photos.</source>
+        <translation>Lumio is niet geïnstalleerd. Installeer het pakket via Modepot om foto's te uploaden.</translation>
+    </message>
+    <message>
+        <source>Requested Personal Lumio is disabled. Please log in to NXM to enable the Personal Lumio.</source>
+        <translation>De gevraagde Persoonlijke Lumio is uitgeschakeld. Meld u aan bij NXM om Persoonlijke Lumio in te schakelen.</translation>
+    </message>
+    <message>
+        <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
+        <translation>De gedeelde map 'photo' is niet gevonden. Controleer of de gedeelde map 'photo' bestaat voordat u gaat uploaden.</translation>
+    </message>
+    <message>
+        <source>Please enter the port number.</source>
+        <translation>Voer het poortnummer in.</translation>
+    </message>
+    <message>
+        <source>Profile name [%1] already exists.</source>
+        <translation>De profielnaam [%1] bestaat al.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name for this server.</source>
+        <translation>Voer een profielnaam voor deze server in.</translation>
+    </message>
+    <message>
+        <source>No %1 was found on the local network.</source>
+        <translation>Er is geen %1 gevonden op het lokale netwerk.</translation>
+    </message>
+    <message>
+        <source>The connection is lost. Please log in to Korvat Manager again.</source>
+        <translation>De verbinding is verbroken. Meld u opnieuw aan bij Korvat Manager.</translation>
+    </message>
+    <message>
+        <source>Unknown server error. (Error Code:%1)</source>
+        <translation>Onbekende serverfout. (Foutcode: %1)</translation>
+    </message>
+    <message>
+        <source>Skip duplicate file</source>
+        <translation>Dubbel bestand overgeslagen</translation>
+    </message>
+    <message>
+        <source>You have no privileges to either create new albums or upload files.</source>
+        <translation>U hebt geen rechten om nieuwe albums te maken of bestanden te uploaden.</translation>
+    </message>
+    <message>
+        <source>The destination folder is not found: %1</source>
+        <translation>De doelmap is niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Enter a Lumio account</source>
+        <translation>Voer een Lumio-account in</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>You can upload photos or videos with Lumio Uploader by right-clicking on items.</source>
+        <translation>U kunt foto's of video's uploaden met Lumio Uploader door met de rechtermuisknop op items te klikken.</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader installation completed</source>
+        <translation>De installatie van Lumio Uploader is voltooid</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader allows you to upload photo and video files to the Lumio library of your Vexalon Korvat.</source>
+        <translation>Met Lumio Uploader kunt u foto- en videobestanden uploaden naar de Lumio-bibliotheek van uw Vexalon Korvat.</translation>
+    </message>
+    <message>
+        <source>Choose Install Location</source>
+        <translation>Installatielocatie kiezen</translation>
+    </message>
+    <message>
+        <source>Welcome to the Lumio Uploader</source>
+        <translation>Welkom bij Lumio Uploader</translation>
+    </message>
+    <message>
+        <source>Lumio Uploader is being installed now, please wait...</source>
+        <translation>Lumio Uploader wordt geïnstalleerd, even geduld...</translation>
+    </message>
+    <message>
+        <source>Installing Lumio Uploader</source>
+        <translation>Lumio Uploader installeren</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel?</source>
+        <translation>Weet u zeker dat u wilt annuleren?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>Weet u zeker dat u wilt doorgaan?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all configurations of Lumio Uploader?</source>
+        <translation>Weet u zeker dat u alle instellingen van Lumio Uploader wilt verwijderen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the profile [%1]?</source>
+        <translation>Weet u zeker dat u het profiel [%1] wilt verwijderen?</translation>
+    </message>
+    <message>
+        <source>Please enter the %1's password.</source>
+        <translation>Voer het wachtwoord van %1 in.</translation>
+    </message>
+    <message>
+        <source>Please make sure: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader is not blocked by the firewall of your computer OS or anti-virus applications.&lt;/li&gt; &lt;li&gt;%1 and your computer are both connected to the network.&lt;/li&gt; &lt;li&gt;You have switched on the power of %1.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
+        <translation>Controleer het volgende: &lt;p&gt;&lt;ul&gt;&lt;li&gt;Vexalon Lumio Uploader wordt niet geblokkeerd door de firewall van het besturingssysteem van uw computer of door antivirusprogramma's.&lt;/li&gt; &lt;li&gt;%1 en uw computer zijn allebei met het netwerk verbonden.&lt;/li&gt; &lt;li&gt;%1 staat aan.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Upload Photos</source>
+        <translation>Foto's uploaden</translation>
+    </message>
+    <message>
+        <source>Vexalon Korvat</source>
+        <translation>Vexalon Korvat</translation>
+    </message>
+    <message>
+        <source>Upload file count</source>
+        <translation>Aantal te uploaden bestanden</translation>
+    </message>
+    <message>
+        <source>Unsupported file count</source>
+        <translation>Aantal niet-ondersteunde bestanden</translation>
+    </message>
+    <message>
+        <source>Rename files with taken time</source>
+        <translation>Bestanden hernoemen naar opnametijd</translation>
+    </message>
+    <message>
+        <source>Destination Folder</source>
+        <translation>Doelmap</translation>
+    </message>
+    <message>
+        <source>If the file already exists</source>
+        <translation>Als het bestand al bestaat</translation>
+    </message>
+    <message>
+        <source>Failed to upload</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Successfully uploaded</source>
+        <translation>Geüpload</translation>
+    </message>
+    <message>
+        <source>Upload finished</source>
+        <translation>Uploaden voltooid</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 bestanden</translation>
+    </message>
+    <message>
+        <source>Upload supported files only</source>
+        <translation>Alleen ondersteunde bestanden uploaden</translation>
+    </message>
+    <message>
+        <source>Keep the folder structure when uploading files</source>
+        <translation>Mapstructuur behouden bij het uploaden</translation>
+    </message>
+    <message>
+        <source>Skip files that have been uploaded</source>
+        <translation>Bestanden overslaan die al zijn geüpload</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overschrijven</translation>
+    </message>
+    <message>
+        <source>Uploaded files</source>
+        <translation>Geüploade bestanden</translation>
+    </message>
+    <message>
+        <source>Uploading files to [%1]...</source>
+        <translation>Bestanden uploaden naar [%1]...</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Overslaan</translation>
+    </message>
+    <message>
+        <source>Source Folder</source>
+        <translation>Bronmap</translation>
+    </message>
+    <message>
+        <source>Select conversion qualities for videos to be played in Lumio. Uploading will take longer when you select multiple and/or higher quality levels.</source>
+        <translation>Selecteer de conversiekwaliteiten voor video's die in Lumio worden afgespeeld. Het uploaden duurt langer als u meerdere en/of hogere kwaliteitsniveaus selecteert.</translation>
+    </message>
+    <message>
+        <source>High (1080p HD, 2Mbp/s)</source>
+        <translation>Hoog (1080p HD, 2Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Low (360p, 256kbp/s)</source>
+        <translation>Laag (360p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Medium (720p HD, 1Mbp/s)</source>
+        <translation>Gemiddeld (720p HD, 1Mbp/s)</translation>
+    </message>
+    <message>
+        <source>Mobile (240p, 256kbp/s)</source>
+        <translation>Mobiel (240p, 256kbp/s)</translation>
+    </message>
+    <message>
+        <source>Please note that to play videos in Lumio, you must choose at least one quality setting.</source>
+        <translation>Let op: als u video's in Lumio wilt afspelen, moet u ten minste één kwaliteitsinstelling kiezen.</translation>
+    </message>
+    <message>
+        <source>No file is available for upload. This is because the selected items have already been uploaded to the destination folder in Lumio, and your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>Er zijn geen bestanden beschikbaar om te uploaden. De geselecteerde items zijn al geüpload naar de doelmap in Lumio en uw account heeft geen toestemming om de geselecteerde items naar Lumio te uploaden.</translation>
+    </message>
+    <message>
+        <source>Your account does not have permission to upload the selected items to Lumio.</source>
+        <translation>Uw account heeft geen toestemming om de geselecteerde items naar Lumio te uploaden.</translation>
+    </message>
+    <message>
+        <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
+        <translation>De geselecteerde items zijn al geüpload naar de doelmap in Lumio. Er zijn geen bestanden beschikbaar om te uploaden.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTableModel</name>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Error Status</source>
+        <translation>Foutstatus</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Lumio Uploader Profile List</source>
+        <translation>Lumio Uploader - profielenlijst</translation>
+    </message>
+</context>
+</TS>
