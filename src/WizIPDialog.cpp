@@ -268,11 +268,6 @@ void WizIPDialog::refreshServerList(QComboBox* combo, CAsstAddDlgNasinfoProxyMod
                                     CAsstNasinfoModel* model)
 {
     const QString typed = combo->currentText();
-    // The model does not announce new records, and a proxy given the model it already has ignores
-    // it: only a change of source makes the proxy read the map again.
-    proxy->setSourceModel(nullptr);
     proxy->setSourceModel(model);
-    // Without a source the proxy had no columns, and the list fell back to the first one.
-    combo->setModelColumn(CAsstNasinfoModel::DisplayColumn);
     combo->setEditText(typed);
 }
