@@ -53,11 +53,56 @@ QString AppPaths::autoPlayFolder()
 bool AppPaths::prepareTempRootFolder()
 {
     const QString folder = defaultTempRootFolder();
+    {
+        QMutexLocker lock(&g_tempMutex);
+        g_tempRoot = QFileInfo(folder).absoluteFilePath();
+    }
+    return QDir(folder).exists() ? removeWorkFiles() : QDir().mkpath(folder);
+}
+
+namespace {
+
+// Work files are named "<process id>_<sequence>…"; those of another live copy are still in use.
+bool belongsToOtherLiveCopy(const QString& name)
+{
+    const int underscore = name.indexOf(QLatin1Char('_'));
+    if (underscore <= 0)
+        return false;
+    bool isNumber = false;
+    const qint64 pid = name.left(underscore).toLongLong(&isNumber);
+    if (!isNumber || pid == QCoreApplication::applicationPid())
+        return false;
+    return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+}
+
+} // namespace
+
+bool AppPaths::removeWorkFiles()
+{
+    const QString folder = tempRootFolder();
     QDir dir(folder);
-    bool ok = dir.exists() ? removeFolderContents(folder) : QDir().mkpath(folder);
-    QMutexLocker lock(&g_tempMutex);
-    g_tempRoot = QFileInfo(folder).absoluteFilePath();
-    return ok;
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    bool otherCopies = false;
+    for (const QFileInfo& entry : entries)
+        otherCopies = otherCopies || belongsToOtherLiveCopy(entry.fileName());
+    for (const QFileInfo& entry : entries) {
+        if (belongsToOtherLiveCopy(entry.fileName()))
+            continue;
+        // A device import of another running copy may still be reading the AutoPlay folder.
+        if (otherCopies && entry.fileName() == QLatin1String("AUTOPLAY"))
+            continue;
+        if (entry.isDir() && !entry.isSymLink()) {
+            if (!removeFolderContents(entry.absoluteFilePath()) || !dir.rmdir(entry.fileName()))
+                return false;
+        } else {
+            QFile file(entry.absoluteFilePath());
+            file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::ReadOwner);
+            if (!file.remove())
+                return false;
+        }
+    }
+    return true;
 }
 
 bool AppPaths::removeFolderContents(const QString& folder)

@@ -18,7 +18,11 @@ public:
     static QString tempRootFolder();
     static QString autoPlayFolder();
     // Empties the temporary root (or creates it) and makes its absolute path the process-wide one.
+    // Work files of other copies of the program that are still running are left alone.
     static bool prepareTempRootFolder();
+    // Removes this run's work files, and those of copies that are no longer running, from the
+    // temporary root.
+    static bool removeWorkFiles();
 
     // Deletes everything inside a folder, depth first, hidden files included; stops at the first entry
     // that cannot be removed. The folder itself stays. Returns false when something was left behind.

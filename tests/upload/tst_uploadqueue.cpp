@@ -86,6 +86,7 @@ private slots:
     void skipUploadedFiles();
     void resendPacing();
     void headerValues();
+    void workFilesOfOtherRunningCopiesStay();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -415,6 +416,31 @@ void TestUploadQueue::headerValues()
     QCOMPARE(FileUploader::headerText(QString()), QByteArray(" "));
     QCOMPARE(FileUploader::headerText(QStringLiteral("Cafe\u0301 & Co.jpg")),
              QByteArray(" Caf%C3%A9%20%26%20Co.jpg"));
+}
+
+void TestUploadQueue::workFilesOfOtherRunningCopiesStay()
+{
+    QProcess other;
+    other.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    QVERIFY(other.waitForStarted());
+    QProcess finished;
+    finished.start(QStringLiteral("true"));
+    QVERIFY(finished.waitForFinished());
+    const QString root = AppPaths::tempRootFolder();
+    const QString live = QStringLiteral("%1_1THUMB_B.jpg").arg(other.processId());
+    const QString gone = QStringLiteral("%1_2THUMB_B.jpg").arg(finished.processId());
+    writeFile(root + QLatin1Char('/') + live);
+    writeFile(root + QLatin1Char('/') + gone);
+    writeFile(AppPaths::workPrefix(3) + QStringLiteral("FILM_H.mp4"));
+    writeFile(root + QStringLiteral("/AUTOPLAY/DSC_1.JPG"));
+    writeFile(root + QStringLiteral("/.hidden"));
+    QVERIFY(AppPaths::removeWorkFiles());
+    QCOMPARE(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{live, QStringLiteral("AUTOPLAY")}));
+    other.kill();
+    QVERIFY(other.waitForFinished());
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    QVERIFY(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
 LUMIO_TEST_MAIN(TestUploadQueue)
