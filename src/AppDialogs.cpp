@@ -1,5 +1,6 @@
 #include "AppDialogs.h"
 
+#include "CreateWizard.h"
 #include "ProfileEditor.h"
 #include "UploadWizard.h"
 
@@ -15,12 +16,13 @@ void AppDialogs::runProfileEditor(int mode, QNetworkAccessManager* manager)
     editor.exec();
 }
 
-// The create-profile wizard is not part of this build yet: it reports that it was not shown and closes
-// at once.
-int AppDialogs::runCreateWizard(int mode, QNetworkAccessManager*, ServerProfile*)
+int AppDialogs::runCreateWizard(int mode, QNetworkAccessManager* manager, ServerProfile* profile)
 {
-    qDebug() << "Create-profile wizard (mode" << mode << ") is not available in this build";
-    return QDialog::Rejected;
+    qDebug() << "Create-profile wizard (mode" << mode << ")";
+    CreateWizard wizard(nullptr, mode, manager, profile);
+    if (qEnvironmentVariableIsSet("LUMIO_CLOSE_DIALOGS_AT_ONCE"))
+        return QDialog::Rejected;
+    return wizard.exec();
 }
 
 void AppDialogs::runUploadWizard(int mode, QNetworkAccessManager* manager, const QStringList& files,

@@ -3,9 +3,20 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace {
+
+const int kHeight = 31;
+
+} // namespace
+
 EditorHeaderView::EditorHeaderView(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
 {
     setSectionsClickable(true);
+}
+
+QSize EditorHeaderView::sizeHint() const
+{
+    return QSize(QHeaderView::sizeHint().width(), kHeight);
 }
 
 void EditorHeaderView::enterEvent(QEnterEvent* event)
@@ -22,7 +33,7 @@ void EditorHeaderView::paintSection(QPainter* painter, const QRect& rect, int lo
     static const QPixmap descending(QStringLiteral(":/images/icon_sort_des.png"));
     painter->save();
     painter->drawTiledPixmap(rect, background);
-    painter->drawPixmap(QRect(rect.right() - 1, rect.top(), 2, 31), separator);
+    painter->drawPixmap(QRect(rect.right() - 1, rect.top(), 2, kHeight), separator);
     const QString text =
         model() ? model()->headerData(logicalIndex, orientation()).toString().trimmed() : QString();
     const QRect textRect = rect.adjusted(10, 0, -14, 0);

@@ -10,6 +10,9 @@ class EditorHeaderView : public QHeaderView
 public:
     explicit EditorHeaderView(QWidget* parent = nullptr);
 
+    // As high as the section artwork; the hover icons of the rows are placed for this height.
+    QSize sizeHint() const override;
+
 signals:
     void signalEnter();
 

@@ -1,11 +1,13 @@
 #include "ProfileEditor.h"
 
+#include "CreateWizard.h"
 #include "EditorDelegate.h"
 #include "EditorHeaderView.h"
 #include "EditorTableView.h"
 #include "ProfileConfigModel.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
+#include "ServerSettings.h"
 #include "SortProfileConfigModel.h"
 #include "VexaIcon.h"
 #include "VexaLocale.h"
@@ -184,14 +186,16 @@ void ProfileEditor::reattachModel()
         m_ui->m_ptblViewProf->setRowHeight(row, kRowHeight);
 }
 
-int ProfileEditor::runCreateWizard(ServerProfile*)
+int ProfileEditor::runCreateWizard(ServerProfile* profile)
 {
-    return QDialog::Rejected;
+    CreateWizard wizard(nullptr, 7, m_manager, profile);
+    return wizard.exec();
 }
 
-int ProfileEditor::runServerSettings(ProfileSummary*)
+int ProfileEditor::runServerSettings(ProfileSummary* summary)
 {
-    return QDialog::Rejected;
+    ServerSettings settings(this, m_manager, summary);
+    return settings.exec();
 }
 
 void ProfileEditor::slotCreateProfile()

@@ -1,0 +1,247 @@
+#include "ServerSettings.h"
+
+#include "CAsstAddDlgNasinfoProxyModel.h"
+#include "CAsstNasinfoModel.h"
+#include "FindHostUtils.h"
+#include "ProfileStore.h"
+#include "Prompter.h"
+#include "VexaLocale.h"
+#include "VexaStyle.h"
+#include "WizIPDialog.h"
+#include "ui_ServerSettings.h"
+
+#include <QPixmap>
+
+#include <cstring>
+
+namespace {
+
+const int kSearchTicks = 20;
+const int kProfileNameLength = 32;
+
+const QString kTitleStyle =
+    QStringLiteral("QLabel { font-size : 12px;\n font-style : bold;\n color : #ffffff }");
+const QString kLabelStyle = QStringLiteral("QLabel { font-size : 13px;\n color : #1b1b1b }");
+const QString kEditStyle = QStringLiteral("QLineEdit { font-size : 13px;\n color : #535353 }");
+const QString kComboStyle = QStringLiteral("QComboBox { font-size : 13px;\n color : #535353 }");
+const QString kCheckStyle = QStringLiteral("QCheckBox { font-size : 13px;\n color : #282828 }");
+const QString kRadioStyle = QStringLiteral("QRadioButton { font-size : 13px;\n color : #535353 }");
+
+} // namespace
+
+ServerSettings::ServerSettings(QWidget* parent, QNetworkAccessManager* manager, ProfileSummary* summary)
+    : QDialog(parent), m_summary(summary), m_manager(manager), m_ui(std::make_unique<Ui::ServerSettings>()),
+      m_findHost(std::make_unique<FindHostUtils>(manager, &m_serverMap, kSearchTicks)),
+      m_model(std::make_unique<CAsstNasinfoModel>(&m_serverMap)),
+      m_proxy(std::make_unique<CAsstAddDlgNasinfoProxyModel>())
+{
+    m_ui->setupUi(this);
+    languageChange();
+    m_proxy->setDynamicSortFilter(true);
+    m_proxy->setSourceModel(m_model.get());
+    WizIPDialog::attachServerList(m_ui->m_cbxIP, m_proxy.get());
+
+    connect(m_findHost.get(), &FindHostUtils::signalFindHostUpdate, this,
+            &ServerSettings::slotFindHostUpdate);
+    connect(m_findHost.get(), &FindHostUtils::signalFindNasFinished, this,
+            &ServerSettings::slotRefreshFinished);
+    connect(m_ui->m_cbxIP, qOverload<int>(&QComboBox::activated), this, &ServerSettings::slotDisplayConfig);
+    connect(m_ui->m_pradPersonalLumio, &QRadioButton::toggled, this,
+            &ServerSettings::slotPersonalRadioBtnToogled);
+    connect(m_ui->m_pchkSaveCred, &QCheckBox::toggled, this, &ServerSettings::slotSavePassChecked);
+    connect(m_ui->m_pbtnSave, &QPushButton::clicked, this, &ServerSettings::accept);
+    connect(m_ui->m_pbtnCancel, &QPushButton::clicked, this, &ServerSettings::reject);
+
+    setWindowTitle(VexaLocale::applicationTitle());
+    setFixedSize(520, 480);
+    VexaStyle::setBackgroundImage(this, QStringLiteral(":/images/bg_setting.png"));
+    m_ui->m_plbTitle->setStyleSheet(kTitleStyle);
+    QFont titleFont(QStringLiteral("Verdana"), 12);
+    titleFont.setBold(true);
+    m_ui->m_plbTitle->setFont(titleFont);
+    m_ui->m_plbTitle->setGeometry(15, 0, 520, 50);
+    m_ui->m_plbToolTip->setPixmap(QPixmap(QStringLiteral(":/images/bt_help.png")));
+    m_ui->m_pedtPassword->setEchoMode(QLineEdit::Password);
+    for (QLineEdit* edit :
+         {m_ui->m_pedtProfName, m_ui->m_pedtPort, m_ui->m_pedtAccount, m_ui->m_pedtPassword})
+        edit->setTextMargins(2, 0, 0, 0);
+    m_ui->m_pedtProfName->setMaxLength(kProfileNameLength);
+    for (QLabel* label : {m_ui->m_plbProfName, m_ui->m_plbSvrNameIP, m_ui->m_plbPort, m_ui->m_plbupdto,
+                          m_ui->m_plbAccount, m_ui->m_plbPassword})
+        VexaStyle::applyWidgetStyle(label, kLabelStyle);
+    for (QLineEdit* edit :
+         {m_ui->m_pedtProfName, m_ui->m_pedtPort, m_ui->m_pedtAccount, m_ui->m_pedtPassword})
+        VexaStyle::applyWidgetStyle(edit, kEditStyle, 300, 25);
+    VexaStyle::applyWidgetStyle(m_ui->m_pedtPersonalName, kEditStyle, 165, 25);
+    VexaStyle::applyWidgetStyle(m_ui->m_cbxIP, kComboStyle, 300, 25);
+    VexaStyle::applyWidgetStyle(m_ui->m_pchkHTTPS, kCheckStyle);
+    VexaStyle::applyWidgetStyle(m_ui->m_pchkSaveCred, kCheckStyle, 300, 25);
+    for (QRadioButton* radio : {m_ui->m_pradLumio, m_ui->m_pradPersonalLumio})
+        VexaStyle::applyWidgetStyle(radio, kRadioStyle);
+
+    fillFromSummary();
+}
+
+ServerSettings::~ServerSettings()
+{
+    disconnect(m_findHost.get(), &FindHostUtils::signalFindNasFinished, this,
+               &ServerSettings::slotRefreshFinished);
+}
+
+void ServerSettings::languageChange()
+{
+    m_ui->m_plbProfName->setText(tx(TextId::create_svr_profname));
+    m_ui->m_plbSvrNameIP->setText(tx(TextId::create_svr_hostname));
+    m_ui->m_plbPort->setText(tx(TextId::create_svr_port));
+    m_ui->m_plbupdto->setText(tx(TextId::create_per_uploadto));
+    m_ui->m_pradLumio->setText(tx(TextId::create_per_photo));
+    m_ui->m_pradPersonalLumio->setText(tx(TextId::create_per_photo_personal));
+    m_ui->m_pedtPersonalName->setPlaceholderText(tx(TextId::create_per_username));
+    m_ui->m_plbToolTip->setToolTip(QStringLiteral("<div style=\"width:500px;\">") +
+                                   tx(TextId::create_per_tooltip) + QStringLiteral("</div>"));
+    m_ui->m_plbAccount->setText(tx(TextId::create_pw_account));
+    m_ui->m_plbPassword->setText(tx(TextId::create_pw_password));
+    m_ui->m_pchkSaveCred->setText(tx(TextId::create_pw_savepass));
+    m_ui->m_pbtnCancel->setText(tx(TextId::btn_cancel));
+    m_ui->m_pbtnSave->setText(tx(TextId::btn_save));
+}
+
+void ServerSettings::fillFromSummary()
+{
+    m_ui->m_pedtProfName->setText(m_summary->profname);
+    m_ui->m_cbxIP->setEditText(m_summary->hostaddr);
+    m_ui->m_pedtPort->setText(QString::number(m_summary->port));
+    m_ui->m_pchkHTTPS->setChecked(m_summary->https);
+    if (m_summary->personal) {
+        m_ui->m_pradPersonalLumio->setChecked(true);
+        m_ui->m_pedtPersonalName->setText(m_summary->usrname);
+    } else {
+        m_ui->m_pradLumio->setChecked(true);
+    }
+    m_ui->m_pedtPersonalName->setEnabled(m_summary->personal);
+    m_ui->m_pedtAccount->setText(m_summary->account);
+    if (m_summary->savepass) {
+        m_ui->m_pchkSaveCred->setChecked(true);
+        m_ui->m_pedtPassword->setText(m_summary->password);
+    }
+    m_ui->m_pedtPassword->setEnabled(m_summary->savepass);
+}
+
+void ServerSettings::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The search starts when the dialog opens, not when it is merely built.
+    if (!m_searchStarted) {
+        m_searchStarted = true;
+        slotDelayedInit();
+    }
+}
+
+void ServerSettings::slotDelayedInit()
+{
+    m_findHost->startSearch();
+}
+
+void ServerSettings::slotFindHostUpdate()
+{
+    WizIPDialog::refreshServerList(m_ui->m_cbxIP, m_proxy.get(), m_model.get());
+}
+
+void ServerSettings::slotRefreshFinished()
+{
+    WizIPDialog::refreshServerList(m_ui->m_cbxIP, m_proxy.get(), m_model.get());
+    const QString typed = m_ui->m_cbxIP->currentText();
+    WizIPDialog::attachServerList(m_ui->m_cbxIP, m_proxy.get());
+    m_ui->m_cbxIP->setEditText(typed);
+}
+
+void ServerSettings::slotDisplayConfig(int Index)
+{
+    const QString mac = m_proxy->index(Index, CAsstNasinfoModel::MacColumn).data().toString().trimmed();
+    const NASINFO* server = WizIPDialog::findServerByMac(m_serverMap, mac);
+    if (!server)
+        return;
+    if (!m_ui->m_pedtProfName->isModified())
+        m_ui->m_pedtProfName->setText(QString::fromUtf8(
+            server->serverName, static_cast<int>(strnlen(server->serverName, sizeof server->serverName))));
+    m_ui->m_cbxIP->setEditText(FindHostUtils::dottedAddress(server->ipAddress));
+}
+
+void ServerSettings::slotPersonalRadioBtnToogled(bool blIsToggled)
+{
+    m_ui->m_pedtPersonalName->setEnabled(blIsToggled);
+}
+
+void ServerSettings::slotSavePassChecked(bool blChecked)
+{
+    m_ui->m_pedtPassword->setEnabled(blChecked);
+}
+
+bool ServerSettings::validateEntries()
+{
+    const QString host = m_ui->m_cbxIP->currentText();
+    const NASINFO* server = WizIPDialog::findServer(m_serverMap, host);
+    if (server && !WizIPDialog::confirmServer(this, *server))
+        return false;
+
+    const QString port = m_ui->m_pedtPort->text();
+    if (!port.isEmpty() && !WizIPDialog::isValidPort(port)) {
+        Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_bad_port));
+        m_ui->m_pedtPort->setFocus();
+        return false;
+    }
+    if (!WizIPDialog::isReachableName(host)) {
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_host_addr));
+        m_ui->m_cbxIP->setFocus();
+        return false;
+    }
+    const QString name = m_ui->m_pedtProfName->text();
+    if (name != m_summary->profname && ProfileStore::profileExists(name)) {
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::err_profname_duplicate).arg(name));
+        m_ui->m_pedtProfName->setFocus();
+        return false;
+    }
+    const auto refuse = [this](TextId text, QWidget* focus) {
+        Prompter::inform(this, Prompter::Icon::Warning, tx(TextId::err_warning), tx(text));
+        focus->setFocus();
+        return false;
+    };
+    if (name.isEmpty())
+        return refuse(TextId::err_profname_empty, m_ui->m_pedtProfName);
+    if (port.isEmpty())
+        return refuse(TextId::err_port_empty, m_ui->m_pedtPort);
+    if (m_ui->m_pradPersonalLumio->isChecked() && m_ui->m_pedtPersonalName->text().isEmpty())
+        return refuse(TextId::err_personal_empty, m_ui->m_pedtPersonalName);
+    if (m_ui->m_pedtAccount->text().isEmpty())
+        return refuse(TextId::err_usrname_empty, m_ui->m_pedtAccount);
+    return true;
+}
+
+void ServerSettings::accept()
+{
+    if (!validateEntries())
+        return;
+
+    const QString host = m_ui->m_cbxIP->currentText();
+    const bool personal = m_ui->m_pradPersonalLumio->isChecked();
+    const QString personalName = m_ui->m_pedtPersonalName->text();
+    // The destination album belongs to one site: another server, another personal Lumio or a switch
+    // between the standard and a personal Lumio leaves it pointing elsewhere.
+    const QString site = personal ? personalName : QString();
+    const QString oldSite = m_summary->personal ? m_summary->usrname : QString();
+    if (host != m_summary->hostaddr || personal != m_summary->personal || site != oldSite)
+        ProfileStore::setProfileColumn(QStringLiteral("ServerProfiles"), m_summary->profname,
+                                       QStringLiteral("serverdst"), QStringLiteral("/photo"));
+
+    m_summary->profname = m_ui->m_pedtProfName->text();
+    m_summary->hostaddr = host;
+    m_summary->port = m_ui->m_pedtPort->text().toInt();
+    m_summary->https = m_ui->m_pchkHTTPS->isChecked();
+    m_summary->personal = personal;
+    m_summary->usrname = personalName;
+    m_summary->account = m_ui->m_pedtAccount->text();
+    m_summary->password = m_ui->m_pedtPassword->text();
+    m_summary->savepass = m_ui->m_pchkSaveCred->isChecked();
+    QDialog::accept();
+}

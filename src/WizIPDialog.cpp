@@ -1,0 +1,273 @@
+#include "WizIPDialog.h"
+
+#include "CAsstAddDlgNasinfoProxyModel.h"
+#include "CAsstNasinfoModel.h"
+#include "FindHostUtils.h"
+#include "ProfileStore.h"
+#include "Prompter.h"
+#include "VexaLocale.h"
+#include "VexaStyle.h"
+#include "ui_WizIPDialog.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+const int kSearchTicks = 20;
+const int kProfileNameLength = 32;
+
+const QString kLabelStyle = QStringLiteral("QLabel { font-size : 13px;\n color : #1b1b1b }");
+const QString kEditStyle = QStringLiteral("QLineEdit { font-size : 13px;\n color : #535353 }");
+const QString kComboStyle = QStringLiteral("QComboBox { font-size : 13px;\n color : #535353 }");
+const QString kCheckStyle = QStringLiteral("QCheckBox { font-size : 13px;\n color : #282828 }");
+
+QString textOf(const char* field, std::size_t size)
+{
+    return QString::fromUtf8(field, static_cast<int>(strnlen(field, size)));
+}
+
+// The address in host order when the text is an IPv4 address at all.
+bool parseIPv4(const QString& text, quint32* value)
+{
+    QHostAddress address;
+    if (!address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol)
+        return false;
+    *value = address.toIPv4Address();
+    return true;
+}
+
+} // namespace
+
+WizIPDialog::WizIPDialog(QNetworkAccessManager* manager, NasInfoMap* serverMap, QWidget* parent)
+    : QWizardPage(parent), m_serverMap(serverMap), m_ui(std::make_unique<Ui::WizIPDialog>()),
+      m_findHost(std::make_unique<FindHostUtils>(manager, serverMap, kSearchTicks)),
+      m_model(std::make_unique<CAsstNasinfoModel>(serverMap)),
+      m_proxy(std::make_unique<CAsstAddDlgNasinfoProxyModel>())
+{
+    m_ui->setupUi(this);
+    registerField(QStringLiteral("ProfileName*"), m_ui->m_pedtProfName);
+    registerField(QStringLiteral("HostAddr"), m_ui->m_cbxIP, "currentText",
+                  SIGNAL(currentTextChanged(QString)));
+    registerField(QStringLiteral("HostPort*"), m_ui->m_pedtPort);
+    registerField(QStringLiteral("Https"), m_ui->m_pchkHTTPS);
+
+    m_proxy->setDynamicSortFilter(true);
+    m_proxy->setSourceModel(m_model.get());
+    attachServerList(m_ui->m_cbxIP, m_proxy.get());
+
+    connect(m_findHost.get(), &FindHostUtils::signalFindHostUpdate, this, &WizIPDialog::slotFindHostUpdate);
+    connect(m_findHost.get(), &FindHostUtils::signalFindNasFinished, this, &WizIPDialog::slotRefreshFinished);
+    connect(m_ui->m_cbxIP, qOverload<int>(&QComboBox::activated), this, &WizIPDialog::slotDisplayConfig);
+    connect(m_ui->m_pchkHTTPS, &QCheckBox::toggled, this, &WizIPDialog::slotHTTPSChecked);
+
+    VexaStyle::setBackgroundImage(this, QStringLiteral(":/images/bg_create.png"));
+    for (QLabel* label : {m_ui->m_plbDesc, m_ui->m_plbProfName, m_ui->m_plbSvrNameIP, m_ui->m_plbPort})
+        VexaStyle::applyWidgetStyle(label, kLabelStyle);
+    for (QLineEdit* edit : {m_ui->m_pedtProfName, m_ui->m_pedtPort}) {
+        VexaStyle::applyWidgetStyle(edit, kEditStyle, 300, 25);
+        edit->setTextMargins(2, 0, 0, 0);
+    }
+    VexaStyle::applyWidgetStyle(m_ui->m_cbxIP, kComboStyle, 300, 25);
+    VexaStyle::applyWidgetStyle(m_ui->m_pchkHTTPS, kCheckStyle);
+    languageChange();
+}
+
+WizIPDialog::~WizIPDialog()
+{
+    stopDiscovery();
+}
+
+void WizIPDialog::stopDiscovery()
+{
+    if (m_findHost)
+        disconnect(m_findHost.get(), &FindHostUtils::signalFindNasFinished, this,
+                   &WizIPDialog::slotRefreshFinished);
+    m_proxy.reset();
+    m_model.reset();
+    m_findHost.reset();
+    m_serverMap = nullptr;
+}
+
+QComboBox* WizIPDialog::serverCombo() const
+{
+    return m_ui->m_cbxIP;
+}
+
+void WizIPDialog::languageChange()
+{
+    m_ui->m_plbDesc->setText(tx(TextId::create_svr_desc));
+    m_ui->m_plbProfName->setText(tx(TextId::create_svr_profname));
+    m_ui->m_plbSvrNameIP->setText(tx(TextId::create_svr_hostname));
+    m_ui->m_plbPort->setText(tx(TextId::create_svr_port));
+}
+
+void WizIPDialog::initializePage()
+{
+    languageChange();
+    m_ui->m_pedtProfName->setMaxLength(kProfileNameLength);
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    m_ui->m_pedtPort->setText(QStringLiteral("80"));
+    // The search starts when the wizard opens, not when it is merely built.
+    slotDelayedInit();
+}
+
+void WizIPDialog::slotDelayedInit()
+{
+    if (m_findHost)
+        m_findHost->startSearch();
+}
+
+void WizIPDialog::slotHTTPSChecked(bool checked)
+{
+    m_ui->m_pedtPort->setText(checked ? QStringLiteral("443") : QStringLiteral("80"));
+}
+
+void WizIPDialog::slotFindHostUpdate()
+{
+    if (m_proxy)
+        refreshServerList(m_ui->m_cbxIP, m_proxy.get(), m_model.get());
+}
+
+void WizIPDialog::slotRefreshFinished()
+{
+    if (!m_proxy)
+        return;
+    refreshServerList(m_ui->m_cbxIP, m_proxy.get(), m_model.get());
+    const QString typed = m_ui->m_cbxIP->currentText();
+    attachServerList(m_ui->m_cbxIP, m_proxy.get());
+    m_ui->m_cbxIP->setEditText(typed);
+}
+
+void WizIPDialog::slotDisplayConfig(int Index)
+{
+    if (!m_proxy || !m_serverMap)
+        return;
+    const QString mac = m_proxy->index(Index, CAsstNasinfoModel::MacColumn).data().toString().trimmed();
+    const NASINFO* server = findServerByMac(*m_serverMap, mac);
+    if (!server)
+        return;
+    if (!m_ui->m_pedtProfName->isModified())
+        m_ui->m_pedtProfName->setText(textOf(server->serverName, sizeof server->serverName));
+    m_ui->m_cbxIP->setEditText(FindHostUtils::dottedAddress(server->ipAddress));
+}
+
+bool WizIPDialog::validatePage()
+{
+    const QString host = m_ui->m_cbxIP->currentText();
+    if (m_initialised && m_serverMap) {
+        const NASINFO* server = findServer(*m_serverMap, host);
+        if (server && !confirmServer(this, *server))
+            return false;
+    }
+    const QString port = m_ui->m_pedtPort->text();
+    if (!port.isEmpty() && !isValidPort(port)) {
+        Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_bad_port));
+        m_ui->m_pedtPort->setFocus();
+        return false;
+    }
+    if (!isReachableName(host)) {
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_host_addr));
+        m_ui->m_cbxIP->setFocus();
+        return false;
+    }
+    const QString name = m_ui->m_pedtProfName->text();
+    if (ProfileStore::profileExists(name)) {
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::err_profname_duplicate).arg(name));
+        m_ui->m_pedtProfName->setFocus();
+        return false;
+    }
+    return true;
+}
+
+bool WizIPDialog::isUsableIPv4(const QString& text)
+{
+    quint32 value = 0;
+    if (!parseIPv4(text, &value))
+        return false;
+    return value <= 0xDFFFFFFFu && value > 0x00FFFFFFu && (value >> 24) != 127;
+}
+
+bool WizIPDialog::isValidPort(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    bool ok = false;
+    const int port = text.toInt(&ok);
+    return ok && port >= 1 && port <= 65535;
+}
+
+bool WizIPDialog::isReachableName(const QString& text)
+{
+    // A usable address is taken as it is, and any other address text resolves to itself: only names
+    // need the resolver (which would otherwise ask for the address's name on the network).
+    QHostAddress literal;
+    if (literal.setAddress(text))
+        return true;
+    const QHostInfo info = QHostInfo::fromName(text);
+    return info.error() == QHostInfo::NoError && !info.addresses().isEmpty();
+}
+
+const NASINFO* WizIPDialog::findServer(const NasInfoMap& serverMap, const QString& text)
+{
+    quint32 value = 0;
+    const bool byAddress = isUsableIPv4(text) && parseIPv4(text, &value);
+    for (auto it = serverMap.cbegin(); it != serverMap.cend(); ++it) {
+        if (byAddress ? it->ipAddress == qToBigEndian(value)
+                      : textOf(it->serverName, sizeof it->serverName) == text)
+            return &it.value();
+    }
+    return nullptr;
+}
+
+const NASINFO* WizIPDialog::findServerByMac(const NasInfoMap& serverMap, const QString& mac)
+{
+    if (mac.isEmpty())
+        return nullptr;
+    for (auto it = serverMap.cbegin(); it != serverMap.cend(); ++it) {
+        if (textOf(it->serverMac, sizeof it->serverMac).compare(mac, Qt::CaseInsensitive) == 0)
+            return &it.value();
+    }
+    return nullptr;
+}
+
+bool WizIPDialog::confirmServer(QWidget* parent, const NASINFO& server)
+{
+    if (!FindHostUtils::isUploadCapable(server)) {
+        Prompter::inform(parent, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::err_kv_not_supp));
+        return false;
+    }
+    if (server.qcStatus == FHOSTQC_DONE)
+        return true;
+    const QString name = textOf(server.serverName, sizeof server.serverName);
+    return Prompter::askYesNo(parent, Prompter::Icon::Warning, tx(TextId::err_warning),
+                              tx(TextId::err_msg_sys_not_ready).arg(name) + QLatin1Char('\n') +
+                                  tx(TextId::msg_cfrm_continue));
+}
+
+void WizIPDialog::attachServerList(QComboBox* combo, CAsstAddDlgNasinfoProxyModel* proxy)
+{
+    combo->setModel(proxy);
+    combo->setModelColumn(CAsstNasinfoModel::DisplayColumn);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    proxy->setFilterKeyColumn(CAsstNasinfoModel::NameColumn);
+    proxy->sort(CAsstNasinfoModel::NameColumn, Qt::AscendingOrder);
+}
+
+void WizIPDialog::refreshServerList(QComboBox* combo, CAsstAddDlgNasinfoProxyModel* proxy,
+                                    CAsstNasinfoModel* model)
+{
+    const QString typed = combo->currentText();
+    proxy->setSourceModel(model);
+    combo->setEditText(typed);
+}

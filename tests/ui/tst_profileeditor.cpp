@@ -1,0 +1,382 @@
+#include "AppPaths.h"
+#include "CreateWizard.h"
+#include "DiscoveryResponder.h"
+#include "EditorHeaderView.h"
+#include "EditorTableView.h"
+#include "ProfileEditor.h"
+#include "ProfileStore.h"
+#include "RefServer.h"
+#include "ScriptedPrompter.h"
+#include "ServerProfile.h"
+#include "ServerSettings.h"
+#include "TestEnvironment.h"
+#include "VexaIcon.h"
+#include "WizIPDialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+void storeProfile(const QString& name, const QString& host, const QString& account = QStringLiteral("admin"))
+{
+    ServerProfile profile;
+    profile.setAll(name, host, 80, false, account, QStringLiteral("secret"), true, QString(), false, true,
+                   true, true, QStringLiteral("RENAME"), QString(), {});
+    ProfileStore::createProfile(profile);
+}
+
+QStringList column(QAbstractItemModel* model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data().toString());
+    return texts;
+}
+
+// Runs an action on the next modal dialog of type T once it is open.
+template <typename T> void whenModal(const std::function<void(T*)>& action)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            action(dialog);
+        }
+    });
+    poll->start(20);
+}
+
+} // namespace
+
+class TestProfileEditor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void lookAndColumns();
+    void serverColumnSortsAsAddresses();
+    void hoverFollowsThePointer();
+    void iconsStayLeftOfTheScrollBar_data();
+    void iconsStayLeftOfTheScrollBar();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
+    void doubleClickStartsAnUpload_data();
+    void doubleClickStartsAnUpload();
+    void createButtonListsTheNewProfile();
+    void editIconSavesTheSettings();
+
+private:
+    EditorTableView* table(ProfileEditor* editor) const
+    {
+        return editor->findChild<EditorTableView*>(QStringLiteral("m_ptblViewProf"));
+    }
+    QPoint rowPoint(ProfileEditor* editor, int row) const
+    {
+        EditorTableView* view = table(editor);
+        return QPoint(30, view->rowViewportPosition(row) + view->rowHeight(row) / 2);
+    }
+    int rowOf(ProfileEditor* editor, const QString& name) const
+    {
+        return static_cast<int>(column(editor->viewModel(), 0).indexOf(name));
+    }
+
+    std::unique_ptr<RefServer> m_server;
+    std::unique_ptr<ScriptedPrompter> m_prompter;
+    QNetworkAccessManager m_manager;
+};
+
+void TestProfileEditor::initTestCase()
+{
+    DiscoveryResponder::useLoopbackDiscovery();
+    m_server = std::make_unique<RefServer>();
+    QVERIFY2(m_server->start(), qPrintable(m_server->errorString()));
+    QDir().mkpath(AppPaths::dataFolder());
+    QVERIFY(ProfileStore::open());
+    ProfileStore::createProfilesTable();
+}
+
+void TestProfileEditor::init()
+{
+    m_prompter = std::make_unique<ScriptedPrompter>();
+    QSqlQuery(ProfileStore::connection()).exec(QStringLiteral("DELETE FROM ServerProfiles"));
+}
+
+void TestProfileEditor::cleanup()
+{
+    m_prompter.reset();
+}
+
+void TestProfileEditor::lookAndColumns()
+{
+    storeProfile(QStringLiteral("Home"), QStringLiteral("192.168.1.20"), QStringLiteral("jane"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Vexalon Lumio Uploader"));
+    QCOMPARE(editor.minimumSize(), QSize(630, 355));
+    QCOMPARE(editor.viewModel()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("Profile Name          "));
+    QCOMPARE(editor.viewModel()->headerData(2, Qt::Horizontal).toString(),
+             QStringLiteral("IP address          "));
+    QCOMPARE(column(editor.viewModel(), 1), QStringList{QStringLiteral("jane")});
+    QCOMPARE(table(&editor)->rowHeight(0), 40);
+    QCOMPARE(table(&editor)->geometry(), QRect(0, 45, editor.width(), editor.height() - 45));
+    auto* create = editor.findChild<VexaIcon*>(QStringLiteral("m_pCreateIcon"));
+    QCOMPARE(create->buttonText(), QStringLiteral("Create Profile"));
+    QCOMPARE(create->geometry().right() + 1, 509);
+    QCOMPARE(create->height(), 32);
+}
+
+void TestProfileEditor::serverColumnSortsAsAddresses()
+{
+    storeProfile(QStringLiteral("a"), QStringLiteral("192.168.0.1"));
+    storeProfile(QStringLiteral("b"), QStringLiteral("10.0.0.2"));
+    storeProfile(QStringLiteral("c"), QStringLiteral("9.1.1.1"));
+    storeProfile(QStringLiteral("d"), QStringLiteral("nas.local"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QCOMPARE(column(editor.viewModel(), 0), (QStringList{"a", "b", "c", "d"}));
+
+    EditorHeaderView* header = table(&editor)->editorHeader();
+    const QPoint serverSection(header->sectionViewportPosition(2) + 10, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, serverSection);
+    QCOMPARE(header->sortIndicatorSection(), 2);
+    QCOMPARE(column(editor.viewModel(), 2), (QStringList{"nas.local", "9.1.1.1", "10.0.0.2", "192.168.0.1"}));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, serverSection);
+    QCOMPARE(column(editor.viewModel(), 2), (QStringList{"192.168.0.1", "10.0.0.2", "9.1.1.1", "nas.local"}));
+}
+
+void TestProfileEditor::hoverFollowsThePointer()
+{
+    storeProfile(QStringLiteral("First"), QStringLiteral("10.0.0.1"));
+    storeProfile(QStringLiteral("Second"), QStringLiteral("10.0.0.2"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    EditorTableView* view = table(&editor);
+
+    QTest::mouseMove(view->viewport(), rowPoint(&editor, 0));
+    QTRY_COMPARE(editor.hoveredRow(), 0);
+    QVERIFY(editor.editIcon()->isVisible());
+    QVERIFY(editor.deleteIcon()->isVisible());
+    QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(editor.editIcon()->y(), view->rowViewportPosition(0) + 36);
+
+    QTest::mouseMove(view->viewport(), rowPoint(&editor, 1));
+    QTRY_COMPARE(editor.hoveredRow(), 1);
+    QCOMPARE(editor.editIcon()->y(), view->rowViewportPosition(1) + 36);
+    QCOMPARE(view->selectionModel()->selectedRows().first().row(), 1);
+
+    // Onto the header: highlight and icons go.
+    QTest::mouseMove(view->editorHeader()->viewport(), QPoint(20, 10));
+    QTRY_COMPARE(editor.hoveredRow(), -1);
+    QVERIFY(!editor.editIcon()->isVisible());
+    QVERIFY(!editor.deleteIcon()->isVisible());
+    QVERIFY(view->selectionModel()->selectedRows().isEmpty());
+
+    // Below the last row there is no row to hover.
+    QTest::mouseMove(view->viewport(), rowPoint(&editor, 0));
+    QTRY_COMPARE(editor.hoveredRow(), 0);
+    QTest::mouseMove(view->viewport(), QPoint(30, view->viewport()->height() - 5));
+    QTRY_COMPARE(editor.hoveredRow(), -1);
+}
+
+void TestProfileEditor::iconsStayLeftOfTheScrollBar_data()
+{
+    QTest::addColumn<int>("profiles");
+    QTest::newRow("few rows, no scroll bar") << 2;
+    QTest::newRow("many rows with a scroll bar") << 15;
+}
+
+void TestProfileEditor::iconsStayLeftOfTheScrollBar()
+{
+    QFETCH(int, profiles);
+    for (int i = 0; i < profiles; ++i)
+        storeProfile(QStringLiteral("Profile %1").arg(i, 2, 10, QLatin1Char('0')),
+                     QStringLiteral("10.0.1.%1").arg(i + 1));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    EditorTableView* view = table(&editor);
+    QScrollBar* bar = view->verticalScrollBar();
+    QCOMPARE(bar->isVisible(), profiles > 5);
+
+    editor.slotMouseMove(rowPoint(&editor, 1));
+    QCOMPARE(editor.hoveredRow(), 1);
+    const int barWidth = bar->isVisible() ? bar->width() : 0;
+    const int width = view->width() - 1 - barWidth;
+    QCOMPARE(editor.editIcon()->geometry(), QRect(width - 35, view->rowViewportPosition(1) + 36, 30, 30));
+    QCOMPARE(editor.deleteIcon()->geometry(), QRect(width - 67, view->rowViewportPosition(1) + 36, 30, 30));
+    if (bar->isVisible()) {
+        const QRect barInTable(bar->mapTo(view, QPoint(0, 0)), bar->size());
+        QVERIFY(editor.editIcon()->geometry().right() < barInTable.left());
+    }
+    // Scrolling forgets the hovered row.
+    bar->setValue(bar->maximum());
+    QCOMPARE(editor.hoveredRow(), profiles > 5 ? -1 : 1);
+}
+
+void TestProfileEditor::deleteAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("no keeps the profile") << 1 << false;
+    QTest::newRow("yes deletes it") << 0 << true;
+}
+
+void TestProfileEditor::deleteAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, deleted);
+    storeProfile(QStringLiteral("Keep"), QStringLiteral("10.0.0.1"));
+    storeProfile(QStringLiteral("Maybe"), QStringLiteral("10.0.0.2"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.slotMouseMove(rowPoint(&editor, rowOf(&editor, QStringLiteral("Maybe"))));
+    m_prompter->answerMessage(answer);
+    QTest::mouseClick(editor.deleteIcon(), Qt::LeftButton);
+
+    QCOMPARE(m_prompter->shown.size(), 1);
+    const ScriptedPrompter::Shown& shown = m_prompter->shown.first();
+    QCOMPARE(shown.text, QStringLiteral("Are you sure you want to delete the profile [Maybe]?"));
+    QCOMPARE(shown.title, QStringLiteral("Warning"));
+    QCOMPARE(shown.icon, Prompter::Icon::Warning);
+    QCOMPARE(shown.buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+    QVERIFY(shown.parent == &editor);
+    const QStringList expected = deleted ? QStringList{"Keep"} : QStringList{"Keep", "Maybe"};
+    QCOMPARE(column(editor.viewModel(), 0), expected);
+    QCOMPARE(ProfileStore::profileNamesDescending().size(), expected.size());
+    QCOMPARE(ProfileStore::profileExists(QStringLiteral("Maybe")), !deleted);
+}
+
+void TestProfileEditor::doubleClickStartsAnUpload_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("index");
+    // Shortcut indexes count in descending name order: c 0, b 1, a 2.
+    QTest::newRow("last in the shortcut list") << QStringLiteral("a") << QStringLiteral("2");
+    QTest::newRow("first in the shortcut list") << QStringLiteral("c") << QStringLiteral("0");
+}
+
+void TestProfileEditor::doubleClickStartsAnUpload()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, index);
+    storeProfile(QStringLiteral("a"), QStringLiteral("10.0.0.1"));
+    storeProfile(QStringLiteral("c"), QStringLiteral("10.0.0.3"));
+    storeProfile(QStringLiteral("b"), QStringLiteral("10.0.0.2"));
+
+    QTemporaryDir folder;
+    const QString record = folder.filePath(QStringLiteral("arguments"));
+    const QString script = folder.filePath(QStringLiteral("record-arguments"));
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"" + record.toLocal8Bit() +
+               "\"\n");
+    file.close();
+    QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.setLaunchProgram(script);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QTest::mouseDClick(table(&editor)->viewport(), Qt::LeftButton, {},
+                       rowPoint(&editor, rowOf(&editor, name)));
+    QTRY_VERIFY(QFile::exists(record));
+    QFile arguments(record);
+    QVERIFY(arguments.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(arguments.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             (QStringList{QStringLiteral("8"), index}));
+    QVERIFY(editor.windowState() & Qt::WindowMinimized);
+}
+
+void TestProfileEditor::createButtonListsTheNewProfile()
+{
+    storeProfile(QStringLiteral("Existing"), QStringLiteral("10.0.0.1"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QCOMPARE(editor.viewModel()->rowCount(), 1);
+
+    bool wizardSeen = false;
+    whenModal<CreateWizard>([&](CreateWizard* wizard) {
+        wizardSeen = wizard->parent() == nullptr &&
+                     wizard->buttonText(QWizard::FinishButton) == QLatin1String("Finish");
+        wizard->findChild<QLineEdit*>(QStringLiteral("m_pedtProfName"))->setText(QStringLiteral("Fresh"));
+        wizard->serverPage()->serverCombo()->setEditText(QStringLiteral("127.0.0.1"));
+        wizard->findChild<QLineEdit*>(QStringLiteral("m_pedtPort"))
+            ->setText(QString::number(m_server->port()));
+        wizard->next();
+        wizard->next();
+        wizard->findChild<QLineEdit*>(QStringLiteral("m_pedtAccount"))->setText(QStringLiteral("demo"));
+        wizard->findChild<QLineEdit*>(QStringLiteral("m_pedtPassword"))->setText(QStringLiteral("demo"));
+        wizard->next();
+        // The login answers later and moves the wizard on; then finish.
+        auto* finish = new QTimer(wizard);
+        QObject::connect(finish, &QTimer::timeout, wizard, [wizard] {
+            if (wizard->currentId() == CreateWizard::HintPage)
+                wizard->button(QWizard::FinishButton)->click();
+        });
+        finish->start(20);
+    });
+    auto* create = editor.findChild<VexaIcon*>(QStringLiteral("m_pCreateIcon"));
+    QTest::mouseClick(create, Qt::LeftButton);
+
+    QVERIFY(wizardSeen);
+    QCOMPARE(m_prompter->messageTexts(), QStringList());
+    QCOMPARE(column(editor.viewModel(), 0), (QStringList{"Existing", "Fresh"}));
+    QCOMPARE(column(editor.viewModel(), 1), (QStringList{"admin", "demo"}));
+    QCOMPARE(table(&editor)->rowHeight(rowOf(&editor, QStringLiteral("Fresh"))), 40);
+    QVERIFY(ProfileStore::profileExists(QStringLiteral("Fresh")));
+    QCOMPARE(create->state(), VexaIcon::Normal);
+}
+
+void TestProfileEditor::editIconSavesTheSettings()
+{
+    storeProfile(QStringLiteral("Office"), QStringLiteral("10.0.0.1"), QStringLiteral("jane"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.slotMouseMove(rowPoint(&editor, 0));
+
+    bool parentIsEditor = false;
+    whenModal<ServerSettings>([&](ServerSettings* settings) {
+        parentIsEditor = settings->parentWidget() == &editor;
+        settings->findChild<QLineEdit*>(QStringLiteral("m_pedtProfName"))
+            ->setText(QStringLiteral("Office 2"));
+        settings->findChild<QLineEdit*>(QStringLiteral("m_pedtAccount"))->setText(QStringLiteral("john"));
+        settings->findChild<QPushButton*>(QStringLiteral("m_pbtnSave"))->click();
+    });
+    QTest::mouseClick(editor.editIcon(), Qt::LeftButton);
+
+    QVERIFY(parentIsEditor);
+    QCOMPARE(m_prompter->messageTexts(), QStringList());
+    QCOMPARE(column(editor.viewModel(), 0), QStringList{QStringLiteral("Office 2")});
+    QCOMPARE(column(editor.viewModel(), 1), QStringList{QStringLiteral("john")});
+    ServerProfile stored;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Office 2"), &stored));
+    QCOMPARE(stored.account, QStringLiteral("john"));
+    QVERIFY(!ProfileStore::profileExists(QStringLiteral("Office")));
+}
+
+LUMIO_TEST_MAIN(TestProfileEditor)
+#include "tst_profileeditor.moc"
