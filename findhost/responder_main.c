@@ -6,10 +6,12 @@
 
 #include <arpa/inet.h>
 #include <getopt.h>
+#include <poll.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <unistd.h>
 
 static volatile sig_atomic_t g_stop = 0;
 
@@ -43,9 +45,22 @@ static void usage(FILE* out)
           "  --qc-status N        qcStatus: 0 not set up, 1 done, 2 not installed (default 1)\n"
           "  --upload-flag 0|1    flag 3 of the first flag set (default 1)\n"
           "  --count N            exit after N answers, 0 to run until stopped (default 0)\n"
+          "  --until-stdin-closes exit when standard input reaches its end (for a parent process)\n"
           "  --verbose            log detail lines too\n"
           "Prints \"listening on ADDR:PORT\" once ready.\n",
           out);
+}
+
+/* True once standard input has reached its end; what arrives before is ignored. */
+static int stdin_closed(void)
+{
+    struct pollfd input = {STDIN_FILENO, POLLIN, 0};
+    char discard[256];
+    while (poll(&input, 1, 0) > 0) {
+        if (read(STDIN_FILENO, discard, sizeof discard) <= 0)
+            return 1;
+    }
+    return 0;
 }
 
 static int number(const char* text, long low, long high, long* value)
@@ -75,6 +90,7 @@ int main(int argc, char** argv)
     identity->qcStatus = FHOSTQC_DONE;
     long uploadFlag = 1;
     long count = 0;
+    int watchStdin = 0;
     const char* announced = NULL;
 
     enum
@@ -93,6 +109,7 @@ int main(int argc, char** argv)
         QC_STATUS,
         UPLOAD_FLAG,
         COUNT,
+        UNTIL_STDIN_CLOSES,
         VERBOSE,
         HELP
     };
@@ -111,6 +128,7 @@ int main(int argc, char** argv)
         {"qc-status", required_argument, NULL, QC_STATUS},
         {"upload-flag", required_argument, NULL, UPLOAD_FLAG},
         {"count", required_argument, NULL, COUNT},
+        {"until-stdin-closes", no_argument, NULL, UNTIL_STDIN_CLOSES},
         {"verbose", no_argument, NULL, VERBOSE},
         {"help", no_argument, NULL, HELP},
         {NULL, 0, NULL, 0},
@@ -174,6 +192,9 @@ int main(int argc, char** argv)
         case COUNT:
             ok = number(optarg, 0, 2147483647L, &count);
             break;
+        case UNTIL_STDIN_CLOSES:
+            watchStdin = 1;
+            break;
         case VERBOSE:
             logger.sinks[1] = to_stderr;
             break;
@@ -222,6 +243,8 @@ int main(int argc, char** argv)
             break;
         }
         answered += served;
+        if (watchStdin && stdin_closed())
+            break;
     }
     fhost_responder_close(responder);
     return result;

@@ -12,7 +12,10 @@ CAsstAddDlgNasinfoProxyModel::CAsstAddDlgNasinfoProxyModel(QObject* parent) : QS
 void CAsstAddDlgNasinfoProxyModel::setSourceModel(QAbstractItemModel* sourceModel)
 {
     m_nasinfoModel = qobject_cast<CAsstNasinfoModel*>(sourceModel);
-    QSortFilterProxyModel::setSourceModel(sourceModel);
+    if (m_nasinfoModel && sourceModel == this->sourceModel())
+        m_nasinfoModel->refresh();
+    else
+        QSortFilterProxyModel::setSourceModel(sourceModel);
 }
 
 bool CAsstAddDlgNasinfoProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) const

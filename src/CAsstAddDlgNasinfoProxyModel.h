@@ -13,7 +13,8 @@ class CAsstAddDlgNasinfoProxyModel : public QSortFilterProxyModel
 public:
     explicit CAsstAddDlgNasinfoProxyModel(QObject* parent = nullptr);
 
-    // Also remembers the source when it is a CAsstNasinfoModel, whose map the filter reads.
+    // Also remembers the source when it is a CAsstNasinfoModel, whose map the filter reads. Given the
+    // same server model again, refreshes it: that is how views learn about new servers.
     void setSourceModel(QAbstractItemModel* sourceModel) override;
 
 protected:

@@ -20,6 +20,12 @@ CAsstNasinfoModel::CAsstNasinfoModel(NasInfoMap* serverMap)
 {
 }
 
+void CAsstNasinfoModel::refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
 const NASINFO* CAsstNasinfoModel::recordForAddress(quint32 networkOrder) const
 {
     if (!m_serverMap)

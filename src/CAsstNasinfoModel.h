@@ -7,9 +7,9 @@
 #include <QStringList>
 
 // The server map as a five-column table: name, IPv4 address, configuration status, MAC and a
-// display text. The model reads the map live and does not announce changes: views pick up new
-// records when they are given the model again. Indexes name their record by MAC, so an index whose
-// record has gone answers nothing.
+// display text. The model reads the map live and does not watch it: the server proxies refresh it
+// when they are given it again. Indexes name their record by MAC, so an index whose record has gone
+// answers nothing.
 class CAsstNasinfoModel : public QStandardItemModel
 {
     Q_OBJECT
@@ -29,6 +29,8 @@ public:
 
     void setServerMap(NasInfoMap* serverMap) { m_serverMap = serverMap; }
     NasInfoMap* serverMap() const { return m_serverMap; }
+    // Tells attached views that the map may have changed in any way.
+    void refresh();
     // The record whose ipAddress is the given network-order address, or null.
     const NASINFO* recordForAddress(quint32 networkOrder) const;
 

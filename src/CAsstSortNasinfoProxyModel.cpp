@@ -6,6 +6,15 @@
 
 CAsstSortNasinfoProxyModel::CAsstSortNasinfoProxyModel(QObject* parent) : QSortFilterProxyModel(parent) {}
 
+void CAsstSortNasinfoProxyModel::setSourceModel(QAbstractItemModel* sourceModel)
+{
+    auto* nasinfoModel = qobject_cast<CAsstNasinfoModel*>(sourceModel);
+    if (nasinfoModel && sourceModel == this->sourceModel())
+        nasinfoModel->refresh();
+    else
+        QSortFilterProxyModel::setSourceModel(sourceModel);
+}
+
 bool CAsstSortNasinfoProxyModel::cellLessThan(const QModelIndex& left, const QModelIndex& right)
 {
     const QString leftText = left.data().toString();

@@ -10,6 +10,9 @@ class CAsstSortNasinfoProxyModel : public QSortFilterProxyModel
 public:
     explicit CAsstSortNasinfoProxyModel(QObject* parent = nullptr);
 
+    // Given the same server model again, refreshes it, as the add-dialog proxy does.
+    void setSourceModel(QAbstractItemModel* sourceModel) override;
+
     // The order both server proxies use.
     static bool cellLessThan(const QModelIndex& left, const QModelIndex& right);
 

@@ -42,13 +42,12 @@ FindHostUtils::FindHostUtils(QNetworkAccessManager* manager, NasInfoMap* serverM
 {
     qRegisterMetaType<NASINFO>("NASINFO");
     CFindHostUDP::addAcceptedType(FHOST_PKT_ANY);
-    // The listener starts at once so that the answers to the first query find it bound.
-    slotStarFindHostThread();
-
     connect(m_timer, &QTimer::timeout, this, qOverload<>(&FindHostUtils::slotFindHostUpdate));
     connect(m_thread, &CFindHostUDP::signalRecvPkt, this, &FindHostUtils::slotInsert, Qt::QueuedConnection);
     if (m_manager)
         connect(m_manager, &QNetworkAccessManager::finished, this, &FindHostUtils::slotHttpReplyFinished);
+    // The listener starts at once so that the answers to the first query find it bound.
+    slotStarFindHostThread();
 }
 
 FindHostUtils::~FindHostUtils()
@@ -166,7 +165,9 @@ void FindHostUtils::slotHttpReplyFinished(QNetworkReply* pReply)
         if (error != QNetworkReply::NoError) {
             qDebug("%s:%d Url [%s] has error (%d)", unitName(), __LINE__,
                    qPrintable(pReply->url().toString()), static_cast<int>(error));
-            if (error == QNetworkReply::TimeoutError || error == QNetworkReply::UnknownNetworkError) {
+            // The manager's own time-out ends a request as cancelled.
+            if (error == QNetworkReply::TimeoutError || error == QNetworkReply::UnknownNetworkError ||
+                error == QNetworkReply::OperationCanceledError) {
                 record->probeState = 1;
                 record->connectionValue = 0;
                 record->qcStatus = kProbeFailed;

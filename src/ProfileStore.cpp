@@ -186,6 +186,12 @@ void ProfileStore::createPhotoRecordsTable()
                        "modified varchar(10), md5 varchar(32))"));
 }
 
+void ProfileStore::ensurePhotoRecordsIndex()
+{
+    if (photoRecordsTableExists())
+        run(QStringLiteral("CREATE INDEX IF NOT EXISTS PhotoRecordsLookup ON PhotoRecords (name, profname)"));
+}
+
 bool ProfileStore::deviceRecordsTableExists()
 {
     return tableExists(QStringLiteral("PTPPhotoRecords"));

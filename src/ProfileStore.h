@@ -24,6 +24,8 @@ public:
     static void createProfilesTable();
     static bool photoRecordsTableExists();
     static void createPhotoRecordsTable();
+    // Speeds up the skip-uploaded lookup; older files and older copies of the program work unchanged.
+    static void ensurePhotoRecordsIndex();
     static bool deviceRecordsTableExists();
     static void createDeviceRecordsTable();
 

@@ -125,6 +125,7 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
     qDebug("Image Thumb Process: %s", qUtf8Printable(command));
 
     ToolProcess tool(m_stopFlag);
+    tool.keepToOneCore();
     const ToolProcess::Outcome outcome = tool.run(command);
     int result = 0;
     if (outcome == ToolProcess::Outcome::Stopped) {

@@ -13,6 +13,13 @@ constexpr int kPollMilliseconds = 100;
 
 ToolProcess::ToolProcess(const std::atomic<int>& stopFlag) : m_stopFlag(stopFlag) {}
 
+void ToolProcess::keepToOneCore()
+{
+    m_environment = QProcessEnvironment::systemEnvironment();
+    m_environment.insert(QStringLiteral("MAGICK_THREAD_LIMIT"), QStringLiteral("1"));
+    m_environment.insert(QStringLiteral("OMP_NUM_THREADS"), QStringLiteral("1"));
+}
+
 ToolProcess::Outcome ToolProcess::run(const QString& commandLine, const QString& workingFolder)
 {
     m_exitCode = -1;
@@ -27,6 +34,8 @@ ToolProcess::Outcome ToolProcess::run(const QString& commandLine, const QString&
     QProcess process;
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
+    if (!m_environment.isEmpty())
+        process.setProcessEnvironment(m_environment);
     process.start(program, arguments, QIODevice::ReadWrite);
     if (!process.waitForStarted(-1)) {
         qDebug("Cannot start %s: %s", qUtf8Printable(program), qUtf8Printable(process.errorString()));

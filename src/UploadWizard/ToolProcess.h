@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 
 #include <atomic>
@@ -19,6 +20,10 @@ public:
     };
 
     explicit ToolProcess(const std::atomic<int>& stopFlag);
+
+    // Keeps the tool's own worker threads (ImageMagick's OpenMP) to one: the program already runs one
+    // converter per core, and more threads would only compete with the other converters' tools.
+    void keepToOneCore();
 
     // Runs the command; workingFolder empty keeps the caller's working directory.
     Outcome run(const QString& commandLine, const QString& workingFolder = QString());
@@ -42,6 +47,7 @@ public:
 
 private:
     const std::atomic<int>& m_stopFlag;
+    QProcessEnvironment m_environment;
     int m_exitCode = -1;
     QByteArray m_standardOutput;
     QByteArray m_standardError;

@@ -51,26 +51,25 @@ QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, cons
 bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
                                  const std::function<void()>& betweenFiles)
 {
-    bool dropped = false;
-    for (auto it = list->begin(); it != list->end();) {
-        const QFileInfo info(it->value(UploadQueue::LocalPath));
-        if (info.isDir()) {
-            ++it;
-            continue;
+    ProfileStore::ensurePhotoRecordsIndex();
+    QList<ConversionEntry> kept;
+    kept.reserve(list->size());
+    for (const ConversionEntry& entry : std::as_const(*list)) {
+        const QFileInfo info(entry.value(UploadQueue::LocalPath));
+        if (!info.isDir()) {
+            if (betweenFiles)
+                betweenFiles();
+            const QStringList recorded =
+                ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
+                                                   QString::number(info.lastModified().toSecsSinceEpoch()));
+            if (!recorded.isEmpty() &&
+                recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath())))
+                continue;
         }
-        if (betweenFiles)
-            betweenFiles();
-        const QStringList recorded =
-            ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
-                                               QString::number(info.lastModified().toSecsSinceEpoch()));
-        if (!recorded.isEmpty() &&
-            recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
-            it = list->erase(it);
-            dropped = true;
-        } else {
-            ++it;
-        }
+        kept.append(entry);
     }
+    const bool dropped = kept.size() != list->size();
+    *list = kept;
     return dropped;
 }
 
@@ -143,18 +142,19 @@ UploadPlanner::InitReply UploadPlanner::evaluateInitReply(QNetworkReply* reply)
 void UploadPlanner::dropRefused(QList<ConversionEntry>* list, const InitReply& reply,
                                 bool* noPrivilegeDropped, bool* presentDropped)
 {
-    for (auto it = list->begin(); it != list->end();) {
-        const QString key = itemKey(*it);
-        const QFileInfo info(it->value(UploadQueue::LocalPath));
+    QList<ConversionEntry> kept;
+    kept.reserve(list->size());
+    for (const ConversionEntry& entry : std::as_const(*list)) {
+        const QString key = itemKey(entry);
+        const QFileInfo info(entry.value(UploadQueue::LocalPath));
         if (reply.noPrivilege.contains(key)) {
-            it = list->erase(it);
             *noPrivilegeDropped = true;
         } else if (reply.duplicated.contains(key) && info.isDir()) {
             qDebug("SKIP %s", qUtf8Printable(info.fileName()));
-            it = list->erase(it);
             *presentDropped = true;
         } else {
-            ++it;
+            kept.append(entry);
         }
     }
+    *list = kept;
 }

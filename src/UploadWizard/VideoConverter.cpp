@@ -509,9 +509,11 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
 
     const QString thumbnails = thumbnailCommand(frame, prefix);
     qDebug("Video Thumb Convert: %s", qUtf8Printable(thumbnails));
-    if (!runTool(&tool, thumbnails, workFolder))
+    ToolProcess magick(m_stopFlag);
+    magick.keepToOneCore();
+    if (!runTool(&magick, thumbnails, workFolder))
         return -1;
-    qDebug("VdoConvert Out %s", tool.standardOutput().constData());
+    qDebug("VdoConvert Out %s", magick.standardOutput().constData());
     QFile::remove(frame);
 
     for (const int quality : std::as_const(m_qualities)) {

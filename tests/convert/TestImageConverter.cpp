@@ -210,13 +210,15 @@ void TestImageConverter::userPathNeverReachesTool()
     const QString picture = folder + QLatin1String("/Strand bei Nacht ä ö.jpg");
     QVERIFY(TestMedia::makeJpeg(picture, QSize(640, 480)));
 
-    // A stand-in that notes every argument it is given, then hands them to the real tool.
+    // A stand-in that notes every argument it is given and its thread limit, then hands the
+    // arguments to the real tool.
     const QString recorded = m_media.filePath(QStringLiteral("arguments.txt"));
     const QString standIn = m_media.filePath(QStringLiteral("recording/convert"));
-    QVERIFY(TestMedia::writeScript(standIn,
-                                   QStringLiteral("for a in \"$@\"; do printf '%s\\n' \"$a\" >> '%1'; done\n"
-                                                  "exec '%2' \"$@\"")
-                                       .arg(recorded, TestMedia::convert())));
+    QVERIFY(TestMedia::writeScript(
+        standIn, QStringLiteral("echo \"threads $MAGICK_THREAD_LIMIT $OMP_NUM_THREADS\" > '%1'\n"
+                                "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '%1'; done\n"
+                                "exec '%2' \"$@\"")
+                     .arg(recorded, TestMedia::convert())));
     ImageConverter converter;
     converter.setConvertPath(standIn);
     const int sequence = AppPaths::nextFileSequence();
@@ -227,6 +229,8 @@ void TestImageConverter::userPathNeverReachesTool()
     const QStringList arguments =
         QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(arguments.contains(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
+    // One converter per core: the tool is kept from starting worker threads of its own.
+    QCOMPARE(arguments.first(), QStringLiteral("threads 1 1"));
     for (const QString& argument : arguments) {
         QVERIFY2(!argument.contains(QLatin1String("Ürlaub")) && !argument.contains(QLatin1String("Strand")),
                  qPrintable(argument));

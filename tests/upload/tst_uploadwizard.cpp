@@ -9,6 +9,7 @@
 #include "TestEnvironment.h"
 #include "UploadWizard.h"
 #include "WizUpdProgress.h"
+#include "WizVdoQualDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,9 +18,11 @@
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -76,6 +79,10 @@ private slots:
     void noPrivilegeAndZeroFileTexts();
     void videoGoesThroughTheQualityPage();
     void deviceImport();
+    void progressPageRules();
+    void qualityOrder_data();
+    void qualityOrder();
+    void errorTable();
 
 private:
     struct Run
@@ -497,6 +504,98 @@ void TestUploadWizard::deviceImport()
     QVERIFY(ProfileStore::deviceRecordExists(QStringLiteral("DSC_1.JPG"), QStringLiteral("Home"),
                                              QStringLiteral("1234"), QStringLiteral("2012:05:01"),
                                              QStringLiteral("cam:1")));
+}
+
+void TestUploadWizard::progressPageRules()
+{
+    QCOMPARE(WizUpdProgress::creepInterval(19 * 1024 * 1024), 100);
+    QCOMPARE(WizUpdProgress::creepInterval(2 * 20971520), 300);
+    QCOMPARE(WizUpdProgress::creepInterval(100 * 1024 * 1024), 600);
+
+    UploadQueue queue;
+    queue.setTotal(3);
+    WizUpdProgress page(nullptr, &m_profile, &queue);
+    page.initializePage();
+    QLabel* count = page.findChild<QLabel*>(QStringLiteral("m_plbUpdFileNum"));
+    QCOMPARE(count->text(), QStringLiteral(":0/3"));
+    queue.setCurrentFileSize(2 * 20971520);
+    page.slotUpdateNextProgress(45);
+    QCOMPARE(page.creepIntervalMs(), 300);
+    for (int tick = 0; tick < 60; ++tick)
+        page.slotUpdateProgress();
+    // The creep stops one below the announced value and never moves back.
+    QCOMPARE(page.progressValue(), 44);
+    page.slotUpdateCompleteProgress(40);
+    QCOMPARE(page.progressValue(), 44);
+    page.slotUpdateCompleteProgress(60);
+    QCOMPARE(page.progressValue(), 60);
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("m_plbUpdPrg"))->text(), QStringLiteral("60%"));
+
+    queue.addSuccess();
+    queue.addSuccess();
+    queue.addFailure(QStringLiteral("x.jpg"), QStringLiteral("why"));
+    QVERIFY(!page.isComplete());
+    page.slotUploadFinished();
+    QVERIFY(page.isComplete());
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("m_plbUpdFileStatus"))->text(),
+             QStringLiteral("Successfully uploaded"));
+    QCOMPARE(count->text(), QStringLiteral(":2 files"));
+    QLabel* failStatus = page.findChild<QLabel*>(QStringLiteral("m_plbUpdFailStatus"));
+    QLabel* failCount = page.findChild<QLabel*>(QStringLiteral("m_plbUpdFailNum"));
+    QVERIFY(!failStatus->isHidden() && !failCount->isHidden());
+    QCOMPARE(failStatus->text(), QStringLiteral("Failed to upload"));
+    QCOMPARE(failCount->text(), QStringLiteral(":1 files"));
+    QVERIFY(page.findChild<QLabel*>(QStringLiteral("m_plbDesc"))->isHidden());
+}
+
+void TestUploadWizard::qualityOrder_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QList<int>>("qualities");
+    QTest::newRow("high and mobile") << QStringList{"m_pchkHighQual", "m_pchkMobileQual"} << QList<int>{0, 3};
+    QTest::newRow("all four") << QStringList{"m_pchkHighQual", "m_pchkMediumQual", "m_pchkLowQual",
+                                             "m_pchkMobileQual"}
+                              << QList<int>{2, 1, 0, 3};
+    QTest::newRow("none is accepted") << QStringList{} << QList<int>{};
+}
+
+void TestUploadWizard::qualityOrder()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QList<int>, qualities);
+    WizVdoQualDialog page(nullptr, &m_profile);
+    page.initializePage();
+    QVERIFY(page.findChild<QCheckBox*>(QStringLiteral("m_pchkMediumQual"))->isChecked());
+    for (QCheckBox* box : page.findChildren<QCheckBox*>())
+        box->setChecked(boxes.contains(box->objectName()));
+    QVERIFY(page.validatePage());
+    QCOMPARE(m_profile.qualities, qualities);
+}
+
+void TestUploadWizard::errorTable()
+{
+    UploadQueue queue;
+    queue.addFailure(QStringLiteral("a.jpg"), QStringLiteral("Skip duplicate file"));
+    queue.addFailure(QStringLiteral("b.mov"), QStringLiteral("Failed to convert b.mov."));
+    ErrorReport report(nullptr, &queue);
+    QCOMPARE(report.windowTitle(), QStringLiteral("Vexalon Lumio Uploader"));
+    ErrorTableModel* model = report.model();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->columnCount(), 2);
+    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("File Name"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Error Status"));
+    QVERIFY(!model->headerData(0, Qt::Vertical).isValid());
+    QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("Failed to convert b.mov."));
+    QVERIFY(!model->index(1, 1).data(Qt::EditRole).isValid());
+    QVERIFY(model->insertRows(0, 1));
+    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral(" "));
+    QVERIFY(model->setData(model->index(0, 0), QStringLiteral("c.jpg")));
+    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("c.jpg"));
+    QVERIFY(model->removeRows(0, 2));
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("b.mov"));
+    auto* view = report.findChild<QTableView*>(QStringLiteral("m_ptblErrorReport"));
+    QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 LUMIO_TEST_MAIN(TestUploadWizard)
