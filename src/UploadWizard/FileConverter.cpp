@@ -51,23 +51,20 @@ void FileConverter::run()
         const QString localPath = m_entry.value(UploadQueue::LocalPath);
         const QString targetFolder = m_entry.value(UploadQueue::TargetFolder);
         const QFileInfo info(localPath);
-        QString baseName = info.completeBaseName();
         const QString suffix = info.suffix();
 
         const float next = m_queue->nextProgressStep(0.8f);
         m_queue->setCurrentFileSize(info.size());
         emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
 
+        const QString baseName = serverBaseName(localPath, m_renameByDate);
+
         const FileTypes::ConversionClass type = FileTypes::conversionClass(suffix);
         if (type == FileTypes::ConvertImage) {
-            if (m_renameByDate)
-                baseName = captureTimeName(localPath);
             qDebug("FileConverter: Convert Image [%s]", qUtf8Printable(baseName));
             if (m_imageConverter->convert(localPath, sequence) == -1)
                 qDebug("Image convert error");
         } else if (type == FileTypes::ConvertVideo) {
-            if (m_renameByDate)
-                baseName = modifiedTimeName(info);
             qDebug("FileConverter: Convert Video [%s]", qUtf8Printable(baseName));
             if (m_videoConverter->convert(localPath, sequence) == -1)
                 qDebug("Video convert error");
@@ -81,6 +78,18 @@ void FileConverter::run()
         emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
     }
     qDebug("FileConverter: End");
+}
+
+QString FileConverter::serverBaseName(const QString& localPath, bool renameByDate)
+{
+    const QFileInfo info(localPath);
+    const FileTypes::ConversionClass type = FileTypes::conversionClass(info.suffix());
+    if (renameByDate && type == FileTypes::ConvertImage)
+        return captureTimeName(localPath);
+    // Videos are never read for metadata.
+    if (renameByDate && type == FileTypes::ConvertVideo)
+        return modifiedTimeName(info);
+    return info.completeBaseName();
 }
 
 QString FileConverter::uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix)

@@ -27,6 +27,9 @@ public:
     // "IMG_" + the EXIF capture time (else the last-modified time) as yyyyMMdd_hhmmss; "" when the
     // file does not exist.
     static QString captureTimeName(const QString& localPath);
+    // The base name a file goes to the server under: the capture time of an image or the modification
+    // time of a video when renaming by date, else the file's own complete base name.
+    static QString serverBaseName(const QString& localPath, bool renameByDate);
     // The name, or name_1, name_2 ... when the run already used it.
     static QString uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix);
 

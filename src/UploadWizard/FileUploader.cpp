@@ -71,6 +71,7 @@ void FileUploader::run()
             continue;
         m_item = m_queue->takeUploadItem();
         qDebug("FileUploader: Upload file [%s]", qUtf8Printable(m_item.value(UploadQueue::LocalPath)));
+        emit signalItemStarted(m_item.value(UploadQueue::ServerName));
         if (isTrue(m_item, UploadQueue::BatchFirst)) {
             const float next = m_queue->nextProgressStep(0.2f);
             emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
@@ -147,6 +148,16 @@ void FileUploader::sendItem()
                 Qt::DirectConnection);
         connect(m_reply, &QNetworkReply::finished, this, &FileUploader::slotFileUploadRequestFinished,
                 Qt::DirectConnection);
+        qint64 counted = 0;
+        connect(
+            m_reply, &QNetworkReply::uploadProgress, m_reply,
+            [this, &counted](qint64 sent, qint64) {
+                if (sent > counted) {
+                    m_bytesSent.fetch_add(sent - counted);
+                    counted = sent;
+                }
+            },
+            Qt::DirectConnection);
         // A cancel must not wait for a long transfer to end.
         QTimer stopPoll;
         connect(&stopPoll, &QTimer::timeout, m_reply, [this] {
@@ -179,14 +190,15 @@ void FileUploader::slotFileUploadRequestFinished()
 
     bool success = false;
     QString errorText;
+    QString errorKey;
     const ServerReply parsed(reply->readAll());
     if (!parsed.isJson()) {
         errorText = ServerReply::notJsonText();
     } else if (parsed.success()) {
         success = true;
     } else {
-        errorText =
-            ServerReply::errorText(ServerReply::Endpoint::FileUpload, parsed.errorKey(), &m_sessionLost);
+        errorKey = parsed.errorKey();
+        errorText = ServerReply::errorText(ServerReply::Endpoint::FileUpload, errorKey, &m_sessionLost);
     }
 
     if (m_uploadFile) {
@@ -197,7 +209,7 @@ void FileUploader::slotFileUploadRequestFinished()
     if (isTrue(m_item, UploadQueue::BatchLast)) {
         const float complete = m_queue->completeProgressStep(0.2f);
         emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
-        recordOutcome(success, errorText);
+        recordOutcome(success, errorText, errorKey);
     } else {
         qDebug("FileUploader: Remove temp thumb");
         const QString workFile = AppPaths::tempRootFolder() + QLatin1Char('/') +
@@ -208,17 +220,32 @@ void FileUploader::slotFileUploadRequestFinished()
     m_loop->quit();
 }
 
-void FileUploader::recordOutcome(bool success, const QString& errorText)
+void FileUploader::recordOutcome(bool success, const QString& errorText, const QString& errorKey)
 {
     const QString localPath = m_item.value(UploadQueue::LocalPath);
     const QFileInfo info(localPath);
-    const QString name = info.fileName();
-    if (!success) {
-        m_queue->addFailure(name, errorText);
-        return;
+    UploadOutcome outcome;
+    outcome.localPath = localPath;
+    outcome.targetFolder = m_item.value(UploadQueue::TargetFolder);
+    outcome.serverName = m_item.value(UploadQueue::ServerName);
+    outcome.isFolder = info.isDir();
+    outcome.success = success;
+    outcome.errorKey = errorKey;
+    outcome.errorText = errorText;
+    outcome.size = info.isFile() ? info.size() : 0;
+    if (success) {
+        m_queue->addSuccess();
+        // Only what the server confirmed is remembered, so a refused file is offered again next time.
+        addUploadRecord(info);
+    } else {
+        m_queue->addFailure(info.fileName(), errorText);
     }
-    m_queue->addSuccess();
-    // Only what the server confirmed is remembered, so a refused file is offered again next time.
+    emit signalFileFinished(outcome);
+}
+
+void FileUploader::addUploadRecord(const QFileInfo& info)
+{
+    const QString name = info.fileName();
     if (m_mode == 6) {
         if (!m_deviceTableChecked && !ProfileStore::deviceRecordsTableExists())
             ProfileStore::createDeviceRecordsTable();
@@ -233,7 +260,7 @@ void FileUploader::recordOutcome(bool success, const QString& errorText)
     m_photoTableChecked = true;
     if (info.isDir())
         return;
-    const QString md5 = ProfileStore::fileFingerprint(localPath);
+    const QString md5 = ProfileStore::fileFingerprint(info.absoluteFilePath());
     qDebug("MD5 = %s", qUtf8Printable(md5));
     ProfileStore::addUploadRecord(name, m_profileName, info.size(),
                                   QString::number(info.lastModified().toSecsSinceEpoch()), md5);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceItem.h"
+#include "UploadOutcome.h"
 #include "UploadQueue.h"
 
 #include <QNetworkCookie>
@@ -11,6 +12,7 @@
 
 class QEventLoop;
 class QFile;
+class QFileInfo;
 class QNetworkAccessManager;
 class QNetworkReply;
 class ServerProfile;
@@ -35,11 +37,18 @@ public:
     // " " + the text in form C, UTF-8 and percent-encoded: the form of "X-PATH" and "X-ORIG-FNAME".
     static QByteArray headerText(const QString& text);
 
+    // Body bytes handed to the network so far in this run, resends included. Safe from any thread.
+    qint64 bytesSent() const { return m_bytesSent.load(); }
+
 signals:
     void signalCompleteProgressChanged(int iNewProgress);
     void signalNextProgressChanged(int iNextProgress);
     void signalConnectionSessionLost();
     void signalUploadFinished();
+    // An item goes out; serverName is the name of the source file it belongs to.
+    void signalItemStarted(const QString& serverName);
+    // The outcome of a source file was counted and recorded.
+    void signalFileFinished(const UploadOutcome& outcome);
 
 public slots:
     void slotFileUploadRequestFinished();
@@ -49,13 +58,15 @@ protected:
 
 private:
     void sendItem();
-    void recordOutcome(bool success, const QString& errorText);
+    void recordOutcome(bool success, const QString& errorText, const QString& errorKey = QString());
+    void addUploadRecord(const QFileInfo& info);
     bool pauseBeforeResend(int attempt);
 
     int m_mode;
     bool m_resend = false;
     bool m_sessionLost = false;
     std::atomic<bool> m_stop{false};
+    std::atomic<qint64> m_bytesSent{0};
     const ServerProfile* m_profile;
     QString m_baseUrl;
     QString m_profileName;

@@ -10,7 +10,7 @@
 #include <QNetworkReply>
 
 void UploadPlanner::addPath(const QString& path, const QString& targetFolder, const Options& options,
-                            QList<ConversionEntry>* list, bool* hasVideo)
+                            QList<ConversionEntry>* list, bool* hasVideo, QStringList* unsupported)
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isHidden())
@@ -22,6 +22,8 @@ void UploadPlanner::addPath(const QString& path, const QString& targetFolder, co
         if (kind != FileTypes::UploadUnsupported || !options.supportedOnly)
             list->append({{UploadQueue::LocalPath, info.absoluteFilePath()},
                           {UploadQueue::TargetFolder, targetFolder}});
+        else if (unsupported)
+            unsupported->append(info.absoluteFilePath());
         return;
     }
     QString inner = targetFolder;
@@ -35,21 +37,21 @@ void UploadPlanner::addPath(const QString& path, const QString& targetFolder, co
             .entryInfoList(QDir::Dirs | QDir::Files | QDir::Drives | QDir::NoSymLinks | QDir::NoDotAndDotDot,
                            QDir::Name | QDir::DirsFirst);
     for (const QFileInfo& entry : entries)
-        addPath(entry.absoluteFilePath(), inner, options, list, hasVideo);
+        addPath(entry.absoluteFilePath(), inner, options, list, hasVideo, unsupported);
 }
 
 QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, const Options& options,
-                                                bool* hasVideo)
+                                                bool* hasVideo, QStringList* unsupported)
 {
     QList<ConversionEntry> list;
     *hasVideo = false;
     for (const QString& source : sources)
-        addPath(source, options.targetFolder, options, &list, hasVideo);
+        addPath(source, options.targetFolder, options, &list, hasVideo, unsupported);
     return list;
 }
 
 bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
-                                 const std::function<void()>& betweenFiles)
+                                 const std::function<void()>& betweenFiles, QList<ConversionEntry>* dropped)
 {
     ProfileStore::ensurePhotoRecordsIndex();
     QList<ConversionEntry> kept;
@@ -63,14 +65,17 @@ bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& pr
                 ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
                                                    QString::number(info.lastModified().toSecsSinceEpoch()));
             if (!recorded.isEmpty() &&
-                recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath())))
+                recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
+                if (dropped)
+                    dropped->append(entry);
                 continue;
+            }
         }
         kept.append(entry);
     }
-    const bool dropped = kept.size() != list->size();
+    const bool anyDropped = kept.size() != list->size();
     *list = kept;
-    return dropped;
+    return anyDropped;
 }
 
 QString UploadPlanner::itemKey(const ConversionEntry& entry)
@@ -140,7 +145,8 @@ UploadPlanner::InitReply UploadPlanner::evaluateInitReply(QNetworkReply* reply)
 }
 
 void UploadPlanner::dropRefused(QList<ConversionEntry>* list, const InitReply& reply,
-                                bool* noPrivilegeDropped, bool* presentDropped)
+                                bool* noPrivilegeDropped, bool* presentDropped,
+                                QList<ConversionEntry>* refused, QList<ConversionEntry>* present)
 {
     QList<ConversionEntry> kept;
     kept.reserve(list->size());
@@ -148,9 +154,13 @@ void UploadPlanner::dropRefused(QList<ConversionEntry>* list, const InitReply& r
         const QString key = itemKey(entry);
         const QFileInfo info(entry.value(UploadQueue::LocalPath));
         if (reply.noPrivilege.contains(key)) {
+            if (refused)
+                refused->append(entry);
             *noPrivilegeDropped = true;
         } else if (reply.duplicated.contains(key) && info.isDir()) {
             qDebug("SKIP %s", qUtf8Printable(info.fileName()));
+            if (present)
+                present->append(entry);
             *presentDropped = true;
         } else {
             kept.append(entry);

@@ -30,14 +30,17 @@ public:
     };
 
     // Files and folders of the selection in order; folders are scanned recursively, hidden entries
-    // skipped. hasVideo is set when any video was met.
+    // skipped. hasVideo is set when any video was met. Unsupported files left out (supportedOnly) are
+    // added to *unsupported when given.
     static QList<ConversionEntry> buildList(const QStringList& sources, const Options& options,
-                                            bool* hasVideo);
+                                            bool* hasVideo, QStringList* unsupported = nullptr);
 
     // Drops files whose fingerprint is recorded as uploaded with this profile; folders stay.
-    // betweenFiles runs before each file (the wizard keeps its window responsive with it).
+    // betweenFiles runs before each file (the wizard keeps its window responsive with it). The dropped
+    // entries are added to *dropped when given.
     static bool dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
-                             const std::function<void()>& betweenFiles = {});
+                             const std::function<void()>& betweenFiles = {},
+                             QList<ConversionEntry>* dropped = nullptr);
 
     // "/" + target folder + "/" + the entry's file or folder name, in form C.
     static QString itemKey(const ConversionEntry& entry);
@@ -47,11 +50,12 @@ public:
     static InitReply evaluateInitReply(QNetworkReply* reply);
 
     // Drops refused items, and folders the server has already; files it has stay (the server applies
-    // the duplicate handling to them).
+    // the duplicate handling to them). The dropped entries are added to *refused and *present when given.
     static void dropRefused(QList<ConversionEntry>* list, const InitReply& reply, bool* noPrivilegeDropped,
-                            bool* presentDropped);
+                            bool* presentDropped, QList<ConversionEntry>* refused = nullptr,
+                            QList<ConversionEntry>* present = nullptr);
 
 private:
     static void addPath(const QString& path, const QString& targetFolder, const Options& options,
-                        QList<ConversionEntry>* list, bool* hasVideo);
+                        QList<ConversionEntry>* list, bool* hasVideo, QStringList* unsupported);
 };

@@ -8,6 +8,7 @@
 #include "Prompter.h"
 #include "SecurityConfirm.h"
 #include "ServerProfile.h"
+#include "UploadRun.h"
 #include "VexaLocale.h"
 #include "WizUpdDialog.h"
 #include "WizUpdProgress.h"
@@ -58,28 +59,18 @@ UploadWizard::~UploadWizard()
 
 int UploadWizard::converterCountFor(int idealThreadCount)
 {
-    return idealThreadCount == -1 ? 1 : qMax(1, idealThreadCount);
+    return UploadRun::converterCountFor(idealThreadCount);
 }
 
 bool UploadWizard::workersRunning() const
 {
-    for (const auto& converter : m_converters) {
-        if (converter->isRunning())
-            return true;
-    }
-    return m_uploader && m_uploader->isRunning();
+    return m_run && m_run->isRunning();
 }
 
 void UploadWizard::stopWorkers()
 {
-    for (const auto& converter : m_converters)
-        converter->stop(1);
-    if (m_uploader)
-        m_uploader->stop();
-    for (const auto& converter : m_converters)
-        converter->wait();
-    if (m_uploader)
-        m_uploader->wait();
+    if (m_run)
+        m_run->stopAndWait();
 }
 
 void UploadWizard::setBusy(bool busy)
@@ -143,28 +134,23 @@ void UploadWizard::slotPageComplete(int CurrentId)
 
 void UploadWizard::slotStartUpload()
 {
-    m_uploader = std::make_unique<FileUploader>(&m_queue, m_manager, m_profile, m_mode, &m_deviceMap);
-    for (int i = 0; i < m_converterCount; ++i) {
-        auto converter = std::make_unique<FileConverter>(&m_queue, m_profile);
+    m_run =
+        std::make_unique<UploadRun>(&m_queue, m_manager, m_profile, m_mode, &m_deviceMap, m_converterCount);
+    for (const auto& converter : m_run->converters()) {
         connect(converter.get(), &FileConverter::signalCompleteProgressChanged, m_progressPage,
                 &WizUpdProgress::slotUpdateCompleteProgress);
         connect(converter.get(), &FileConverter::signalNextProgressChanged, m_progressPage,
                 &WizUpdProgress::slotUpdateNextProgress);
-        m_converters.push_back(std::move(converter));
     }
-    connect(m_uploader.get(), &FileUploader::signalCompleteProgressChanged, m_progressPage,
+    FileUploader* uploader = m_run->uploader();
+    connect(uploader, &FileUploader::signalCompleteProgressChanged, m_progressPage,
             &WizUpdProgress::slotUpdateCompleteProgress);
-    connect(m_uploader.get(), &FileUploader::signalNextProgressChanged, m_progressPage,
+    connect(uploader, &FileUploader::signalNextProgressChanged, m_progressPage,
             &WizUpdProgress::slotUpdateNextProgress);
-    connect(m_uploader.get(), &FileUploader::signalConnectionSessionLost, m_progressPage,
+    connect(uploader, &FileUploader::signalConnectionSessionLost, m_progressPage,
             &WizUpdProgress::slotConnectionSessionLost);
-    connect(m_uploader.get(), &FileUploader::signalUploadFinished, this, &UploadWizard::slotUploadFinished);
-    for (const auto& converter : m_converters) {
-        converter->start(QThread::InheritPriority);
-        if (converter->isRunning())
-            converter->setPriority(QThread::IdlePriority);
-    }
-    m_uploader->start(QThread::InheritPriority);
+    connect(uploader, &FileUploader::signalUploadFinished, this, &UploadWizard::slotUploadFinished);
+    m_run->start();
 }
 
 void UploadWizard::reject()
@@ -191,10 +177,8 @@ void UploadWizard::slotCancelUpload()
     if (answer != 0)
         return;
     m_uploadFinished = true;
-    if (m_uploader)
-        m_uploader->stop();
-    for (const auto& converter : m_converters)
-        converter->stop(1);
+    if (m_run)
+        m_run->stop();
 }
 
 void UploadWizard::slotUploadFinished()

@@ -8,13 +8,11 @@
 #include <QMovie>
 
 #include <memory>
-#include <vector>
 
-class FileConverter;
-class FileUploader;
 class QNetworkAccessManager;
 class SecurityConfirm;
 class ServerProfile;
+class UploadRun;
 class WizUpdDialog;
 class WizUpdProgress;
 class WizVdoQualDialog;
@@ -73,8 +71,7 @@ private:
     QLabel* m_loadingLabel;
     UploadQueue m_queue;
     DeviceImportMap m_deviceMap;
-    std::vector<std::unique_ptr<FileConverter>> m_converters;
-    std::unique_ptr<FileUploader> m_uploader;
+    std::unique_ptr<UploadRun> m_run;
     WizUpdDialog* m_settingsPage;
     WizVdoQualDialog* m_qualityPage;
     WizUpdProgress* m_progressPage;

@@ -7,17 +7,14 @@
 #include "Prompter.h"
 #include "SecurityConfirm.h"
 #include "ServerProfile.h"
+#include "UploadInitRequest.h"
 #include "UploadPlanner.h"
 #include "VexaLocale.h"
 #include "VexaStyle.h"
 #include "ui_WizUpdDialog.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 
 namespace {
 
@@ -34,7 +31,7 @@ WizUpdDialog::WizUpdDialog(QWidget* parent, int mode, QNetworkAccessManager* man
                            bool* loggedIn)
     : QWizardPage(parent), m_mode(mode), m_loggedIn(loggedIn), m_login(std::make_unique<SecurityConfirm>()),
       m_profile(profile), m_sources(sources), m_queue(queue), m_deviceMap(deviceMap), m_manager(manager),
-      m_ui(std::make_unique<Ui::WizUpdDialog>())
+      m_initRequest(std::make_unique<UploadInitRequest>(manager)), m_ui(std::make_unique<Ui::WizUpdDialog>())
 {
     m_ui->setupUi(this);
     languageChange();
@@ -66,12 +63,7 @@ WizUpdDialog::WizUpdDialog(QWidget* parent, int mode, QNetworkAccessManager* man
     connect(m_login.get(), &SecurityConfirm::signalLoginFinish, this, &WizUpdDialog::slotLoginFinish);
 }
 
-WizUpdDialog::~WizUpdDialog()
-{
-    if (m_loop)
-        m_loop->quit();
-    delete m_reply;
-}
+WizUpdDialog::~WizUpdDialog() = default;
 
 void WizUpdDialog::languageChange()
 {
@@ -239,12 +231,9 @@ bool WizUpdDialog::validatePage()
                                     [] { QCoreApplication::processEvents(); }))
         m_skippedAsUploaded = true;
 
-    sendUploadInit();
-    if (m_waitCancelled)
-        return false;
     UploadPlanner::InitReply reply;
-    reply.duplicated = m_duplicatedSet;
-    reply.noPrivilege = m_noPrivilegeSet;
+    if (!m_initRequest->send(m_profile->baseUrl, m_uploadList, &reply))
+        return false;
     UploadPlanner::dropRefused(&m_uploadList, reply, &m_noPrivilege, &m_skippedAsUploaded);
 
     if (m_uploadList.isEmpty()) {
@@ -261,41 +250,12 @@ bool WizUpdDialog::validatePage()
     return true;
 }
 
+bool WizUpdDialog::isWaitingForServer() const
+{
+    return m_initRequest->isWaiting();
+}
+
 void WizUpdDialog::cancelWaiting()
 {
-    m_waitCancelled = true;
-    if (m_reply)
-        m_reply->abort();
-    if (m_loop)
-        m_loop->quit();
-}
-
-void WizUpdDialog::sendUploadInit()
-{
-    m_waitCancelled = false;
-    m_duplicatedSet.clear();
-    m_noPrivilegeSet.clear();
-    const QString boundary = UploadPlanner::boundary(QDateTime::currentDateTime());
-    QNetworkRequest request(QUrl(m_profile->baseUrl + QLatin1String("/photo/include/asst_upload_init.php")));
-    request.setRawHeader("Content-Type", UploadPlanner::initContentType(boundary));
-    delete m_reply;
-    m_reply = m_manager->post(request, UploadPlanner::initBody(m_uploadList, boundary));
-    connect(m_reply, &QNetworkReply::finished, this, &WizUpdDialog::slotUploadInitRequestFinished);
-    connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
-    QEventLoop loop;
-    m_loop = &loop;
-    loop.exec();
-    m_loop = nullptr;
-}
-
-void WizUpdDialog::slotUploadInitRequestFinished()
-{
-    if (m_reply && sender() == m_reply) {
-        const UploadPlanner::InitReply reply = UploadPlanner::evaluateInitReply(m_reply);
-        m_duplicatedSet = reply.duplicated;
-        m_noPrivilegeSet = reply.noPrivilege;
-        m_reply->deleteLater();
-    }
-    if (m_loop)
-        m_loop->quit();
+    m_initRequest->cancel();
 }

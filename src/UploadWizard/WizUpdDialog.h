@@ -3,7 +3,6 @@
 #include "DeviceItem.h"
 #include "UploadQueue.h"
 
-#include <QPointer>
 #include <QWizardPage>
 
 #include <memory>
@@ -11,11 +10,10 @@
 namespace Ui {
 class WizUpdDialog;
 }
-class QEventLoop;
 class QNetworkAccessManager;
-class QNetworkReply;
 class SecurityConfirm;
 class ServerProfile;
+class UploadInitRequest;
 
 // First page of the upload wizard: options, source and destination; on Next after the login it builds
 // the upload list, drops what was uploaded before or what the server refuses, and fills the queue.
@@ -35,7 +33,7 @@ public:
 
     bool hasVideo() const { return m_hasVideo; }
     // True while Next waits for the server's upload-initialisation answer.
-    bool isWaitingForServer() const { return m_loop != nullptr; }
+    bool isWaitingForServer() const;
     // Ends that wait; the page then stays where it is.
     void cancelWaiting();
 
@@ -43,7 +41,6 @@ public slots:
     void languageChange();
     void slotBrowseSrcFolder();
     void slotBrowseAlbum();
-    void slotUploadInitRequestFinished();
     void slotProfileChanged(const QString& strProfName);
     void slotLoginFinish(bool blLoginSuccess);
 
@@ -51,13 +48,11 @@ private:
     void loadOptions();
     void openAlbumBrowser();
     void copyFieldsIntoProfile();
-    void sendUploadInit();
 
     bool m_hasVideo = false;
     bool m_fieldsLoaded = false;
     bool m_skippedAsUploaded = false;
     bool m_noPrivilege = false;
-    bool m_waitCancelled = false;
     int m_mode;
     bool* m_loggedIn;
     QString m_targetFolder;
@@ -69,9 +64,6 @@ private:
     UploadQueue* m_queue;
     DeviceImportMap* m_deviceMap;
     QNetworkAccessManager* m_manager;
-    QPointer<QNetworkReply> m_reply;
-    QEventLoop* m_loop = nullptr;
-    QSet<QString> m_noPrivilegeSet;
-    QSet<QString> m_duplicatedSet;
+    std::unique_ptr<UploadInitRequest> m_initRequest;
     std::unique_ptr<Ui::WizUpdDialog> m_ui;
 };

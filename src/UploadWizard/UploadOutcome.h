@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+// What became of one source file of an upload run, as the uploader recorded it.
+struct UploadOutcome
+{
+    QString localPath;
+    QString targetFolder; // relative to the photo root
+    QString serverName;
+    bool isFolder = false;
+    bool success = false;
+    QString errorKey;  // the server's "err_msg"; empty on success and for local failures
+    QString errorText; // the catalogue text shown to the user
+    qint64 size = 0;
+};
+
+Q_DECLARE_METATYPE(UploadOutcome)

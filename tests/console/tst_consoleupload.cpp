@@ -1,0 +1,689 @@
+#include "AppPaths.h"
+#include "ConsoleRun.h"
+#include "ProfileStore.h"
+#include "RefServer.h"
+#include "ScriptedPrompter.h"
+#include "ServerProfile.h"
+#include "TestEnvironment.h"
+#include "UploadWizard.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace {
+
+void writeJpeg(const QString& path, int width = 64, int height = 48)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(200, 120, 40));
+    QVERIFY(image.save(path, "JPG"));
+}
+
+QStringList endpoints(const QList<QJsonObject>& log)
+{
+    QStringList names;
+    for (const QJsonObject& entry : log)
+        names.append(entry.value(QStringLiteral("endpoint")).toString());
+    return names;
+}
+
+// The PUTs of a run cut into batches (each ends with its source file), every request as its X- headers.
+// Converters finish files in any order, so the batches are compared as a sorted list.
+QStringList batches(const QList<QJsonObject>& log)
+{
+    QStringList result;
+    QStringList current;
+    for (const QJsonObject& entry : log) {
+        if (entry.value(QStringLiteral("method")).toString() != QLatin1String("PUT"))
+            continue;
+        const QJsonObject headers = entry.value(QStringLiteral("headers")).toObject();
+        current.append(QString::fromUtf8(QJsonDocument(headers).toJson(QJsonDocument::Compact)) +
+                       QStringLiteral(" body=%1").arg(entry.value(QStringLiteral("body_size")).toInt()));
+        if (headers.contains(QStringLiteral("X-IS-BATCH-LAST-FILE"))) {
+            result.append(current.join(QLatin1Char('\n')));
+            current.clear();
+        }
+    }
+    if (!current.isEmpty())
+        result.append(current.join(QLatin1Char('\n')));
+    result.sort();
+    return result;
+}
+
+// Every file below the photo root with its size, renditions included.
+QStringList filesOnDisk(const QString& root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.append(QDir(root).relativeFilePath(path));
+    }
+    files.sort();
+    return files;
+}
+
+QList<QJsonObject> jsonLines(const QByteArray& out)
+{
+    QList<QJsonObject> objects;
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        if (!document.isObject()) {
+            qWarning("not a JSON object: %s (%s)", line.constData(), qPrintable(error.errorString()));
+            return {};
+        }
+        objects.append(document.object());
+    }
+    return objects;
+}
+
+} // namespace
+
+class TestConsoleUpload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void sameRequestsAsTheWizard();
+    void secondRunSkipsEverything();
+    void refusedFile_data();
+    void refusedFile();
+    void loginRefused_data();
+    void loginRefused();
+    void usageErrors_data();
+    void usageErrors();
+    void dryRunSendsNothing();
+    void jsonOutputParses();
+    void saveOptions_data();
+    void saveOptions();
+    void passwordAskedOnTerminalWithoutEcho();
+    void interruptAtThePasswordPrompt();
+    void interruptStopsEverything();
+    void listProfiles();
+    void seedDemoProfileOnlyWhenAbsent();
+
+private:
+    void addProfile(const QString& name, const QString& account, const QString& password, bool savepass);
+    ConsoleRun::Result
+    upload(const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+    QString makeFolder(const QString& name, const QStringList& files);
+    QStringList tempFiles() const;
+    void resetOptions();
+
+    std::unique_ptr<RefServer> m_server;
+    std::unique_ptr<QTemporaryDir> m_sources;
+};
+
+void TestConsoleUpload::addProfile(const QString& name, const QString& account, const QString& password,
+                                   bool savepass)
+{
+    ServerProfile profile;
+    profile.setAll(name, QStringLiteral("127.0.0.1"), m_server->port(), false, account, password, savepass,
+                   QString(), false, true, true, false, QStringLiteral("RENAME"), QString(), {1});
+    ProfileStore::createProfile(profile);
+}
+
+void TestConsoleUpload::initTestCase()
+{
+    // carol, whose password needs encoding, may upload into the photo root like demo.
+    QJsonObject config = RefServer::defaultConfig();
+    config.insert(QStringLiteral("root_uploaders"),
+                  QJsonArray{QStringLiteral("demo"), QStringLiteral("carol")});
+    m_server = std::make_unique<RefServer>(config);
+    QVERIFY2(m_server->start(), qPrintable(m_server->errorString()));
+    QDir().mkpath(AppPaths::dataFolder());
+    QVERIFY(ProfileStore::open());
+    ProfileStore::createProfilesTable();
+    ProfileStore::createPhotoRecordsTable();
+    addProfile(QStringLiteral("Home"), QStringLiteral("demo"), QStringLiteral("demo"), true);
+    addProfile(QStringLiteral("Asking"), QStringLiteral("carol"), QString(), false);
+    addProfile(QStringLiteral("Wrong"), QStringLiteral("demo"), QStringLiteral("not-the-password"), true);
+    addProfile(QStringLiteral("Alice"), QStringLiteral("alice"), QStringLiteral("alice"), true);
+    resetOptions();
+}
+
+void TestConsoleUpload::init()
+{
+    QVERIFY(m_server->setFaults({}));
+    m_server->clearRequestLog();
+    QDir(m_server->photoRoot()).removeRecursively();
+    QDir().mkpath(m_server->photoRoot());
+    m_sources = std::make_unique<QTemporaryDir>();
+}
+
+void TestConsoleUpload::cleanup()
+{
+    QSqlQuery(ProfileStore::connection()).exec(QStringLiteral("DELETE FROM PhotoRecords"));
+    resetOptions();
+}
+
+void TestConsoleUpload::resetOptions()
+{
+    // Stored options the tests start from; new profiles rename by date.
+    QSqlQuery(ProfileStore::connection())
+        .exec(QStringLiteral("UPDATE ServerProfiles SET idxonly = 1, incbackup = 1, daterename = 0, "
+                             "duphandler = 'RENAME', serverdst = ''"));
+}
+
+ConsoleRun::Result TestConsoleUpload::upload(const QStringList& arguments,
+                                             const QProcessEnvironment& environment)
+{
+    return ConsoleRun::run(ConsoleRun::uploader(), arguments, environment);
+}
+
+QString TestConsoleUpload::makeFolder(const QString& name, const QStringList& files)
+{
+    const QString folder = m_sources->filePath(name);
+    QDir().mkpath(folder);
+    for (const QString& file : files)
+        writeJpeg(folder + QLatin1Char('/') + file);
+    return folder;
+}
+
+QStringList TestConsoleUpload::tempFiles() const
+{
+    return QDir(AppPaths::defaultTempRootFolder())
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+void TestConsoleUpload::sameRequestsAsTheWizard()
+{
+    const QString trip = makeFolder(QStringLiteral("Trip"), {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"),
+                                                             QStringLiteral("Inner/c.jpg")});
+    QFile notes(trip + QStringLiteral("/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a picture");
+    notes.close();
+
+    // The wizard, as the profile list would open it for a folder.
+    ServerProfile profile;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Home"), &profile));
+    {
+        ScriptedPrompter prompter;
+        QStringList sources{trip};
+        QNetworkAccessManager manager;
+        UploadWizard wizard(nullptr, 4, &manager, &sources, &profile);
+        wizard.show();
+        wizard.next();
+        QTRY_COMPARE_WITH_TIMEOUT(wizard.currentId(), int(UploadWizard::ProgressPage), 20000);
+        QVERIFY(
+            QTest::qWaitFor([&] { return wizard.isUploadFinished() && !wizard.workersRunning(); }, 60000));
+        QTest::qWait(50);
+        wizard.reject();
+        QVERIFY(prompter.shown.isEmpty());
+    }
+    const QList<QJsonObject> wizardLog = m_server->requestLog();
+    const QStringList wizardFiles = filesOnDisk(m_server->photoRoot());
+
+    QDir(m_server->photoRoot()).removeRecursively();
+    QDir().mkpath(m_server->photoRoot());
+    m_server->clearRequestLog();
+    cleanup();
+
+    const ConsoleRun::Result run = upload({QStringLiteral("--profile"), QStringLiteral("Home"), trip});
+    QVERIFY2(run.finished, run.err.constData());
+    QCOMPARE(run.exitCode, 0);
+    const QList<QJsonObject> consoleLog = m_server->requestLog();
+
+    QCOMPARE(endpoints(wizardLog).first(), QStringLiteral("login"));
+    QCOMPARE(endpoints(consoleLog), endpoints(wizardLog));
+    const auto initList = [](const QList<QJsonObject>& log) {
+        for (const QJsonObject& entry : log) {
+            if (entry.value(QStringLiteral("endpoint")).toString() == QLatin1String("init"))
+                return entry.value(QStringLiteral("multipart"))
+                    .toObject()
+                    .value(QStringLiteral("filelist"))
+                    .toString();
+        }
+        return QString();
+    };
+    QCOMPARE(initList(consoleLog),
+             QStringLiteral("//Trip/FolderDelimiter//Trip/Inner/FolderDelimiter/"
+                            "/Trip/Inner/c.jpg/FolderDelimiter//Trip/a.jpg/FolderDelimiter/"
+                            "/Trip/b.jpg"));
+    QCOMPARE(initList(consoleLog), initList(wizardLog));
+    QCOMPARE(batches(consoleLog).size(), 5);
+    QCOMPARE(batches(consoleLog), batches(wizardLog));
+    QCOMPARE(filesOnDisk(m_server->photoRoot()), wizardFiles);
+    QVERIFY(wizardFiles.contains(QStringLiteral("Trip/Inner/.@__thumb/c.jpg/THUM_XL.jpg")));
+    QVERIFY(!wizardFiles.contains(QStringLiteral("Trip/notes.txt")));
+
+    // One plain line per finished file when the output is not a terminal, then the counts.
+    const QStringList lines = run.outLines();
+    QVERIFY(lines.contains(QStringLiteral("uploaded     %1/a.jpg -> /photo/Trip/a.jpg").arg(trip)));
+    QVERIFY(lines.contains(QStringLiteral("uploaded     %1/Inner -> /photo/Trip/Inner").arg(trip)));
+    QVERIFY(lines.contains(QStringLiteral("skipped      %1/notes.txt: not a supported photo or video type "
+                                          "(--all-files sends it)")
+                               .arg(trip)));
+    QVERIFY(lines.contains(QStringLiteral("Successfully uploaded: 5 files")));
+    QVERIFY(tempFiles().isEmpty());
+}
+
+void TestConsoleUpload::secondRunSkipsEverything()
+{
+    const QString folder =
+        makeFolder(QStringLiteral("Twice"), {QStringLiteral("x.jpg"), QStringLiteral("y.jpg")});
+    const QStringList arguments{QStringLiteral("--profile"), QStringLiteral("Home"), QStringLiteral("--flat"),
+                                folder};
+    const ConsoleRun::Result first = upload(arguments);
+    QCOMPARE(first.exitCode, 0);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/x.jpg")));
+    m_server->clearRequestLog();
+
+    const ConsoleRun::Result second = upload(arguments);
+    QCOMPARE(second.exitCode, 0);
+    QCOMPARE(endpoints(m_server->requestLog()),
+             (QStringList{QStringLiteral("login"), QStringLiteral("init")}));
+    QVERIFY(second.outLines().contains(
+        QStringLiteral("skipped      %1/x.jpg: uploaded before with this profile").arg(folder)));
+    QVERIFY(QString::fromUtf8(second.err)
+                .contains(QStringLiteral(
+                    "Warning: The selected items have already been uploaded to the destination "
+                    "folder in Lumio. No file is available for upload.")));
+    QVERIFY(!QFile::exists(m_server->photoRoot() + QStringLiteral("/x_1.jpg")));
+}
+
+void TestConsoleUpload::refusedFile_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QJsonObject>("faults");
+    QTest::addColumn<int>("puts");
+
+    const QJsonObject uploadRefuses{
+        {QStringLiteral("upload"), QJsonObject{{QStringLiteral("err_msg"), QStringLiteral("no_privilege")}}}};
+    QTest::newRow("refused by the server when sent") << "Home"
+                                                     << "/photo" << uploadRefuses << 6;
+    QTest::newRow("refused by the upload initialisation") << "Alice"
+                                                          << "/photo" << QJsonObject() << 0;
+}
+
+void TestConsoleUpload::refusedFile()
+{
+    QFETCH(QString, profile);
+    QFETCH(QString, album);
+    QFETCH(QJsonObject, faults);
+    QFETCH(int, puts);
+    const QString folder = makeFolder(QStringLiteral("Refused"), {QStringLiteral("r.jpg")});
+    QVERIFY(m_server->setFaults(faults));
+    const ConsoleRun::Result run =
+        upload({QStringLiteral("--profile"), profile, QStringLiteral("--album"), album,
+                QStringLiteral("--flat"), folder + QStringLiteral("/r.jpg")});
+    QCOMPARE(run.exitCode, 1);
+    const QString reason =
+        QStringLiteral("You have no privileges to either create new albums or upload files.");
+    const QStringList lines = run.outLines();
+    QVERIFY2(lines.filter(QStringLiteral("r.jpg: ") + reason).size() == 1, run.out.constData());
+    // The error report's row.
+    QVERIFY(lines.contains(QStringLiteral("r.jpg      ") + reason));
+    QCOMPARE(m_server->requestLog(QStringLiteral("upload")).size(), puts);
+    QVERIFY(!QFile::exists(m_server->photoRoot() + album.mid(6) + QStringLiteral("/r.jpg")));
+    QVERIFY(
+        ProfileStore::uploadedFingerprints(
+            QStringLiteral("r.jpg"), profile, QFileInfo(folder + QStringLiteral("/r.jpg")).size(),
+            QString::number(QFileInfo(folder + QStringLiteral("/r.jpg")).lastModified().toSecsSinceEpoch()))
+            .isEmpty());
+}
+
+void TestConsoleUpload::loginRefused_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("password"); // LUMIO_PASSWORD; null: unset
+    QTest::addColumn<QString>("message");
+
+    const QString invalid = QStringLiteral("Error: The account or password is invalid. Please try again.");
+    QTest::newRow("wrong remembered password") << "Wrong" << QString() << invalid;
+    QTest::newRow("wrong password from the environment") << "Asking"
+                                                         << "guess" << invalid;
+    QTest::newRow("no password and no terminal")
+        << "Asking" << QString() << "lumio-upload: no password: the profile does not remember it";
+}
+
+void TestConsoleUpload::loginRefused()
+{
+    QFETCH(QString, profile);
+    QFETCH(QString, password);
+    QFETCH(QString, message);
+    const QString folder = makeFolder(QStringLiteral("Login"), {QStringLiteral("l.jpg")});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LUMIO_PASSWORD"));
+    if (!password.isNull())
+        environment.insert(QStringLiteral("LUMIO_PASSWORD"), password);
+    const ConsoleRun::Result run =
+        upload({QStringLiteral("--profile"), profile, QStringLiteral("--json"), folder}, environment);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    const QStringList sent = endpoints(m_server->requestLog());
+    QVERIFY(!sent.contains(QStringLiteral("init")));
+    QVERIFY(!sent.contains(QStringLiteral("upload")));
+    const QList<QJsonObject> objects = jsonLines(run.out);
+    QCOMPARE(objects.size(), 1);
+    QCOMPARE(objects.first().value(QStringLiteral("exit_status")).toInt(), 2);
+}
+
+void TestConsoleUpload::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString path = QDir::tempPath();
+    QTest::newRow("no profile") << QStringList{path} << "--profile NAME is required";
+    QTest::newRow("no path") << QStringList{"--profile", "Home"} << "no PATH to upload";
+    QTest::newRow("unknown option") << QStringList{"--profile", "Home", "--fast", path}
+                                    << "Unknown option 'fast'";
+    QTest::newRow("flat and keep-structure")
+        << QStringList{"--profile", "Home", "--flat", "--keep-structure", path} << "exclude each other";
+    QTest::newRow("album outside the photo root")
+        << QStringList{"--profile", "Home", "--album", "/music", path} << "--album must be /photo";
+    QTest::newRow("unknown video quality")
+        << QStringList{"--profile", "Home", "--video-quality", "ultra", path} << "--video-quality takes";
+    QTest::newRow("unknown duplicate policy")
+        << QStringList{"--profile", "Home", "--duplicates", "merge", path} << "--duplicates takes";
+    QTest::newRow("unknown profile") << QStringList{"--profile", "Nobody", path}
+                                     << "no profile named \"Nobody\"";
+    QTest::newRow("missing path") << QStringList{"--profile", "Home", path + "/no-such-folder"}
+                                  << "no such file or folder";
+}
+
+void TestConsoleUpload::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const ConsoleRun::Result run = upload(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    QVERIFY(m_server->requestLog().isEmpty());
+}
+
+void TestConsoleUpload::dryRunSendsNothing()
+{
+    const QString folder =
+        makeFolder(QStringLiteral("Dry"), {QStringLiteral("new.jpg"), QStringLiteral("there.jpg")});
+    writeJpeg(m_server->photoRoot() + QStringLiteral("/Dry/there.jpg"));
+    const QStringList before = filesOnDisk(m_server->photoRoot());
+    const ConsoleRun::Result run = upload({QStringLiteral("--profile"), QStringLiteral("Home"),
+                                           QStringLiteral("--dry-run"), QStringLiteral("--json"), folder});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(endpoints(m_server->requestLog()),
+             (QStringList{QStringLiteral("login"), QStringLiteral("init")}));
+    QCOMPARE(filesOnDisk(m_server->photoRoot()), before);
+
+    const QList<QJsonObject> objects = jsonLines(run.out);
+    QCOMPARE(objects.size(), 4);
+    // The folder is on the server already and is not created again; its files are listed.
+    QCOMPARE(objects.at(0).value(QStringLiteral("status")).toString(), QStringLiteral("skipped"));
+    QCOMPARE(objects.at(0).value(QStringLiteral("reason")).toString(), QStringLiteral("on_server"));
+    QCOMPARE(objects.at(1).value(QStringLiteral("path")).toString(), folder + QStringLiteral("/new.jpg"));
+    QCOMPARE(objects.at(1).value(QStringLiteral("status")).toString(), QStringLiteral("would_upload"));
+    QCOMPARE(objects.at(1).value(QStringLiteral("album")).toString(), QStringLiteral("/photo/Dry"));
+    QCOMPARE(objects.at(2).value(QStringLiteral("reason")).toString(), QStringLiteral("on_server"));
+    QCOMPARE(objects.at(2).value(QStringLiteral("message")).toString(),
+             QStringLiteral("a file of this name is on the server; duplicates: rename"));
+    const QJsonObject summary = objects.last();
+    QCOMPARE(summary.value(QStringLiteral("type")).toString(), QStringLiteral("summary"));
+    QVERIFY(summary.value(QStringLiteral("dry_run")).toBool());
+    QCOMPARE(summary.value(QStringLiteral("total")).toInt(), 2);
+    QCOMPARE(summary.value(QStringLiteral("skipped")).toInt(), 1);
+    QCOMPARE(summary.value(QStringLiteral("exit_status")).toInt(), 0);
+    QVERIFY(tempFiles().isEmpty());
+    QVERIFY(
+        ProfileStore::uploadedFingerprints(
+            QStringLiteral("new.jpg"), QStringLiteral("Home"),
+            QFileInfo(folder + QStringLiteral("/new.jpg")).size(),
+            QString::number(QFileInfo(folder + QStringLiteral("/new.jpg")).lastModified().toSecsSinceEpoch()))
+            .isEmpty());
+}
+
+void TestConsoleUpload::jsonOutputParses()
+{
+    const QString folder =
+        makeFolder(QStringLiteral("Json"), {QStringLiteral("j1.jpg"), QStringLiteral("j2.jpg")});
+    // Flat: requests 1 to 6 are the first file's batch, its original the sixth.
+    QVERIFY(m_server->setFaults(
+        {{QStringLiteral("upload"), QJsonObject{{QStringLiteral("err_msg"), QStringLiteral("no_privilege")},
+                                                {QStringLiteral("only_requests"), QJsonArray{6}}}}}));
+    const ConsoleRun::Result run = upload({QStringLiteral("--profile"), QStringLiteral("Home"),
+                                           QStringLiteral("--flat"), QStringLiteral("--json"), folder});
+    QCOMPARE(run.exitCode, 1);
+    const QList<QJsonObject> objects = jsonLines(run.out);
+    QCOMPARE(objects.size(), 3);
+    QStringList statuses;
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject file = objects.at(i);
+        QCOMPARE(file.value(QStringLiteral("type")).toString(), QStringLiteral("file"));
+        QCOMPARE(file.value(QStringLiteral("album")).toString(), QStringLiteral("/photo"));
+        QVERIFY(file.value(QStringLiteral("path")).toString().startsWith(folder + QStringLiteral("/j")));
+        QCOMPARE(file.value(QStringLiteral("size")).toInteger(),
+                 QFileInfo(file.value(QStringLiteral("path")).toString()).size());
+        statuses.append(file.value(QStringLiteral("status")).toString());
+        if (statuses.last() == QLatin1String("failed")) {
+            QCOMPARE(file.value(QStringLiteral("reason")).toString(), QStringLiteral("no_privilege"));
+            QCOMPARE(file.value(QStringLiteral("message")).toString(),
+                     QStringLiteral("You have no privileges to either create new albums or upload files."));
+        }
+    }
+    statuses.sort();
+    QCOMPARE(statuses, (QStringList{QStringLiteral("failed"), QStringLiteral("uploaded")}));
+    const QJsonObject summary = objects.last();
+    QCOMPARE(summary.value(QStringLiteral("type")).toString(), QStringLiteral("summary"));
+    QCOMPARE(summary.value(QStringLiteral("profile")).toString(), QStringLiteral("Home"));
+    QCOMPARE(summary.value(QStringLiteral("total")).toInt(), 2);
+    QCOMPARE(summary.value(QStringLiteral("uploaded")).toInt(), 1);
+    QCOMPARE(summary.value(QStringLiteral("failed")).toInt(), 1);
+    QCOMPARE(summary.value(QStringLiteral("errors")).toArray().size(), 1);
+    QVERIFY(summary.value(QStringLiteral("bytes_sent")).toInteger() >=
+            QFileInfo(folder + QStringLiteral("/j1.jpg")).size());
+    QCOMPARE(summary.value(QStringLiteral("exit_status")).toInt(), 1);
+}
+
+void TestConsoleUpload::saveOptions_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::newRow("options of the run only") << false;
+    QTest::newRow("options stored with --save-options") << true;
+}
+
+void TestConsoleUpload::saveOptions()
+{
+    QFETCH(bool, save);
+    const QString folder = makeFolder(QStringLiteral("Options"), {QStringLiteral("o.jpg")});
+    QVERIFY(QDir().mkpath(m_server->photoRoot() + QStringLiteral("/2012")));
+    QStringList arguments{QStringLiteral("--profile"),
+                          QStringLiteral("Home"),
+                          QStringLiteral("--album"),
+                          QStringLiteral("/photo/2012/"),
+                          QStringLiteral("--duplicates"),
+                          QStringLiteral("overwrite"),
+                          QStringLiteral("--no-skip-uploaded"),
+                          QStringLiteral("--all-files"),
+                          QStringLiteral("--rename-by-date"),
+                          QStringLiteral("--flat"),
+                          folder};
+    if (save)
+        arguments.prepend(QStringLiteral("--save-options"));
+    const ConsoleRun::Result run = upload(arguments);
+    QVERIFY2(run.exitCode == 0, QByteArray(run.out + run.err).constData());
+    const QList<QJsonObject> uploads = m_server->requestLog(QStringLiteral("upload"));
+    QVERIFY(!uploads.isEmpty());
+    const QJsonObject headers = uploads.last().value(QStringLiteral("headers")).toObject();
+    QCOMPARE(headers.value(QStringLiteral("X-DUPLICATE")).toString(), QStringLiteral("OVERWRITE"));
+    QCOMPARE(headers.value(QStringLiteral("X-PATH")).toString(), QStringLiteral(" 2012"));
+    QVERIFY(headers.value(QStringLiteral("X-ORIG-FNAME")).toString().startsWith(QLatin1String(" IMG_")));
+
+    ServerProfile stored;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Home"), &stored));
+    QCOMPARE(stored.duphandler, save ? QStringLiteral("OVERWRITE") : QStringLiteral("RENAME"));
+    QCOMPARE(stored.serverdst, save ? QStringLiteral("/photo/2012") : QString());
+    QCOMPARE(stored.incbackup, !save);
+    QCOMPARE(stored.idxonly, !save);
+    QCOMPARE(stored.daterename, save);
+}
+
+void TestConsoleUpload::passwordAskedOnTerminalWithoutEcho()
+{
+    const QString folder = makeFolder(QStringLiteral("Terminal"), {QStringLiteral("t.jpg")});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LUMIO_PASSWORD"));
+    const QByteArray password = "p&ss=w rd+%";
+    const ConsoleRun::Result run = ConsoleRun::runOnTerminal(
+        ConsoleRun::uploader(),
+        {QStringLiteral("--profile"), QStringLiteral("Asking"), QStringLiteral("--flat"), folder},
+        environment, "Please enter the carol's password.", password + '\n', 30000);
+    QVERIFY2(run.finished, run.out.constData());
+    QVERIFY2(run.exitCode == 0, run.out.constData());
+    QVERIFY2(!run.out.contains(password), run.out.constData());
+    // The live line is redrawn in place, then the counts follow.
+    QVERIFY2(run.out.contains("\r\033[K[0/1]") || run.out.contains("\r\033[K[1/1]"), run.out.constData());
+    QVERIFY(run.out.contains("Successfully uploaded: 1 files"));
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/t.jpg")));
+    const QList<QJsonObject> logins = m_server->requestLog(QStringLiteral("login"));
+    QCOMPARE(logins.size(), 1);
+    QCOMPARE(
+        logins.first().value(QStringLiteral("form")).toObject().value(QStringLiteral("passwd")).toString(),
+        QString::fromUtf8(password));
+    // Asked, not remembered.
+    ServerProfile stored;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Asking"), &stored));
+    QVERIFY(stored.password.isEmpty());
+}
+
+void TestConsoleUpload::interruptAtThePasswordPrompt()
+{
+    const QString folder = makeFolder(QStringLiteral("Prompt"), {QStringLiteral("p.jpg")});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LUMIO_PASSWORD"));
+    // Ctrl-C on the terminal: the line discipline sends SIGINT to the program.
+    const ConsoleRun::Result run = ConsoleRun::runOnTerminal(
+        ConsoleRun::uploader(), {QStringLiteral("--profile"), QStringLiteral("Asking"), folder}, environment,
+        "Please enter the carol's password.", "\x03", 30000);
+    QVERIFY2(run.finished, run.out.constData());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.contains("Cancelled."), run.out.constData());
+    QVERIFY(run.terminalEchoes);
+    QVERIFY(m_server->requestLog().isEmpty());
+}
+
+void TestConsoleUpload::interruptStopsEverything()
+{
+    // Orphans of the uploader would be handed to this process, where the check below finds them.
+    QCOMPARE(prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0), 0);
+    const QString folder =
+        makeFolder(QStringLiteral("Stop"), {QStringLiteral("s1.jpg"), QStringLiteral("s2.jpg")});
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+                  QStringLiteral("lavfi"), QStringLiteral("-i"),
+                  QStringLiteral("testsrc2=size=320x240:rate=25:duration=8"), QStringLiteral("-pix_fmt"),
+                  QStringLiteral("yuv420p"), folder + QStringLiteral("/clip.mp4")});
+    QVERIFY(ffmpeg.waitForFinished(60000));
+    QCOMPARE(ffmpeg.exitCode(), 0);
+    QVERIFY(
+        m_server->setFaults({{QStringLiteral("upload"), QJsonObject{{QStringLiteral("delay_ms"), 300}}}}));
+
+    QProcess uploader;
+    uploader.start(ConsoleRun::uploader(),
+                   {QStringLiteral("--profile"), QStringLiteral("Home"), QStringLiteral("--flat"),
+                    QStringLiteral("--video-quality"), QStringLiteral("low,medium,high,mobile"), folder});
+    QVERIFY(uploader.waitForStarted());
+    const int pid = static_cast<int>(uploader.processId());
+    const QStringList tools{QStringLiteral("ffmpeg"), QStringLiteral("convert"), QStringLiteral("dcraw"),
+                            QStringLiteral("qt-faststart")};
+    QList<int> running;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            running = ConsoleRun::childrenOf(pid);
+            for (int child : running) {
+                if (tools.contains(ConsoleRun::commandName(child)))
+                    return true;
+            }
+            return false;
+        },
+        60000));
+    QCOMPARE(::kill(pid, SIGINT), 0);
+    QVERIFY(uploader.waitForFinished(60000));
+    QCOMPARE(uploader.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(uploader.exitCode(), 1);
+    const QString out = QString::fromUtf8(uploader.readAllStandardOutput());
+    QVERIFY2(out.contains(QStringLiteral("Cancelled.")), qPrintable(out));
+    QVERIFY(QString::fromUtf8(uploader.readAllStandardError())
+                .contains(QStringLiteral("lumio-upload: cancelling")));
+
+    for (int child : running)
+        QVERIFY2(!ConsoleRun::isAlive(child), qPrintable(ConsoleRun::commandName(child)));
+    const QList<int> mine = ConsoleRun::childrenOf(static_cast<int>(QCoreApplication::applicationPid()));
+    QCOMPARE(mine, QList<int>{static_cast<int>(m_server->processId())});
+    QVERIFY2(tempFiles().isEmpty(), qPrintable(tempFiles().join(QLatin1Char(' '))));
+    int originals = 0;
+    for (const QJsonObject& entry : m_server->requestLog(QStringLiteral("upload")))
+        originals += entry.value(QStringLiteral("headers"))
+                         .toObject()
+                         .value(QStringLiteral("X-UPLOAD-TYPE"))
+                         .toString() == QLatin1String("ORIG_FILE");
+    QVERIFY(originals < 3);
+}
+
+void TestConsoleUpload::listProfiles()
+{
+    const ConsoleRun::Result plain = upload({QStringLiteral("--list-profiles")});
+    QCOMPARE(plain.exitCode, 0);
+    const QString url = QStringLiteral("http://127.0.0.1:%1").arg(m_server->port());
+    QCOMPARE(plain.outLines(),
+             (QStringList{QStringLiteral("Alice\t%1\talice\tpassword remembered").arg(url),
+                          QStringLiteral("Asking\t%1\tcarol\tpassword asked").arg(url),
+                          QStringLiteral("Home\t%1\tdemo\tpassword remembered").arg(url),
+                          QStringLiteral("Wrong\t%1\tdemo\tpassword remembered").arg(url)}));
+    const ConsoleRun::Result json = upload({QStringLiteral("--list-profiles"), QStringLiteral("--json")});
+    QCOMPARE(json.exitCode, 0);
+    const QList<QJsonObject> objects = jsonLines(json.out);
+    QCOMPARE(objects.size(), 4);
+    QCOMPARE(objects.at(1).value(QStringLiteral("name")).toString(), QStringLiteral("Asking"));
+    QCOMPARE(objects.at(1).value(QStringLiteral("url")).toString(), url);
+    QCOMPARE(objects.at(1).value(QStringLiteral("account")).toString(), QStringLiteral("carol"));
+    QCOMPARE(objects.at(1).value(QStringLiteral("password_remembered")).toBool(), false);
+    QVERIFY(!json.out.contains("alice\",\"password\""));
+    QVERIFY(m_server->requestLog().isEmpty());
+}
+
+void TestConsoleUpload::seedDemoProfileOnlyWhenAbsent()
+{
+    const ConsoleRun::Result first = upload({QStringLiteral("--seed-demo-profile"), QStringLiteral("18123")});
+    QCOMPARE(first.exitCode, 0);
+    QCOMPARE(first.outLines(), QStringList{QStringLiteral("http://127.0.0.1:18123")});
+    const ConsoleRun::Result again = upload({QStringLiteral("--seed-demo-profile"), QStringLiteral("18124")});
+    QCOMPARE(again.exitCode, 1);
+    QCOMPARE(again.outLines(), QStringList{QStringLiteral("http://127.0.0.1:18123")});
+
+    ServerProfile demo;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Demo"), &demo));
+    QCOMPARE(demo.port, 18123);
+    QCOMPARE(demo.account, QStringLiteral("demo"));
+    QCOMPARE(demo.password, QStringLiteral("demo"));
+    QVERIFY(demo.savepass);
+    QCOMPARE(ProfileStore::profileNamesDescending().count(QStringLiteral("Demo")), 1);
+    ProfileStore::removeProfile(QStringLiteral("Demo"));
+}
+
+LUMIO_TEST_MAIN(TestConsoleUpload)
+#include "tst_consoleupload.moc"

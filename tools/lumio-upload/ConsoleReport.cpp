@@ -1,0 +1,231 @@
+#include "ConsoleReport.h"
+
+#include "VexaLocale.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+const int kDefaultWidth = 80;
+
+QString albumPath(const QString& album, const QString& name)
+{
+    return name.isEmpty() ? album : album + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+ConsoleReport::ConsoleReport(bool json, bool live, FILE* out)
+    : m_json(json), m_live(live && !json), m_out(out)
+{
+}
+
+void ConsoleReport::write(const QString& line)
+{
+    clearProgress();
+    fputs(line.toUtf8().constData(), m_out);
+    fputc('\n', m_out);
+    fflush(m_out);
+}
+
+int ConsoleReport::terminalWidth() const
+{
+    winsize size{};
+    if (ioctl(fileno(m_out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return kDefaultWidth;
+}
+
+QString ConsoleReport::statusWord(FileStatus status)
+{
+    switch (status) {
+    case FileStatus::Uploaded:
+        return QStringLiteral("uploaded");
+    case FileStatus::Failed:
+        return QStringLiteral("failed");
+    case FileStatus::Skipped:
+        return QStringLiteral("skipped");
+    case FileStatus::Refused:
+        return QStringLiteral("refused");
+    case FileStatus::WouldUpload:
+        return QStringLiteral("would_upload");
+    }
+    return QString();
+}
+
+QString ConsoleReport::byteText(qint64 bytes)
+{
+    const char* const units[] = {"KiB", "MiB", "GiB", "TiB"};
+    if (bytes < 1024)
+        return QStringLiteral("%1 B").arg(bytes);
+    double value = static_cast<double>(bytes);
+    int unit = -1;
+    while (value >= 1024 && unit < 3) {
+        value /= 1024;
+        ++unit;
+    }
+    return QStringLiteral("%1 %2").arg(value, 0, 'f', 1).arg(QLatin1String(units[unit]));
+}
+
+QString ConsoleReport::durationText(int seconds)
+{
+    if (seconds < 0)
+        return QStringLiteral("--:--");
+    const int hours = seconds / 3600;
+    const int minutes = seconds / 60 % 60;
+    const QString tail = QStringLiteral("%1:%2")
+                             .arg(minutes, hours > 0 ? 2 : 1, 10, QLatin1Char('0'))
+                             .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return hours > 0 ? QString::number(hours) + QLatin1Char(':') + tail : tail;
+}
+
+QString ConsoleReport::progressText(const Progress& progress, int width)
+{
+    QString line = QStringLiteral("[%1/%2] %3 sent, %4/s, %5 left")
+                       .arg(progress.done)
+                       .arg(progress.total)
+                       .arg(byteText(progress.bytes), byteText(static_cast<qint64>(progress.bytesPerSecond)),
+                            durationText(progress.etaSeconds));
+    if (!progress.current.isEmpty())
+        line += QStringLiteral("  ") + progress.current;
+    // The last column stays free so the terminal does not wrap.
+    if (line.size() > width - 1)
+        line = line.left(qMax(0, width - 1));
+    return line;
+}
+
+void ConsoleReport::title(const QString& text)
+{
+    if (!m_json)
+        write(text);
+}
+
+void ConsoleReport::file(const FileRow& row)
+{
+    if (m_json) {
+        QJsonObject object{{QStringLiteral("type"), QStringLiteral("file")},
+                           {QStringLiteral("path"), row.path},
+                           {QStringLiteral("status"), statusWord(row.status)},
+                           {QStringLiteral("album"), row.album},
+                           {QStringLiteral("name"), row.name},
+                           {QStringLiteral("folder"), row.folder},
+                           {QStringLiteral("size"), row.size}};
+        if (!row.reason.isEmpty())
+            object.insert(QStringLiteral("reason"), row.reason);
+        if (!row.message.isEmpty())
+            object.insert(QStringLiteral("message"), row.message);
+        write(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+        return;
+    }
+    // On a terminal the live line stands for the files that went well.
+    if (m_live && row.status == FileStatus::Uploaded)
+        return;
+    const QString word = statusWord(row.status).replace(QLatin1Char('_'), QLatin1Char(' '));
+    QString line = word.leftJustified(13) + row.path;
+    switch (row.status) {
+    case FileStatus::Uploaded:
+    case FileStatus::WouldUpload:
+        line += QStringLiteral(" -> ") + albumPath(row.album, row.name);
+        if (!row.message.isEmpty())
+            line += QStringLiteral(" (") + row.message + QLatin1Char(')');
+        break;
+    case FileStatus::Failed:
+    case FileStatus::Skipped:
+    case FileStatus::Refused:
+        line += QStringLiteral(": ") + row.message;
+        break;
+    }
+    write(line);
+}
+
+void ConsoleReport::progress(const Progress& progress)
+{
+    if (!m_live)
+        return;
+    const QString line = progressText(progress, terminalWidth());
+    fputs(("\r\033[K" + line).toUtf8().constData(), m_out);
+    fflush(m_out);
+    m_lineShown = true;
+}
+
+void ConsoleReport::clearProgress()
+{
+    if (!m_lineShown)
+        return;
+    fputs("\r\033[K", m_out);
+    fflush(m_out);
+    m_lineShown = false;
+}
+
+void ConsoleReport::summary(const Summary& summary)
+{
+    if (m_json) {
+        QJsonArray rows;
+        for (const UploadFailure& failure : summary.errorRows)
+            rows.append(QJsonObject{{QStringLiteral("name"), failure.first},
+                                    {QStringLiteral("message"), failure.second}});
+        QJsonObject object{{QStringLiteral("type"), QStringLiteral("summary")},
+                           {QStringLiteral("profile"), summary.profile},
+                           {QStringLiteral("album"), summary.album},
+                           {QStringLiteral("total"), summary.total},
+                           {QStringLiteral("uploaded"), summary.uploaded},
+                           {QStringLiteral("failed"), summary.failed},
+                           {QStringLiteral("skipped"), summary.skipped},
+                           {QStringLiteral("refused"), summary.refused},
+                           {QStringLiteral("bytes_sent"), summary.bytes},
+                           {QStringLiteral("seconds"), summary.seconds},
+                           {QStringLiteral("dry_run"), summary.dryRun},
+                           {QStringLiteral("cancelled"), summary.cancelled},
+                           {QStringLiteral("session_lost"), summary.sessionLost},
+                           {QStringLiteral("errors"), rows},
+                           {QStringLiteral("exit_status"), summary.exitStatus}};
+        if (!summary.error.isEmpty())
+            object.insert(QStringLiteral("error"), summary.error);
+        write(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
+        return;
+    }
+
+    clearProgress();
+    if (!summary.error.isEmpty())
+        return;
+    if (summary.cancelled)
+        write(QStringLiteral("Cancelled."));
+    if (summary.dryRun) {
+        write(QStringLiteral("Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.")
+                  .arg(summary.total)
+                  .arg(summary.skipped)
+                  .arg(summary.refused));
+    } else {
+        // The same counts as the progress page.
+        write(tx(TextId::upload_finish_success) + QStringLiteral(": ") +
+              tx(TextId::upload_finish_unit).arg(summary.uploaded));
+        if (summary.failed > 0)
+            write(tx(TextId::upload_finish_fail) + QStringLiteral(": ") +
+                  tx(TextId::upload_finish_unit).arg(summary.failed));
+        if (summary.skipped > 0)
+            write(QStringLiteral("Skipped: ") + tx(TextId::upload_finish_unit).arg(summary.skipped));
+        if (summary.refused > 0)
+            write(QStringLiteral("Refused before upload: ") +
+                  tx(TextId::upload_finish_unit).arg(summary.refused));
+        write(QStringLiteral("Sent %1 in %2.").arg(byteText(summary.bytes), durationText(summary.seconds)));
+    }
+    if (summary.errorRows.isEmpty())
+        return;
+    // The error report's rows.
+    int width = 0;
+    for (const UploadFailure& failure : summary.errorRows)
+        width = qMax(width, static_cast<int>(failure.first.size()));
+    const QString nameHeader = QCoreApplication::translate("ErrorTableModel", "File Name");
+    width = qMax(width, static_cast<int>(nameHeader.size()));
+    write(QString());
+    write(nameHeader.leftJustified(width + 2) +
+          QCoreApplication::translate("ErrorTableModel", "Error Status"));
+    for (const UploadFailure& failure : summary.errorRows)
+        write(failure.first.leftJustified(width + 2) + failure.second);
+}

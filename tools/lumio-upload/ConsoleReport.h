@@ -1,0 +1,90 @@
+#pragma once
+
+#include "UploadQueue.h"
+
+#include <QString>
+
+#include <cstdio>
+
+// What lumio-upload prints on standard output: one plain line per file and the final counts with the
+// error rows, or one JSON object per file and a summary object (one object per line), or, on a
+// terminal, a live progress line followed by the counts.
+class ConsoleReport
+{
+public:
+    enum class FileStatus
+    {
+        Uploaded,
+        Failed,
+        Skipped,
+        Refused,
+        WouldUpload
+    };
+
+    struct FileRow
+    {
+        QString path;
+        FileStatus status = FileStatus::Uploaded;
+        QString album; // "/photo" or "/photo/…"
+        QString name;  // the name on the server
+        bool folder = false;
+        qint64 size = 0;
+        QString reason;  // a fixed word for scripts: "uploaded_before", "no_privilege", "duplicated_file" …
+        QString message; // the text shown to the user
+    };
+
+    struct Progress
+    {
+        int done = 0;
+        int total = 0;
+        qint64 bytes = 0;
+        double bytesPerSecond = 0;
+        int etaSeconds = -1; // unknown
+        QString current;
+    };
+
+    struct Summary
+    {
+        QString profile;
+        QString album;
+        int total = 0; // entries handed to the workers
+        int uploaded = 0;
+        int failed = 0; // as the progress page counts them: every refusal of the uploader
+        int skipped = 0;
+        int refused = 0; // refused by the upload initialisation, never sent
+        qint64 bytes = 0;
+        int seconds = 0;
+        bool dryRun = false;
+        bool cancelled = false;
+        bool sessionLost = false;
+        int exitStatus = 0;
+        QString error;
+        QList<UploadFailure> errorRows;
+    };
+
+    ConsoleReport(bool json, bool live, FILE* out = stdout);
+
+    bool isLive() const { return m_live; }
+
+    void title(const QString& text);
+    void file(const FileRow& row);
+    void progress(const Progress& progress);
+    void summary(const Summary& summary);
+    // Ends the live line so that other output starts on a clean line.
+    void clearProgress();
+
+    static QString byteText(qint64 bytes);
+    static QString durationText(int seconds);
+    // The live line: done/total, bytes sent, speed, time left and the current file, cut to width.
+    static QString progressText(const Progress& progress, int width);
+    static QString statusWord(FileStatus status);
+
+private:
+    void write(const QString& line);
+    int terminalWidth() const;
+
+    bool m_json;
+    bool m_live;
+    bool m_lineShown = false;
+    FILE* m_out;
+};

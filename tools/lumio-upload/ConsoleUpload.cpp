@@ -1,0 +1,401 @@
+#include "ConsoleUpload.h"
+
+#include "AppPaths.h"
+#include "FileConverter.h"
+#include "FileUploader.h"
+#include "InterruptNotifier.h"
+#include "ProfileStore.h"
+#include "Prompter.h"
+#include "UploadRun.h"
+#include "VexaLocale.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// Files named on the command line are uploaded like a selection handed over by the shell.
+const int kUploadMode = 2;
+const int kTickMs = 250;
+const qint64 kSpeedWindowMs = 3000;
+const QString kPhotoRoot = QStringLiteral("/photo");
+
+void printError(const QString& message)
+{
+    fputs((QStringLiteral("lumio-upload: ") + message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    fflush(stderr);
+}
+
+} // namespace
+
+ConsoleUpload::ConsoleUpload(const ConsoleOptions& options, ConsoleReport* report, QObject* parent)
+    : QObject(parent), m_options(options), m_report(report), m_initRequest(&m_manager)
+{
+    connect(&m_login, &SecurityConfirm::signalLoginFinish, this, &ConsoleUpload::slotLoginFinish);
+    connect(&m_ticker, &QTimer::timeout, this, &ConsoleUpload::slotTick);
+}
+
+ConsoleUpload::~ConsoleUpload() = default;
+
+QString ConsoleUpload::albumOf(const QString& targetFolder) const
+{
+    return targetFolder.isEmpty() ? kPhotoRoot : kPhotoRoot + QLatin1Char('/') + targetFolder;
+}
+
+ConsoleReport::FileRow ConsoleUpload::rowFor(const ConversionEntry& entry,
+                                             ConsoleReport::FileStatus status) const
+{
+    const QFileInfo info(entry.value(UploadQueue::LocalPath));
+    ConsoleReport::FileRow row;
+    row.path = info.absoluteFilePath();
+    row.status = status;
+    row.album = albumOf(entry.value(UploadQueue::TargetFolder));
+    row.name = info.fileName();
+    row.folder = info.isDir();
+    row.size = info.isFile() ? info.size() : 0;
+    return row;
+}
+
+void ConsoleUpload::start()
+{
+    if (!ProfileStore::loadProfile(m_options.profile, &m_profile)) {
+        fail(ConsoleOptions::ExitUsage,
+             QStringLiteral("no profile named \"%1\" (see lumio-upload --list-profiles)")
+                 .arg(m_options.profile));
+        return;
+    }
+    for (const QString& path : m_options.paths) {
+        if (!QFileInfo::exists(path)) {
+            fail(ConsoleOptions::ExitUsage, QStringLiteral("no such file or folder: %1").arg(path));
+            return;
+        }
+    }
+    m_options.applyTo(&m_profile);
+    const QString rootPrefix = kPhotoRoot + QLatin1Char('/');
+    m_targetFolder =
+        m_profile.serverdst.startsWith(rootPrefix) ? m_profile.serverdst.mid(rootPrefix.size()) : QString();
+    // A password from the environment stands in for a remembered one for this run only.
+    if (!m_profile.savepass && qEnvironmentVariableIsSet("LUMIO_PASSWORD")) {
+        m_profile.password = qEnvironmentVariable("LUMIO_PASSWORD");
+        m_profile.savepass = true;
+    }
+
+    m_stage = Stage::LoggingIn;
+    if (!m_login.prepareLogin(&m_manager, &m_profile, false, false)) {
+        if (InterruptNotifier::interrupted()) {
+            m_interrupted = true;
+            finish();
+            return;
+        }
+        fail(ConsoleOptions::ExitUsage, QStringLiteral("no password: the profile does not remember it, "
+                                                       "LUMIO_PASSWORD is not set and there is no terminal "
+                                                       "to ask on"));
+        return;
+    }
+    m_login.start();
+    m_login.wait();
+}
+
+void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
+{
+    if (m_stage != Stage::LoggingIn)
+        return;
+    if (!blLoginSuccess) {
+        // The refusal's own text is already shown.
+        m_status = ConsoleOptions::ExitUsage;
+        m_error = QStringLiteral("login refused");
+        finish();
+        return;
+    }
+    plan();
+}
+
+void ConsoleUpload::plan()
+{
+    m_stage = Stage::Planning;
+    UploadPlanner::Options options;
+    options.supportedOnly = m_profile.idxonly;
+    options.keepFolderStructure = m_profile.keepFolderStructure;
+    options.targetFolder = m_targetFolder;
+    bool hasVideo = false;
+    QStringList unsupported;
+    QList<ConversionEntry> list = UploadPlanner::buildList(m_options.paths, options, &hasVideo, &unsupported);
+    for (const QString& path : unsupported) {
+        ConsoleReport::FileRow row =
+            rowFor({{UploadQueue::LocalPath, path}, {UploadQueue::TargetFolder, m_targetFolder}},
+                   ConsoleReport::FileStatus::Skipped);
+        row.reason = QStringLiteral("unsupported");
+        row.message = QStringLiteral("not a supported photo or video type (--all-files sends it)");
+        m_report->file(row);
+        ++m_skipped;
+    }
+
+    bool skippedAsUploaded = false;
+    QList<ConversionEntry> uploadedBefore;
+    if (m_profile.incbackup)
+        skippedAsUploaded = UploadPlanner::dropUploaded(
+            &list, m_profile.profname, [] { QCoreApplication::processEvents(); }, &uploadedBefore);
+    if (m_interrupted) {
+        finish();
+        return;
+    }
+    for (const ConversionEntry& entry : uploadedBefore) {
+        ConsoleReport::FileRow row = rowFor(entry, ConsoleReport::FileStatus::Skipped);
+        row.reason = QStringLiteral("uploaded_before");
+        row.message = QStringLiteral("uploaded before with this profile");
+        m_report->file(row);
+        ++m_skipped;
+    }
+
+    UploadPlanner::InitReply reply;
+    if (!m_initRequest.send(m_profile.baseUrl, list, &reply) || m_interrupted) {
+        finish();
+        return;
+    }
+    bool noPrivilege = false;
+    QList<ConversionEntry> refused;
+    QList<ConversionEntry> present;
+    UploadPlanner::dropRefused(&list, reply, &noPrivilege, &skippedAsUploaded, &refused, &present);
+    for (const ConversionEntry& entry : present) {
+        ConsoleReport::FileRow row = rowFor(entry, ConsoleReport::FileStatus::Skipped);
+        row.reason = QStringLiteral("on_server");
+        row.message = QStringLiteral("the folder is on the server already");
+        m_report->file(row);
+        ++m_skipped;
+    }
+    for (const ConversionEntry& entry : refused) {
+        ConsoleReport::FileRow row = rowFor(entry, ConsoleReport::FileStatus::Refused);
+        row.reason = QStringLiteral("no_privilege");
+        row.message = tx(TextId::err_upd_no_privilege);
+        m_report->file(row);
+        m_errorRows.append({row.name, row.message});
+        ++m_refused;
+    }
+
+    if (m_options.dryRun) {
+        reportDryRun(list, reply);
+        finish();
+        return;
+    }
+    if (list.isEmpty()) {
+        TextId text = TextId::upload_zero_file;
+        if (noPrivilege && !skippedAsUploaded)
+            text = TextId::upload_zero_file_nopriv;
+        else if (skippedAsUploaded && !noPrivilege)
+            text = TextId::upload_zero_file_uploaded;
+        m_report->clearProgress();
+        Prompter::inform(nullptr, Prompter::Icon::Warning, tx(TextId::err_warning), tx(text));
+        finish();
+        return;
+    }
+    startUpload(list);
+}
+
+void ConsoleUpload::reportDryRun(const QList<ConversionEntry>& list, const UploadPlanner::InitReply& reply)
+{
+    // Names as the converters will give them; a scratch queue keeps track of the names taken.
+    UploadQueue names;
+    for (const ConversionEntry& entry : list) {
+        ConsoleReport::FileRow row = rowFor(entry, ConsoleReport::FileStatus::WouldUpload);
+        if (!row.folder) {
+            const QFileInfo info(row.path);
+            row.name = FileConverter::uniqueServerName(
+                &names, FileConverter::serverBaseName(row.path, m_profile.daterename), info.suffix());
+            if (reply.duplicated.contains(UploadPlanner::itemKey(entry))) {
+                row.reason = QStringLiteral("on_server");
+                row.message = QStringLiteral("a file of this name is on the server; duplicates: %1")
+                                  .arg(m_profile.duphandler.toLower());
+            }
+        }
+        m_report->file(row);
+    }
+    m_listed = list.size();
+}
+
+void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
+{
+    AppPaths::prepareTempRootFolder();
+    m_queue.setConversionList(list);
+    m_queue.setTotal(list.size());
+    m_listed = list.size();
+    m_run = std::make_unique<UploadRun>(&m_queue, &m_manager, &m_profile, kUploadMode, nullptr,
+                                        UploadRun::converterCountFor(QThread::idealThreadCount()));
+    for (const auto& converter : m_run->converters())
+        connect(converter.get(), &FileConverter::signalCompleteProgressChanged, this,
+                &ConsoleUpload::slotCompleteProgress);
+    FileUploader* uploader = m_run->uploader();
+    connect(uploader, &FileUploader::signalCompleteProgressChanged, this,
+            &ConsoleUpload::slotCompleteProgress);
+    connect(uploader, &FileUploader::signalItemStarted, this, &ConsoleUpload::slotItemStarted);
+    connect(uploader, &FileUploader::signalFileFinished, this, &ConsoleUpload::slotFileFinished);
+    connect(uploader, &FileUploader::signalConnectionSessionLost, this,
+            &ConsoleUpload::slotConnectionSessionLost);
+    connect(uploader, &FileUploader::signalUploadFinished, this, &ConsoleUpload::slotUploadFinished);
+
+    m_report->title(tx(TextId::upload_prog_title).arg(m_profile.profname));
+    m_stage = Stage::Uploading;
+    m_clock.start();
+    if (m_report->isLive()) {
+        slotTick();
+        m_ticker.start(kTickMs);
+    }
+    m_run->start();
+}
+
+void ConsoleUpload::slotItemStarted(const QString& serverName)
+{
+    m_current = serverName;
+}
+
+void ConsoleUpload::slotCompleteProgress(int percent)
+{
+    m_percent = qMax(m_percent, percent);
+}
+
+void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
+{
+    ConsoleReport::FileRow row;
+    row.path = outcome.localPath;
+    row.album = albumOf(outcome.targetFolder);
+    row.name = outcome.serverName;
+    row.folder = outcome.isFolder;
+    row.size = outcome.size;
+    if (outcome.success) {
+        row.status = ConsoleReport::FileStatus::Uploaded;
+        ++m_uploaded;
+    } else if (outcome.errorKey == QLatin1String("duplicated_file")) {
+        // The server kept its own file as the duplicate handling asked: skipped as uploaded.
+        row.status = ConsoleReport::FileStatus::Skipped;
+        row.reason = outcome.errorKey;
+        row.message = outcome.errorText;
+        ++m_duplicateSkips;
+    } else {
+        row.status = ConsoleReport::FileStatus::Failed;
+        row.reason = outcome.errorKey;
+        row.message = outcome.errorText;
+        ++m_failed;
+    }
+    m_report->file(row);
+}
+
+void ConsoleUpload::slotConnectionSessionLost()
+{
+    m_sessionLost = true;
+    m_report->clearProgress();
+    Prompter::inform(nullptr, Prompter::Icon::Warning, tx(TextId::err_error), tx(TextId::err_session_lost));
+}
+
+void ConsoleUpload::slotTick()
+{
+    if (!m_run)
+        return;
+    const qint64 now = m_clock.elapsed();
+    const qint64 bytes = m_run->uploader()->bytesSent();
+    m_samples.enqueue({now, bytes});
+    while (m_samples.size() > 1 && now - m_samples.head().first > kSpeedWindowMs)
+        m_samples.dequeue();
+    ConsoleReport::Progress progress;
+    progress.done = m_queue.successCount() + m_queue.failureCount();
+    progress.total = m_listed;
+    progress.bytes = bytes;
+    const qint64 span = now - m_samples.head().first;
+    progress.bytesPerSecond = span > 0 ? (bytes - m_samples.head().second) * 1000.0 / span : 0;
+    if (m_percent >= 100)
+        progress.etaSeconds = 0;
+    else if (m_percent > 0)
+        progress.etaSeconds = static_cast<int>(now * (100 - m_percent) / m_percent / 1000);
+    progress.current = m_current;
+    m_report->progress(progress);
+}
+
+void ConsoleUpload::slotUploadFinished()
+{
+    if (m_stage != Stage::Uploading)
+        return;
+    m_run->stopAndWait();
+    ProfileStore::incrementUsageCounter(m_profile.profname);
+    AppPaths::removeFolderContents(AppPaths::tempRootFolder());
+    finish();
+}
+
+void ConsoleUpload::slotInterrupt()
+{
+    if (m_interrupted || m_stage == Stage::Done)
+        return;
+    m_interrupted = true;
+    m_report->clearProgress();
+    printError(QStringLiteral("cancelling"));
+    switch (m_stage) {
+    case Stage::Idle:
+    case Stage::LoggingIn:
+        finish();
+        break;
+    case Stage::Planning:
+        // The planning sees the flag once its wait or its check of a file ends.
+        if (m_initRequest.isWaiting())
+            m_initRequest.cancel();
+        break;
+    case Stage::Uploading:
+        m_run->stop();
+        break;
+    case Stage::Done:
+        break;
+    }
+}
+
+void ConsoleUpload::fail(int status, const QString& message)
+{
+    m_status = status;
+    m_error = message;
+    printError(message);
+    finish();
+}
+
+int ConsoleUpload::exitStatus() const
+{
+    if (!m_error.isEmpty())
+        return m_status;
+    if (m_interrupted || m_sessionLost || m_failed > 0 || m_refused > 0)
+        return ConsoleOptions::ExitFailure;
+    // Every file handed to the workers must have come back with an outcome.
+    if (!m_options.dryRun && m_uploaded + m_failed + m_duplicateSkips < m_listed)
+        return ConsoleOptions::ExitFailure;
+    return ConsoleOptions::ExitSuccess;
+}
+
+void ConsoleUpload::finish()
+{
+    if (m_stage == Stage::Done)
+        return;
+    const bool loggedIn = m_stage == Stage::Planning || m_stage == Stage::Uploading;
+    m_stage = Stage::Done;
+    m_ticker.stop();
+    if (m_run)
+        m_run->stopAndWait();
+    if (loggedIn && m_options.saveOptions && !m_options.dryRun)
+        ProfileStore::saveUploadOptions(m_profile);
+
+    ConsoleReport::Summary summary;
+    summary.profile = m_profile.profname.isEmpty() ? m_options.profile : m_profile.profname;
+    summary.album = m_profile.serverdst;
+    summary.total = m_listed;
+    summary.uploaded = m_queue.successCount();
+    summary.failed = m_queue.failureCount();
+    summary.skipped = m_skipped + m_duplicateSkips;
+    summary.refused = m_refused;
+    summary.bytes = m_run ? m_run->uploader()->bytesSent() : 0;
+    summary.seconds = m_clock.isValid() ? static_cast<int>(m_clock.elapsed() / 1000) : 0;
+    summary.dryRun = m_options.dryRun;
+    summary.cancelled = m_interrupted;
+    summary.sessionLost = m_sessionLost;
+    summary.error = m_error;
+    summary.errorRows = m_errorRows + m_queue.failures();
+    const int status = exitStatus();
+    summary.exitStatus = status;
+    m_report->summary(summary);
+    QMetaObject::invokeMethod(
+        this, [this, status] { emit signalFinished(status); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ConsoleOptions.h"
+#include "ConsoleReport.h"
+#include "SecurityConfirm.h"
+#include "ServerProfile.h"
+#include "UploadInitRequest.h"
+#include "UploadOutcome.h"
+#include "UploadQueue.h"
+
+#include <QElapsedTimer>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPair>
+#include <QQueue>
+#include <QTimer>
+
+#include <memory>
+
+class UploadRun;
+
+// One console upload through the same engine as the wizard: login, list building, skip-uploaded test,
+// upload initialisation, converter threads and uploader. The profile store must be open. The run goes
+// on in the event loop and ends with signalFinished(exit status).
+class ConsoleUpload : public QObject
+{
+    Q_OBJECT
+
+public:
+    ConsoleUpload(const ConsoleOptions& options, ConsoleReport* report, QObject* parent = nullptr);
+    ~ConsoleUpload() override;
+
+    // Loads the profile and logs in; the rest follows the login's answer.
+    void start();
+
+signals:
+    void signalFinished(int status);
+
+public slots:
+    // Cancels like the wizard's confirmed cancel: workers stop, work files go, the summary follows.
+    void slotInterrupt();
+    void slotLoginFinish(bool blLoginSuccess);
+
+private slots:
+    void slotFileFinished(const UploadOutcome& outcome);
+    void slotItemStarted(const QString& serverName);
+    void slotCompleteProgress(int percent);
+    void slotConnectionSessionLost();
+    void slotUploadFinished();
+    void slotTick();
+
+private:
+    enum class Stage
+    {
+        Idle,
+        LoggingIn,
+        Planning,
+        Uploading,
+        Done
+    };
+
+    void plan();
+    void reportDryRun(const QList<ConversionEntry>& list, const UploadPlanner::InitReply& reply);
+    void startUpload(const QList<ConversionEntry>& list);
+    void fail(int status, const QString& message);
+    void finish();
+    int exitStatus() const;
+    QString albumOf(const QString& targetFolder) const;
+    ConsoleReport::FileRow rowFor(const ConversionEntry& entry, ConsoleReport::FileStatus status) const;
+
+    ConsoleOptions m_options;
+    ConsoleReport* m_report;
+    Stage m_stage = Stage::Idle;
+    QNetworkAccessManager m_manager;
+    ServerProfile m_profile;
+    QString m_targetFolder;
+    SecurityConfirm m_login;
+    UploadInitRequest m_initRequest;
+    UploadQueue m_queue;
+    std::unique_ptr<UploadRun> m_run;
+    QTimer m_ticker;
+    QElapsedTimer m_clock;
+    QQueue<QPair<qint64, qint64>> m_samples; // (ms, bytes) of the last seconds, for the speed
+    QString m_current;
+    int m_percent = 0;
+    bool m_interrupted = false;
+    bool m_sessionLost = false;
+    int m_uploaded = 0;
+    int m_failed = 0;
+    int m_duplicateSkips = 0;
+    int m_skipped = 0;
+    int m_refused = 0;
+    int m_listed = 0;
+    QList<UploadFailure> m_errorRows;
+    QString m_error;
+    int m_status = ConsoleOptions::ExitSuccess;
+};
