@@ -5,7 +5,7 @@
     <name>global</name>
     <message>
         <source>Select a folder to upload files to</source>
-        <translation>選擇要將檔案上傳到的資料夾</translation>
+        <translation>選擇要將檔案上傳至的資料夾</translation>
     </message>
     <message>
         <source>Create folder:</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Choose the type of accounts you wish to upload your files to.</source>
-        <translation>請選擇要將檔案上傳到的帳號類型。</translation>
+        <translation>請選擇要將檔案上傳至的帳號類型。</translation>
     </message>
     <message>
         <source>Lumio</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>There are two types of accounts you can upload to: standard Lumio accounts, and Personal Lumio accounts. To upload to the latter, you must activate Personal Lumio in Lumio. Please see Help for more details.</source>
-        <translation>可上傳的帳號有兩種類型：標準 Lumio 帳號和個人 Lumio 帳號。若要上傳到個人 Lumio 帳號，必須先在 Lumio 中啟用個人 Lumio。詳細資訊請參閱說明。</translation>
+        <translation>可上傳的帳號有兩種類型：標準 Lumio 帳號和個人 Lumio 帳號。若要上傳至個人 Lumio 帳號，必須先在 Lumio 中啟用個人 Lumio。詳細資訊請參閱說明。</translation>
     </message>
     <message>
         <source>Upload to</source>
-        <translation>上傳到</translation>
+        <translation>上傳至</translation>
     </message>
     <message>
         <source>User name</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Upload to Lumio</source>
-        <translation>上傳到 Lumio</translation>
+        <translation>上傳至 Lumio</translation>
     </message>
     <message>
         <source>Create new profile</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Vexalon Korvat is not ready. To upload photos to [%1], please make sure the Korvat Manager is installed on the server and configurations are set up correctly.</source>
-        <translation>Vexalon Korvat 尚未就緒。若要將相片上傳到 [%1]，請確認伺服器已安裝 Korvat Manager 且設定正確。</translation>
+        <translation>Vexalon Korvat 尚未就緒。若要將相片上傳至 [%1]，請確認伺服器已安裝 Korvat Manager 且設定正確。</translation>
     </message>
     <message>
         <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
-        <translation>若要將相片上傳到 [%1]，請確認伺服器已正確安裝和設定。</translation>
+        <translation>若要將相片上傳至 [%1]，請確認伺服器已正確安裝和設定。</translation>
     </message>
     <message>
         <source>Please upload from a non-empty folder.</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Lumio Uploader allows you to upload photo and video files to the Lumio library of your Vexalon Korvat.</source>
-        <translation>Lumio Uploader 可讓您將相片和影片檔案上傳到 Vexalon Korvat 的 Lumio 媒體庫。</translation>
+        <translation>Lumio Uploader 可讓您將相片和影片檔案上傳至 Vexalon Korvat 的 Lumio 媒體庫。</translation>
     </message>
     <message>
         <source>Choose Install Location</source>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Uploading files to [%1]...</source>
-        <translation>正在將檔案上傳到 [%1]...</translation>
+        <translation>正在將檔案上傳至 [%1]...</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -461,15 +461,15 @@
     </message>
     <message>
         <source>No file is available for upload. This is because the selected items have already been uploaded to the destination folder in Lumio, and your account does not have permission to upload the selected items to Lumio.</source>
-        <translation>沒有可上傳的檔案。所選項目已上傳到 Lumio 中的目的地資料夾，且您的帳號沒有將所選項目上傳到 Lumio 的權限。</translation>
+        <translation>沒有可上傳的檔案。所選項目已上傳至 Lumio 中的目的地資料夾，且您的帳號沒有將所選項目上傳至 Lumio 的權限。</translation>
     </message>
     <message>
         <source>Your account does not have permission to upload the selected items to Lumio.</source>
-        <translation>您的帳號沒有將所選項目上傳到 Lumio 的權限。</translation>
+        <translation>您的帳號沒有將所選項目上傳至 Lumio 的權限。</translation>
     </message>
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
-        <translation>所選項目已上傳到 Lumio 中的目的地資料夾。沒有可上傳的檔案。</translation>
+        <translation>所選項目已上傳至 Lumio 中的目的地資料夾。沒有可上傳的檔案。</translation>
     </message>
 </context>
 <context>

@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>If the file already exists</source>
-        <translation>Falls die Datei bereits vorhanden ist</translation>
+        <translation>Bei vorhandener Datei</translation>
     </message>
     <message>
         <source>Failed to upload</source>

@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>You can upload photos or videos with Lumio Uploader by right-clicking on items.</source>
-        <translation>項目を右クリックすると、Lumio Uploader で写真やビデオをアップロードできます。</translation>
+        <translation>項目を右クリックすると、\nLumio Uploader で写真やビデオをアップロードできます。</translation>
     </message>
     <message>
         <source>Lumio Uploader installation completed</source>
