@@ -1,0 +1,27 @@
+#include "SendChoice.h"
+
+#include "HandOver.h"
+#include "VexaLocale.h"
+
+QStringList SendChoice::menuEntries()
+{
+    QStringList entries = HandOver::shortcutNames();
+    entries << tx(TextId::cxt_new_profile) << tx(TextId::cxt_manage_profile);
+    return entries;
+}
+
+QStringList SendChoice::uploaderArguments(int row, int profileCount)
+{
+    if (row >= 0 && row < profileCount)
+        return {QStringLiteral("2"), QString::number(row)};
+    if (row == profileCount)
+        return {QStringLiteral("1")};
+    if (row == profileCount + 1)
+        return {QStringLiteral("0")};
+    return {};
+}
+
+bool SendChoice::needsFileList(int row, int profileCount)
+{
+    return row >= 0 && row <= profileCount;
+}

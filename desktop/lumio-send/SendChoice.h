@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+// What the file-manager menu offers under "Upload to Lumio": the saved profiles in shortcut order,
+// then "Create new profile" and "Manage profiles", and the uploader command line each entry starts.
+class SendChoice
+{
+public:
+    // Menu texts, one per row: the profile names of "ShortCutList", then the two fixed entries.
+    static QStringList menuEntries();
+    // Uploader arguments for a menu row; empty when the row is not on the menu.
+    static QStringList uploaderArguments(int row, int profileCount);
+    // Whether a menu row needs the selected files handed over first.
+    static bool needsFileList(int row, int profileCount);
+};

@@ -1,0 +1,120 @@
+// lumio-send: the file managers' "Upload to Lumio" entry. It hands the selected files over in
+// "FileList" and replaces itself with lumio-uploader in the mode of the chosen menu entry.
+#include "FileListWriter.h"
+#include "SendChoice.h"
+#include "VexaLocale.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QInputDialog>
+#include <QTextStream>
+#include <QTranslator>
+#include <QUrl>
+
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const char usage[] = "Usage: lumio-send [--profile INDEX | --new | --manage | --list] [--] [FILE...]\n"
+                     "Without a choice it asks which profile to upload the files with.\n";
+
+int fail(const QString& text)
+{
+    QTextStream(stderr) << text << '\n';
+    return 2;
+}
+
+// File managers hand over local paths, some as file:// URLs.
+QString localPath(const QString& argument)
+{
+    if (argument.startsWith(QLatin1String("file:")))
+        return QUrl(argument).toLocalFile();
+    return argument;
+}
+
+int chooseRow(const QStringList& entries)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(nullptr, VexaLocale::applicationTitle(),
+                                                 tx(TextId::cxt_menu), entries, 0, false, &ok);
+    return ok ? entries.indexOf(chosen) : -1;
+}
+
+int startUploader(const QStringList& arguments)
+{
+    const QByteArray program =
+        QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/lumio-uploader"));
+    std::vector<QByteArray> encoded{program};
+    for (const QString& argument : arguments)
+        encoded.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& item : encoded)
+        argv.push_back(item.data());
+    argv.push_back(nullptr);
+    ::execv(program.constData(), argv.data());
+    return fail(QStringLiteral("lumio-send: cannot start %1").arg(QString::fromLocal8Bit(program)));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vexalon"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lumio Uploader"));
+    QTranslator translator;
+    if (translator.load(VexaLocale::translationFileFor(VexaLocale::uiLanguageCode())) &&
+        !translator.isEmpty())
+        QCoreApplication::installTranslator(&translator);
+
+    const QStringList entries = SendChoice::menuEntries();
+    const int profileCount = entries.size() - 2;
+    int row = -1;
+    bool list = false;
+    QStringList files;
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            for (const QString& file : arguments.mid(i + 1))
+                files.append(localPath(file));
+            break;
+        }
+        if (argument == QLatin1String("--list")) {
+            list = true;
+        } else if (argument == QLatin1String("--profile") && i + 1 < arguments.size()) {
+            bool isNumber = false;
+            row = arguments.at(++i).toInt(&isNumber);
+            if (!isNumber || row < 0 || row >= profileCount)
+                return fail(QStringLiteral("lumio-send: no profile at index %1").arg(arguments.at(i)));
+        } else if (argument == QLatin1String("--new")) {
+            row = profileCount;
+        } else if (argument == QLatin1String("--manage")) {
+            row = profileCount + 1;
+        } else if (argument == QLatin1String("--help") || argument.startsWith(QLatin1String("--"))) {
+            return fail(QString::fromLatin1(usage));
+        } else {
+            files.append(localPath(argument));
+        }
+    }
+
+    if (list) {
+        QTextStream out(stdout);
+        for (const QString& entry : entries)
+            out << entry << '\n';
+        return 0;
+    }
+    if (row < 0)
+        row = chooseRow(entries);
+    if (row < 0)
+        return 1;
+    if (SendChoice::needsFileList(row, profileCount)) {
+        QStringList rejected;
+        if (!FileListWriter::write(files, &rejected))
+            return fail(QStringLiteral("lumio-send: cannot write the file list"));
+        for (const QString& path : rejected)
+            QTextStream(stderr) << "lumio-send: skipped a name with a line break: " << path << '\n';
+    }
+    return startUploader(SendChoice::uploaderArguments(row, profileCount));
+}

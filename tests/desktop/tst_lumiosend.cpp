@@ -1,0 +1,222 @@
+#include "AppPaths.h"
+#include "FileListWriter.h"
+#include "HandOver.h"
+#include "ProfileStore.h"
+#include "SendChoice.h"
+#include "ServerProfile.h"
+#include "TestEnvironment.h"
+#include "Utf16File.h"
+#include "VexaLocale.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+struct ProcessResult
+{
+    int exitCode = -1;
+    QString standardOutput;
+    // Standard output and the diagnostics together.
+    QString output;
+};
+
+// Runs lumio-send; it replaces itself with lumio-uploader, whose dialogs close at once.
+ProcessResult runSend(const QStringList& arguments, const QString& workingFolder = QString())
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    process.setProcessEnvironment(env);
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(TestEnvironment::binDir() + QStringLiteral("/lumio-send"), arguments);
+    ProcessResult result;
+    if (!process.waitForFinished(30000))
+        return result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.standardOutput = QString::fromLocal8Bit(process.readAllStandardOutput());
+    result.output = result.standardOutput + QString::fromLocal8Bit(process.readAllStandardError());
+    return result;
+}
+
+void storeProfiles(const QStringList& names)
+{
+    QDir().mkpath(AppPaths::dataFolder());
+    QVERIFY(ProfileStore::open());
+    if (!ProfileStore::profilesTableExists())
+        ProfileStore::createProfilesTable();
+    for (const QString& name : names) {
+        if (ProfileStore::profileExists(name))
+            continue;
+        ServerProfile profile;
+        profile.setAll(name, QStringLiteral("h"), 80, false, QStringLiteral("a"), QString(), false, QString(),
+                       false, true, true, true, QStringLiteral("RENAME"), QString(), {});
+        ProfileStore::createProfile(profile);
+    }
+    ProfileStore::writeShortcutList();
+    ProfileStore::close();
+}
+
+QStringList menuLines(const QString& output)
+{
+    QStringList lines = output.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class TestLumioSend : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QDir().mkpath(AppPaths::dataFolder());
+        QFile::remove(AppPaths::fileListPath());
+        QFile::remove(AppPaths::dataFile(QStringLiteral("ShortCutList")));
+    }
+
+    void writtenListReadsBackUnchanged_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        const QString root = QDir::tempPath();
+        QTest::newRow("plain path") << QStringList{root + QStringLiteral("/a.jpg")};
+        QTest::newRow("spaces in folder and name")
+            << QStringList{root + QStringLiteral("/my photos/summer day 1.jpg"),
+                           root + QStringLiteral("/my photos/ leading and trailing .mov ")};
+        QTest::newRow("non-ASCII names") << QStringList{root + QStringLiteral("/Fotos/Übersee ß.jpg"),
+                                                        root + QStringLiteral("/写真/日本 旅行.mp4"),
+                                                        root + QStringLiteral("/emoji 📷.png")};
+        QTest::newRow("no files") << QStringList{};
+    }
+    void writtenListReadsBackUnchanged()
+    {
+        QFETCH(QStringList, paths);
+        QStringList rejected;
+        QVERIFY(FileListWriter::write(paths, &rejected));
+        QVERIFY(rejected.isEmpty());
+        QCOMPARE(HandOver::readFileList(), paths);
+    }
+
+    void relativePathsBecomeAbsolute()
+    {
+        QStringList rejected;
+        QVERIFY(FileListWriter::write({QStringLiteral("rel dir/b.jpg")}, &rejected));
+        QCOMPARE(HandOver::readFileList(),
+                 QStringList{QDir::current().absoluteFilePath(QStringLiteral("rel dir/b.jpg"))});
+    }
+
+    void nameWithLineBreakIsLeftOut()
+    {
+        const QString broken = QDir::tempPath() + QStringLiteral("/two\nlines.jpg");
+        const QString good = QDir::tempPath() + QStringLiteral("/good.jpg");
+        QStringList rejected;
+        QVERIFY(FileListWriter::write({broken, good}, &rejected));
+        QCOMPARE(rejected, QStringList{broken});
+        QCOMPARE(HandOver::readFileList(), QStringList{good});
+    }
+
+    void menuFollowsShortcutListOrder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("no profiles") << QStringList{};
+        QTest::newRow("file order, not alphabetical")
+            << QStringList{QStringLiteral("b"), QStringLiteral("Zürich box"), QStringLiteral("a")};
+    }
+    void menuFollowsShortcutListOrder()
+    {
+        QFETCH(QStringList, names);
+        QStringList lines{QString::number(names.size())};
+        lines += names;
+        QVERIFY(Utf16File::writeLines(AppPaths::dataFile(QStringLiteral("ShortCutList")), lines));
+        const QStringList expected =
+            names + QStringList{tx(TextId::cxt_new_profile), tx(TextId::cxt_manage_profile)};
+        QCOMPARE(SendChoice::menuEntries(), expected);
+        const ProcessResult run = runSend({QStringLiteral("--list")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(menuLines(run.standardOutput), expected);
+    }
+
+    void menuRowsStartUploaderModes_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("handsOverFiles");
+        QTest::newRow("first profile") << 0 << QStringList{QStringLiteral("2"), QStringLiteral("0")} << true;
+        QTest::newRow("last profile") << 2 << QStringList{QStringLiteral("2"), QStringLiteral("2")} << true;
+        QTest::newRow("create new profile") << 3 << QStringList{QStringLiteral("1")} << true;
+        QTest::newRow("manage profiles") << 4 << QStringList{QStringLiteral("0")} << false;
+        QTest::newRow("past the menu") << 5 << QStringList{} << false;
+        QTest::newRow("negative") << -1 << QStringList{} << false;
+    }
+    void menuRowsStartUploaderModes()
+    {
+        QFETCH(int, row);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, handsOverFiles);
+        QCOMPARE(SendChoice::uploaderArguments(row, 3), arguments);
+        QCOMPARE(SendChoice::needsFileList(row, 3), handsOverFiles);
+    }
+
+    void profileEntryOpensUploadWizardWithFiles()
+    {
+        storeProfiles({QStringLiteral("alpha"), QStringLiteral("beta")});
+        const QString folder = QDir::tempPath() + QStringLiteral("/Urlaub 2026");
+        QVERIFY(QDir().mkpath(folder));
+        const QStringList files{folder + QStringLiteral("/Strand é.jpg"),
+                                folder + QStringLiteral("/clip 1.mp4"), folder + QStringLiteral("/raw.NEF")};
+        const ProcessResult run =
+            runSend({QStringLiteral("--profile"), QStringLiteral("1"), QStringLiteral("--"), files.at(0),
+                     QStringLiteral("clip 1.mp4"), QUrl::fromLocalFile(files.at(2)).toString()},
+                    folder);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.output.contains(QStringLiteral("Upload wizard (mode 2 , 3 files)")),
+                 qPrintable(run.output));
+        QCOMPARE(HandOver::readFileList(), files);
+    }
+
+    void otherEntriesStartTheirModes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("writesFileList");
+        QTest::newRow("create new profile")
+            << QStringList{QStringLiteral("--new"), QStringLiteral("/x/a.jpg")}
+            << QStringLiteral("Create-profile wizard (mode 1 )") << true;
+        QTest::newRow("manage profiles")
+            << QStringList{QStringLiteral("--manage")} << QStringLiteral("Profile editor (mode 0 )") << false;
+    }
+    void otherEntriesStartTheirModes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, dialog);
+        QFETCH(bool, writesFileList);
+        storeProfiles({QStringLiteral("alpha")});
+        const ProcessResult run = runSend(arguments);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.output.contains(dialog), qPrintable(run.output));
+        QCOMPARE(QFile::exists(AppPaths::fileListPath()), writesFileList);
+    }
+
+    void unknownProfileIndexIsRefused()
+    {
+        storeProfiles({QStringLiteral("alpha")});
+        const ProcessResult run =
+            runSend({QStringLiteral("--profile"), QString::number(HandOver::shortcutNames().size()),
+                     QStringLiteral("/x/a.jpg")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!run.output.contains(QStringLiteral("Upload wizard")));
+        QVERIFY(!QFile::exists(AppPaths::fileListPath()));
+    }
+};
+
+LUMIO_TEST_MAIN(TestLumioSend)
+#include "tst_lumiosend.moc"
