@@ -6,8 +6,8 @@ set(CPACK_PACKAGE_CONTACT "Vexalon <support@vexalon.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Upload photos and videos to Lumio on a Vexalon Korvat")
 set(CPACK_PACKAGE_DESCRIPTION
     "Keeps server profiles, finds Korvat boxes on the local network, converts photos and videos into \
-Lumio's renditions and uploads them. Offers \"Upload to Lumio\" in the file managers and imports from \
-cameras through libgphoto2.")
+Lumio's renditions and uploads them. Adds an upload entry to the file managers and imports from \
+cameras and memory cards through libgphoto2.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY lumio-uploader)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -10,7 +10,7 @@ packages=(
     imagemagick ffmpeg dcraw
     libcpp-httplib-dev libssl-dev openssl
     libgphoto2-dev gphoto2
-    librsvg2-bin
+    librsvg2-bin desktop-file-utils
     fonts-liberation fonts-dejavu-core fonts-noto-cjk
     xvfb xauth x11-apps
     clang libclang-rt-14-dev
