@@ -10,6 +10,11 @@ QStringList SendChoice::menuEntries()
     return entries;
 }
 
+int SendChoice::rowOfProfile(const QString& name)
+{
+    return name.isEmpty() ? -1 : static_cast<int>(HandOver::shortcutNames().indexOf(name));
+}
+
 QStringList SendChoice::uploaderArguments(int row, int profileCount)
 {
     if (row >= 0 && row < profileCount)

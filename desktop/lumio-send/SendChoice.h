@@ -9,6 +9,8 @@ class SendChoice
 public:
     // Menu texts, one per row: the profile names of "ShortCutList", then the two fixed entries.
     static QStringList menuEntries();
+    // The menu row of a saved profile; -1 when no profile has that name.
+    static int rowOfProfile(const QString& name);
     // Uploader arguments for a menu row; empty when the row is not on the menu.
     static QStringList uploaderArguments(int row, int profileCount);
     // Whether a menu row needs the selected files handed over first.

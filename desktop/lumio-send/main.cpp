@@ -1,23 +1,28 @@
 // lumio-send: the file managers' "Upload to Lumio" entry. It hands the selected files over in
-// "FileList" and replaces itself with lumio-uploader in the mode of the chosen menu entry.
+// "FileList", runs lumio-uploader in the mode of the chosen menu entry and then brings the per-user
+// file-manager menus up to date with the profiles the run may have changed.
 #include "FileListWriter.h"
+#include "HandOver.h"
+#include "MenuWriter.h"
 #include "SendChoice.h"
 #include "VexaLocale.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QInputDialog>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTranslator>
 #include <QUrl>
 
-#include <unistd.h>
-#include <vector>
-
 namespace {
 
-const char usage[] = "Usage: lumio-send [--profile INDEX | --new | --manage | --list] [--] [FILE...]\n"
-                     "Without a choice it asks which profile to upload the files with.\n";
+const char usage[] =
+    "Usage: lumio-send [--profile INDEX | --profile-name NAME | --profile-key HEX | --new | --manage]\n"
+    "                  [--] [FILE...]\n"
+    "       lumio-send --list | --update-menus\n"
+    "Without a choice it asks which profile to upload the files with.\n";
 
 int fail(const QString& text)
 {
@@ -41,19 +46,23 @@ int chooseRow(const QStringList& entries)
     return ok ? entries.indexOf(chosen) : -1;
 }
 
-int startUploader(const QStringList& arguments)
+void updateMenus()
 {
-    const QByteArray program =
-        QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/lumio-uploader"));
-    std::vector<QByteArray> encoded{program};
-    for (const QString& argument : arguments)
-        encoded.push_back(argument.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& item : encoded)
-        argv.push_back(item.data());
-    argv.push_back(nullptr);
-    ::execv(program.constData(), argv.data());
-    return fail(QStringLiteral("lumio-send: cannot start %1").arg(QString::fromLocal8Bit(program)));
+    MenuWriter::write(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                      HandOver::shortcutNames(), QCoreApplication::applicationFilePath(),
+                      MenuWriter::installedFileManagers());
+}
+
+int runUploader(const QStringList& arguments)
+{
+    QProcess uploader;
+    uploader.setProcessChannelMode(QProcess::ForwardedChannels);
+    uploader.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumio-uploader"), arguments);
+    if (!uploader.waitForStarted(-1))
+        return fail(QStringLiteral("lumio-send: cannot start lumio-uploader"));
+    uploader.waitForFinished(-1);
+    updateMenus();
+    return uploader.exitStatus() == QProcess::NormalExit ? uploader.exitCode() : 2;
 }
 
 } // namespace
@@ -88,6 +97,18 @@ int main(int argc, char* argv[])
             row = arguments.at(++i).toInt(&isNumber);
             if (!isNumber || row < 0 || row >= profileCount)
                 return fail(QStringLiteral("lumio-send: no profile at index %1").arg(arguments.at(i)));
+        } else if ((argument == QLatin1String("--profile-name") ||
+                    argument == QLatin1String("--profile-key")) &&
+                   i + 1 < arguments.size()) {
+            const QString value = arguments.at(++i);
+            const QString name =
+                argument == QLatin1String("--profile-key") ? MenuWriter::profileName(value) : value;
+            row = SendChoice::rowOfProfile(name);
+            if (row < 0)
+                return fail(QStringLiteral("lumio-send: no profile named %1").arg(name));
+        } else if (argument == QLatin1String("--update-menus")) {
+            updateMenus();
+            return 0;
         } else if (argument == QLatin1String("--new")) {
             row = profileCount;
         } else if (argument == QLatin1String("--manage")) {
@@ -116,5 +137,5 @@ int main(int argc, char* argv[])
         for (const QString& path : rejected)
             QTextStream(stderr) << "lumio-send: skipped a name with a line break: " << path << '\n';
     }
-    return startUploader(SendChoice::uploaderArguments(row, profileCount));
+    return runUploader(SendChoice::uploaderArguments(row, profileCount));
 }

@@ -1,6 +1,7 @@
 #include "AppPaths.h"
 #include "FileListWriter.h"
 #include "HandOver.h"
+#include "MenuWriter.h"
 #include "ProfileStore.h"
 #include "SendChoice.h"
 #include "ServerProfile.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
@@ -26,15 +29,33 @@ struct ProcessResult
 };
 
 // Runs lumio-send; it replaces itself with lumio-uploader, whose dialogs close at once.
-ProcessResult runSend(const QStringList& arguments, const QString& workingFolder = QString())
+// Folder whose stand-ins make lumio-send see Dolphin, Nemo and Nautilus installed.
+QString fileManagerFolder()
+{
+    const QString folder = QDir::tempPath() + QStringLiteral("/file-managers");
+    QDir().mkpath(folder);
+    for (const char* name : {"dolphin", "nemo", "nautilus"}) {
+        QFile program(folder + QLatin1Char('/') + QLatin1String(name));
+        if (program.open(QIODevice::WriteOnly))
+            program.write("#!/bin/sh\nexit 0\n");
+        program.close();
+        program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
+    }
+    return folder;
+}
+
+ProcessResult runProgram(const QString& program, const QStringList& arguments,
+                         const QString& workingFolder = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("PATH"),
+               fileManagerFolder() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     process.setProcessEnvironment(env);
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
-    process.start(TestEnvironment::binDir() + QStringLiteral("/lumio-send"), arguments);
+    process.start(program, arguments);
     ProcessResult result;
     if (!process.waitForFinished(30000))
         return result;
@@ -42,6 +63,42 @@ ProcessResult runSend(const QStringList& arguments, const QString& workingFolder
     result.standardOutput = QString::fromLocal8Bit(process.readAllStandardOutput());
     result.output = result.standardOutput + QString::fromLocal8Bit(process.readAllStandardError());
     return result;
+}
+
+ProcessResult runSend(const QStringList& arguments, const QString& workingFolder = QString())
+{
+    return runProgram(TestEnvironment::binDir() + QStringLiteral("/lumio-send"), arguments, workingFolder);
+}
+
+QString dataHome()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+// The values of one key in a key file, in file order.
+QStringList keyValues(const QString& path, const QString& key)
+{
+    QStringList values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (line.startsWith(key + QLatin1Char('=')))
+            values.append(line.mid(key.size() + 1));
+    }
+    return values;
+}
+
+QString nemoAction(int entry)
+{
+    return dataHome() +
+           QStringLiteral("/nemo/actions/lumio-upload-%1.nemo_action").arg(entry, 3, 10, QLatin1Char('0'));
+}
+
+QString nautilusFolder()
+{
+    return dataHome() + QStringLiteral("/nautilus/scripts/") + tx(TextId::cxt_menu);
 }
 
 void storeProfiles(const QStringList& names)
@@ -204,6 +261,120 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.output.contains(dialog), qPrintable(run.output));
         QCOMPARE(QFile::exists(AppPaths::fileListPath()), writesFileList);
+    }
+
+    void profileKeyRoundTrips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("alpha");
+        QTest::newRow("spaces and quotes") << QStringLiteral("my \"box\" 'at home' $HOME %F");
+        QTest::newRow("non-ASCII and slash") << QStringLiteral("Zürich/写真 📷");
+    }
+    void profileKeyRoundTrips()
+    {
+        QFETCH(QString, name);
+        const QString key = MenuWriter::profileKey(name);
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9a-f]+$")).match(key).hasMatch());
+        QCOMPARE(MenuWriter::profileName(key), name);
+    }
+
+    void menusListProfilesInShortcutOrder()
+    {
+        const QStringList profiles{QStringLiteral("Zürich box"), QStringLiteral("home/\"NAS\" $x"),
+                                   QStringLiteral("alpha")};
+        storeProfiles(profiles);
+        const QStringList order = HandOver::shortcutNames();
+        for (const QString& profile : profiles)
+            QVERIFY(order.contains(profile));
+        const QStringList entries =
+            order + QStringList{tx(TextId::cxt_new_profile), tx(TextId::cxt_manage_profile)};
+
+        const ProcessResult run = runSend({QStringLiteral("--update-menus")});
+        QCOMPARE(run.exitCode, 0);
+
+        const QString dolphin =
+            dataHome() + QStringLiteral("/kio/servicemenus/lumio-upload-profiles.desktop");
+        QCOMPARE(keyValues(dolphin, QStringLiteral("X-KDE-Submenu")), QStringList{tx(TextId::cxt_menu)});
+        QCOMPARE(keyValues(dolphin, QStringLiteral("Name")), entries);
+        QVERIFY(QFileInfo(dolphin).isExecutable());
+        const QStringList dolphinCommands = keyValues(dolphin, QStringLiteral("Exec"));
+        QCOMPARE(dolphinCommands.size(), entries.size());
+        for (int i = 0; i < order.size(); ++i)
+            QVERIFY(dolphinCommands.at(i).contains(QStringLiteral("--profile-key ") +
+                                                   MenuWriter::profileKey(order.at(i))));
+
+        for (int i = 0; i < entries.size(); ++i)
+            QCOMPARE(keyValues(nemoAction(i), QStringLiteral("Name")),
+                     QStringList{tx(TextId::cxt_menu) + QStringLiteral(": ") + entries.at(i)});
+        QVERIFY(!QFile::exists(nemoAction(entries.size())));
+
+        QStringList scripts = QDir(nautilusFolder()).entryList(QDir::Files);
+        QStringList expectedScripts = entries;
+        expectedScripts.replaceInStrings(QStringLiteral("/"), QString(QChar(0x2215)));
+        scripts.sort();
+        expectedScripts.sort();
+        QCOMPARE(scripts, expectedScripts);
+    }
+
+    void menuEntryUploadsWithItsProfile()
+    {
+        storeProfiles({QStringLiteral("alpha"), QStringLiteral("home/\"NAS\" $x")});
+        QVERIFY(runSend({QStringLiteral("--update-menus")}).exitCode == 0);
+        const QString name = QStringLiteral("home/\"NAS\" $x");
+        const int index = HandOver::shortcutNames().indexOf(name);
+        QVERIFY(index >= 0);
+        QCOMPARE(SendChoice::rowOfProfile(MenuWriter::profileName(MenuWriter::profileKey(name))), index);
+        QCOMPARE(SendChoice::rowOfProfile(QStringLiteral("nobody")), -1);
+        const QString folder = QDir::tempPath() + QStringLiteral("/Bilder");
+        QVERIFY(QDir().mkpath(folder));
+        QFile::remove(AppPaths::fileListPath());
+        QString script = name;
+        script.replace(QLatin1Char('/'), QChar(0x2215));
+        const ProcessResult run = runProgram(nautilusFolder() + QLatin1Char('/') + script,
+                                             {QStringLiteral("Übersicht 1.jpg")}, folder);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.output.contains(QStringLiteral("Upload wizard (mode 2 , 1 files)")),
+                 qPrintable(run.output));
+        QCOMPARE(HandOver::readFileList(), QStringList{folder + QStringLiteral("/Übersicht 1.jpg")});
+    }
+
+    void menusDropRemovedProfilesAndKeepUserFiles()
+    {
+        QVERIFY(QDir().mkpath(nautilusFolder()));
+        const QString userScript = nautilusFolder() + QStringLiteral("/my own script");
+        {
+            QFile file(userScript);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n");
+        }
+        QVERIFY(Utf16File::writeLines(AppPaths::dataFile(QStringLiteral("ShortCutList")),
+                                      {QStringLiteral("1"), QStringLiteral("only")}));
+        QVERIFY(MenuWriter::write(dataHome(), HandOver::shortcutNames(),
+                                  QStringLiteral("/opt/my tools/lumio-send"),
+                                  MenuWriter::Dolphin | MenuWriter::Nemo | MenuWriter::Nautilus));
+        QVERIFY(QFile::exists(nemoAction(2)));
+        QVERIFY(!QFile::exists(nemoAction(3)));
+        QVERIFY(QFile::exists(userScript));
+        QStringList scripts = QDir(nautilusFolder()).entryList(QDir::Files);
+        scripts.sort();
+        QStringList expected{QStringLiteral("only"), tx(TextId::cxt_new_profile),
+                             tx(TextId::cxt_manage_profile), QStringLiteral("my own script")};
+        expected.sort();
+        QCOMPARE(scripts, expected);
+        const QString dolphin =
+            dataHome() + QStringLiteral("/kio/servicemenus/lumio-upload-profiles.desktop");
+        QCOMPARE(keyValues(dolphin, QStringLiteral("Exec")).first(),
+                 QStringLiteral("\"/opt/my tools/lumio-send\" --profile-key ") +
+                     MenuWriter::profileKey(QStringLiteral("only")) + QStringLiteral(" -- %F"));
+    }
+
+    void unknownProfileNameIsRefused()
+    {
+        storeProfiles({QStringLiteral("alpha")});
+        const ProcessResult run =
+            runSend({QStringLiteral("--profile-name"), QStringLiteral("nobody"), QStringLiteral("/x/a.jpg")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!run.output.contains(QStringLiteral("Upload wizard")));
     }
 
     void unknownProfileIndexIsRefused()
