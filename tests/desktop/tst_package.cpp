@@ -107,7 +107,7 @@ private slots:
               "/usr/share/applications/lumio-uploader-import.desktop",
               "/usr/share/kio/servicemenus/lumio-upload.desktop",
               "/usr/share/nemo/actions/lumio-upload.nemo_action",
-                            "/usr/share/icons/hicolor/scalable/apps/lumio-uploader.svg",
+              "/usr/share/icons/hicolor/scalable/apps/lumio-uploader.svg",
               "/usr/share/icons/hicolor/64x64/apps/lumio-uploader.png",
               "/usr/share/man/man1/lumio-uploader.1", "/usr/share/man/man1/lumio-send.1"})
             QTest::newRow(path) << QString::fromLatin1(path);

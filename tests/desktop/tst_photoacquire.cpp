@@ -79,19 +79,77 @@ private slots:
         QDir().mkpath(AppPaths::dataFolder());
     }
 
-    void noCameraAttachedGivesEmptyDeviceList()
+    // The device list names the cameras gphoto2 itself detects; on a machine without any it is empty.
+    void deviceListMatchesGphoto2Detection()
     {
         QFile::remove(AppPaths::dataFile(QStringLiteral("DeviceList")));
         QCOMPARE(runAcquire({QStringLiteral("0")}), 0);
         QStringList lines;
         QVERIFY(Utf16File::readLines(AppPaths::dataFile(QStringLiteral("DeviceList")), &lines));
-        QCOMPARE(lines, QStringList{QStringLiteral("0")});
+        QVERIFY(!lines.isEmpty());
         HandOver::setPhotoAcquirePath(TestEnvironment::binDir() + QStringLiteral("/PhotoAcquire"));
         QStringList ids;
         QStringList texts;
         HandOver::listDevices(&ids, &texts);
-        QVERIFY(ids.isEmpty());
-        QVERIFY(texts.isEmpty());
+        QCOMPARE(lines.first(), QString::number(ids.size()));
+        QCOMPARE(texts.size(), ids.size());
+
+        QProcess gphoto2;
+        gphoto2.start(QStringLiteral("gphoto2"), {QStringLiteral("--auto-detect")});
+        QVERIFY(gphoto2.waitForFinished(60000));
+        const QStringList rows =
+            QString::fromLocal8Bit(gphoto2.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QStringList ports;
+        for (const QString& row : rows.mid(2)) {
+            const QString port = row.section(QLatin1Char(' '), -1, -1, QString::SectionSkipEmpty);
+            if (!port.isEmpty())
+                ports.append(port);
+        }
+        QCOMPARE(ids, ports);
+    }
+
+    // A memory card mounted with a DCIM folder is what the desktop's camera hook reports; libgphoto2
+    // offers it as a "Mass Storage Camera". The card is a tmpfs in a mount namespace of the test's own.
+    void mountedCardIsListedAndImported()
+    {
+        if (QProcess::execute(QStringLiteral("unshare"),
+                              {QStringLiteral("--mount"), QStringLiteral("true")}) != 0)
+            QSKIP("no permission to create a mount namespace here");
+        const QString card = QDir::tempPath() + QStringLiteral("/card");
+        QVERIFY(QDir().mkpath(card));
+        AppPaths::removeFolderContents(AppPaths::autoPlayFolder());
+        QVERIFY(Utf16File::writeLines(AppPaths::dataFile(QStringLiteral("ImportList")),
+                                      {QStringLiteral("IMG_0001.JPG")}));
+        const QString acquire = TestEnvironment::binDir() + QStringLiteral("/PhotoAcquire");
+        const QString script = QStringLiteral("set -e\n"
+                                              "mount --make-rprivate /\n"
+                                              "mount -t tmpfs -o size=4m lumio-card \"$1\"\n"
+                                              "mkdir -p \"$1/DCIM/100CANON\"\n"
+                                              "cp \"$3\" \"$1/DCIM/100CANON/IMG_0001.JPG\"\n"
+                                              "\"$2\" 0\n"
+                                              "\"$2\" 1 \"disk:$1\"\n"
+                                              "\"$2\" 2 \"disk:$1\"\n");
+        QProcess namespaced;
+        namespaced.setProcessChannelMode(QProcess::MergedChannels);
+        namespaced.start(QStringLiteral("unshare"),
+                         {QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                          QStringLiteral("card-import"), card, acquire,
+                          cardFile(QStringLiteral("DCIM/100CANON/IMG_0001.JPG"))});
+        QVERIFY(namespaced.waitForFinished(60000));
+        QVERIFY2(namespaced.exitCode() == 0, namespaced.readAll().constData());
+
+        QStringList devices;
+        QVERIFY(Utf16File::readLines(AppPaths::dataFile(QStringLiteral("DeviceList")), &devices));
+        const int at = devices.indexOf(QStringLiteral("disk:") + card);
+        QVERIFY2(at > 0, qPrintable(devices.join(QLatin1Char('|'))));
+        QCOMPARE(devices.value(at + 1), QStringLiteral("Mass Storage Camera"));
+        QStringList content;
+        QVERIFY(Utf16File::readLines(AppPaths::dataFile(QStringLiteral("ContentList")), &content));
+        QCOMPARE(content.size(), 3);
+        QCOMPARE(content.first(), QStringLiteral("IMG_0001.JPG"));
+        QCOMPARE(contents(AppPaths::autoPlayFolder() + QStringLiteral("/IMG_0001.JPG")),
+                 contents(cardFile(QStringLiteral("DCIM/100CANON/IMG_0001.JPG"))));
+        QVERIFY(QDir(card).isEmpty());
     }
 
     void contentListHoldsPicturesAndVideos()

@@ -64,6 +64,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vexalon"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumio Uploader"));
+    QDir().mkpath(AppPaths::dataFolder());
     const QStringList args = QCoreApplication::arguments();
     const QString call = args.value(1);
     if (call == QLatin1String("0"))
