@@ -1,6 +1,7 @@
 #include "SendChoice.h"
 
 #include "HandOver.h"
+#include "Prompter.h"
 #include "VexaLocale.h"
 
 QStringList SendChoice::menuEntries()
@@ -13,6 +14,14 @@ QStringList SendChoice::menuEntries()
 int SendChoice::rowOfProfile(const QString& name)
 {
     return name.isEmpty() ? -1 : static_cast<int>(HandOver::shortcutNames().indexOf(name));
+}
+
+int SendChoice::askRow(const QStringList& entries)
+{
+    const int chosen = Prompter::instance()->showMessage(nullptr, Prompter::Icon::Question,
+                                                         VexaLocale::applicationTitle(), tx(TextId::cxt_menu),
+                                                         entries + QStringList{tx(TextId::btn_cancel)}, 0);
+    return chosen >= 0 && chosen < entries.size() ? chosen : -1;
 }
 
 QStringList SendChoice::uploaderArguments(int row, int profileCount)

@@ -6,10 +6,10 @@
 #include "MenuWriter.h"
 #include "SendChoice.h"
 #include "VexaLocale.h"
+#include "WidgetPrompter.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QInputDialog>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -36,14 +36,6 @@ QString localPath(const QString& argument)
     if (argument.startsWith(QLatin1String("file:")))
         return QUrl(argument).toLocalFile();
     return argument;
-}
-
-int chooseRow(const QStringList& entries)
-{
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(nullptr, VexaLocale::applicationTitle(),
-                                                 tx(TextId::cxt_menu), entries, 0, false, &ok);
-    return ok ? entries.indexOf(chosen) : -1;
 }
 
 void updateMenus()
@@ -77,6 +69,8 @@ int main(int argc, char* argv[])
         !translator.isEmpty())
         QCoreApplication::installTranslator(&translator);
 
+    WidgetPrompter prompter;
+    Prompter::setInstance(&prompter);
     const QStringList entries = SendChoice::menuEntries();
     const int profileCount = entries.size() - 2;
     int row = -1;
@@ -127,7 +121,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (row < 0)
-        row = chooseRow(entries);
+        row = SendChoice::askRow(entries);
     if (row < 0)
         return 1;
     if (SendChoice::needsFileList(row, profileCount)) {

@@ -3,6 +3,7 @@
 #include "HandOver.h"
 #include "MenuWriter.h"
 #include "ProfileStore.h"
+#include "ScriptedPrompter.h"
 #include "SendChoice.h"
 #include "ServerProfile.h"
 #include "TestEnvironment.h"
@@ -221,6 +222,32 @@ private slots:
         QFETCH(bool, handsOverFiles);
         QCOMPARE(SendChoice::uploaderArguments(row, 3), arguments);
         QCOMPARE(SendChoice::needsFileList(row, 3), handsOverFiles);
+    }
+
+    void chooserOffersTheMenu_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("row");
+        QTest::newRow("second profile") << 1 << 1;
+        QTest::newRow("create new profile") << 2 << 2;
+        QTest::newRow("manage profiles") << 3 << 3;
+        QTest::newRow("cancel button") << 4 << -1;
+        QTest::newRow("box closed") << -1 << -1;
+    }
+    void chooserOffersTheMenu()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, row);
+        QVERIFY(Utf16File::writeLines(AppPaths::dataFile(QStringLiteral("ShortCutList")),
+                                      {QStringLiteral("2"), QStringLiteral("b"), QStringLiteral("a")}));
+        ScriptedPrompter prompter;
+        prompter.answerMessage(answer);
+        QCOMPARE(SendChoice::askRow(SendChoice::menuEntries()), row);
+        QCOMPARE(prompter.shown.size(), 1);
+        QCOMPARE(prompter.shown.first().text, tx(TextId::cxt_menu));
+        QCOMPARE(prompter.shown.first().buttons,
+                 (QStringList{QStringLiteral("b"), QStringLiteral("a"), tx(TextId::cxt_new_profile),
+                              tx(TextId::cxt_manage_profile), tx(TextId::btn_cancel)}));
     }
 
     void profileEntryOpensUploadWizardWithFiles()
