@@ -1,6 +1,7 @@
 #include "AlbumBrowser.h"
 
 #include "Prompter.h"
+#include "RequestHeaders.h"
 #include "ServerReply.h"
 #include "VexaLocale.h"
 #include "ui_AlbumBrowser.h"
@@ -18,11 +19,6 @@ namespace {
 const char kAlbumScript[] = "/photo/include/asst_get_uploadable_album.php";
 const char kUploadScript[] = "/photo/include/asst_file_upload.php";
 const char kPlaceholder[] = "dummy_folder";
-
-QByteArray encoded(const QString& text)
-{
-    return QUrl::toPercentEncoding(text.normalized(QString::NormalizationForm_C));
-}
 
 } // namespace
 
@@ -71,7 +67,8 @@ QNetworkReply* AlbumBrowser::post(const QString& path, const QByteArray& body,
     QNetworkRequest request(QUrl(m_baseUrl + path));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
-    request.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(m_cookies));
+    if (!m_cookies.isEmpty())
+        request.setRawHeader("Cookie", RequestHeaders::cookieValue(m_cookies));
     for (const auto& header : headers)
         request.setRawHeader(header.first, header.second);
     QNetworkReply* reply = m_manager->post(request, body);
@@ -226,9 +223,9 @@ void AlbumBrowser::slotCreateFolderClicked()
     const QString parentPath = selected.first()->data(0, Qt::UserRole).toString();
     delete m_createReply;
     m_createReply = post(QLatin1String(kUploadScript), QByteArray(),
-                         {{"X-PATH", " " + encoded(parentPath)},
+                         {{"X-PATH", RequestHeaders::pathText(parentPath)},
                           {"X-DUPLICATE", "SKIP"},
-                          {"X-ORIG-FNAME", " " + encoded(name)},
+                          {"X-ORIG-FNAME", RequestHeaders::pathText(name)},
                           {"X-UPLOAD-TYPE", "FOLDER"}});
     connect(m_createReply, &QNetworkReply::finished, this, &AlbumBrowser::slotCreateAlbumRequestFinished);
 }

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader 配置文件列表</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Lumio Uploader 设置</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader 設定檔清單</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Lumio Uploader 設定</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader – seznam profilů</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Nastavení Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader – profilliste</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Indstillinger for Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

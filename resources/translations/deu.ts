@@ -490,4 +490,11 @@
         <translation>Lumio Uploader – Profilliste</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Lumio Uploader-Einstellungen</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader: lista de perfiles</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Configuración de Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader – Liste des profils</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Paramètres de Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

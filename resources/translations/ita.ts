@@ -490,4 +490,11 @@
         <translation>Lumio Uploader - Elenco profili</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Impostazioni di Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader プロファイル一覧</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Lumio Uploader の設定</translation>
+    </message>
+</context>
 </TS>

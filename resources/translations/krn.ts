@@ -490,4 +490,11 @@
         <translation>Lumio Uploader 프로필 목록</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Lumio Uploader 설정</translation>
+    </message>
+</context>
 </TS>

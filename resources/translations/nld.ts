@@ -490,4 +490,11 @@
         <translation>Lumio Uploader - profielenlijst</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Instellingen van Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader – lista profili</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Ustawienia Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

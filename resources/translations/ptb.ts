@@ -490,4 +490,11 @@
         <translation>Lumio Uploader - Lista de perfis</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Configurações do Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

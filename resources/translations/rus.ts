@@ -490,4 +490,11 @@
         <translation>Lumio Uploader — список профилей</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Настройки Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

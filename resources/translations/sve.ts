@@ -490,4 +490,11 @@
         <translation>Lumio Uploader – profillista</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Inställningar för Lumio Uploader</translation>
+    </message>
+</context>
 </TS>

@@ -490,4 +490,11 @@
         <translation>Lumio Uploader Profil Listesi</translation>
     </message>
 </context>
+<context>
+    <name>ServerSettings</name>
+    <message>
+        <source>Lumio Uplaoder Settings</source>
+        <translation>Lumio Uploader Ayarları</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "ProfileStore.h"
+#include "RequestHeaders.h"
 #include "ServerProfile.h"
 #include "ServerReply.h"
 #include "VexaLocale.h"
@@ -59,11 +60,6 @@ int FileUploader::resendDelayMs(int attempt)
     return static_cast<int>(qMin<qint64>(delay, kLongestResendDelayMs));
 }
 
-QByteArray FileUploader::headerText(const QString& text)
-{
-    return " " + QUrl::toPercentEncoding(text.normalized(QString::NormalizationForm_C));
-}
-
 void FileUploader::run()
 {
     while (!m_stop.load()) {
@@ -105,14 +101,11 @@ void FileUploader::sendItem()
 {
     QNetworkAccessManager manager;
     QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/photo/include/asst_file_upload.php")));
-    QStringList cookieParts;
-    for (const QNetworkCookie& cookie : m_cookies)
-        cookieParts.append(QString::fromLatin1(cookie.toRawForm(QNetworkCookie::NameAndValueOnly)));
-    if (!cookieParts.isEmpty())
-        request.setRawHeader("Cookie", cookieParts.join(QLatin1String("; ")).toLatin1());
-    request.setRawHeader("X-PATH", headerText(m_item.value(UploadQueue::TargetFolder)));
+    if (!m_cookies.isEmpty())
+        request.setRawHeader("Cookie", RequestHeaders::cookieValue(m_cookies));
+    request.setRawHeader("X-PATH", RequestHeaders::pathText(m_item.value(UploadQueue::TargetFolder)));
     request.setRawHeader("X-DUPLICATE", m_duplicateHandling);
-    request.setRawHeader("X-ORIG-FNAME", headerText(m_item.value(UploadQueue::ServerName)));
+    request.setRawHeader("X-ORIG-FNAME", RequestHeaders::pathText(m_item.value(UploadQueue::ServerName)));
     request.setRawHeader("X-UPLOAD-TYPE", m_item.value(UploadQueue::UploadType).toUtf8());
     if (m_item.contains(UploadQueue::BatchFirst))
         request.setRawHeader("X-IS-BATCH-FIRST-FILE", "1");

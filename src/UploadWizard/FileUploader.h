@@ -34,8 +34,6 @@ public:
 
     // Pause before the n-th resend after network errors (n from 1): 1 s doubling up to 30 s.
     static int resendDelayMs(int attempt);
-    // " " + the text in form C, UTF-8 and percent-encoded: the form of "X-PATH" and "X-ORIG-FNAME".
-    static QByteArray headerText(const QString& text);
 
     // Body bytes handed to the network so far in this run, resends included. Safe from any thread.
     qint64 bytesSent() const { return m_bytesSent.load(); }

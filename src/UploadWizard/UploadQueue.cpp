@@ -39,6 +39,12 @@ void UploadQueue::setConversionList(const QList<ConversionEntry>& entries)
 {
     QMutexLocker lock(&m_lock);
     m_conversionList = entries;
+    m_pendingFolders.clear();
+    for (const ConversionEntry& entry : entries) {
+        const QFileInfo info(entry.value(LocalPath));
+        if (info.isDir())
+            m_pendingFolders.insert(folderPath(entry.value(TargetFolder), info.fileName()));
+    }
 }
 
 void UploadQueue::setTotal(int total)
@@ -98,13 +104,52 @@ void UploadQueue::appendItem(UploadItem item)
     m_ready.release();
 }
 
+QString UploadQueue::folderPath(const QString& targetFolder, const QString& name)
+{
+    return targetFolder.isEmpty() ? name : targetFolder + QLatin1Char('/') + name;
+}
+
+bool UploadQueue::waitsForFolder(const QString& targetFolder) const
+{
+    // The batch needs its target folder and every folder above it that this run still has to create.
+    for (QString folder = targetFolder; !folder.isEmpty(); folder = folder.section(QLatin1Char('/'), 0, -2)) {
+        if (m_pendingFolders.contains(folder))
+            return true;
+        if (!folder.contains(QLatin1Char('/')))
+            break;
+    }
+    return false;
+}
+
+void UploadQueue::appendBatch(const QList<UploadItem>& batch)
+{
+    for (const UploadItem& item : batch)
+        appendItem(item);
+    const UploadItem& source = batch.last();
+    if (source.value(UploadType) != QLatin1String("FOLDER"))
+        return;
+    m_pendingFolders.remove(
+        folderPath(source.value(TargetFolder), QFileInfo(source.value(LocalPath)).fileName()));
+    // Batches that waited for this folder may go now, and so may those waiting for what they create.
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (int i = 0; i < m_deferredBatches.size(); ++i) {
+            if (!waitsForFolder(m_deferredBatches.at(i).last().value(TargetFolder))) {
+                appendBatch(m_deferredBatches.takeAt(i));
+                moved = true;
+                break;
+            }
+        }
+    }
+}
+
 void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool isFolder,
                            const QString& localPath, const QString& targetFolder, const QString& serverName,
                            const QList<int>& qualities)
 {
     const QString prefix = AppPaths::workPrefix(sequence);
     QMutexLocker lock(&m_lock);
-    bool first = true;
+    QList<UploadItem> batch;
     if (type != FileTypes::ConvertOther) {
         for (const QString& kind : thumbnailKinds()) {
             const QString workFile = prefix + thumbnailSuffix(kind);
@@ -114,10 +159,9 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
                             {TargetFolder, targetFolder},
                             {ServerName, serverName},
                             {UploadType, kind}};
-            if (first)
+            if (batch.isEmpty())
                 item.insert(BatchFirst, QStringLiteral("true"));
-            first = false;
-            appendItem(item);
+            batch.append(item);
         }
     }
     if (type != FileTypes::ConvertImage) {
@@ -127,17 +171,22 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
             const QString workFile = prefix + videoSuffix(quality);
             if (!QFileInfo::exists(workFile))
                 continue;
-            appendItem({{LocalPath, workFile},
-                        {TargetFolder, targetFolder},
-                        {ServerName, serverName},
-                        {UploadType, videoKinds().at(quality)}});
+            batch.append({{LocalPath, workFile},
+                          {TargetFolder, targetFolder},
+                          {ServerName, serverName},
+                          {UploadType, videoKinds().at(quality)}});
         }
     }
-    appendItem({{LocalPath, localPath},
-                {TargetFolder, targetFolder},
-                {ServerName, serverName},
-                {UploadType, isFolder ? QStringLiteral("FOLDER") : QStringLiteral("ORIG_FILE")},
-                {BatchLast, QStringLiteral("true")}});
+    batch.append({{LocalPath, localPath},
+                  {TargetFolder, targetFolder},
+                  {ServerName, serverName},
+                  {UploadType, isFolder ? QStringLiteral("FOLDER") : QStringLiteral("ORIG_FILE")},
+                  {BatchLast, QStringLiteral("true")}});
+    // Converters finish in any order; a batch must not reach the server before the folder it goes into.
+    if (waitsForFolder(targetFolder))
+        m_deferredBatches.append(batch);
+    else
+        appendBatch(batch);
 }
 
 bool UploadQueue::waitForItem(int timeoutMs)

@@ -7,6 +7,7 @@
 #include <QMutex>
 #include <QPair>
 #include <QSemaphore>
+#include <QSet>
 #include <QStringList>
 
 #include <atomic>
@@ -53,7 +54,8 @@ public:
     int useName(const QString& name);
 
     // Appends the batch of one source file: its thumbnails, then its renditions in quality order, then
-    // the file itself; releases one permit per item.
+    // the file itself; releases one permit per item. A batch whose folder this run has yet to create on
+    // the server waits until that folder's own item is appended.
     void handOver(int sequence, FileTypes::ConversionClass type, bool isFolder, const QString& localPath,
                   const QString& targetFolder, const QString& serverName, const QList<int>& qualities);
 
@@ -75,6 +77,9 @@ public:
 
 private:
     void appendItem(UploadItem item);
+    void appendBatch(const QList<UploadItem>& batch);
+    bool waitsForFolder(const QString& targetFolder) const;
+    static QString folderPath(const QString& targetFolder, const QString& name);
 
     QSemaphore m_ready;
     std::atomic<int> m_successCount{0};
@@ -89,4 +94,6 @@ private:
     QList<UploadItem> m_uploadList;
     QList<ConversionEntry> m_conversionList;
     QMap<QString, int> m_usedNames;
+    QSet<QString> m_pendingFolders;
+    QList<QList<UploadItem>> m_deferredBatches;
 };

@@ -244,7 +244,7 @@ void TestConsoleUpload::sameRequestsAsTheWizard()
 
     const ConsoleRun::Result run = upload({QStringLiteral("--profile"), QStringLiteral("Home"), trip});
     QVERIFY2(run.finished, run.err.constData());
-    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.exitCode == 0, QByteArray(run.out + run.err).right(3000).constData());
     const QList<QJsonObject> consoleLog = m_server->requestLog();
 
     QCOMPARE(endpoints(wizardLog).first(), QStringLiteral("login"));

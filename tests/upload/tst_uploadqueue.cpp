@@ -2,6 +2,7 @@
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "ProfileStore.h"
+#include "RequestHeaders.h"
 #include "TestEnvironment.h"
 #include "UploadPlanner.h"
 #include "UploadQueue.h"
@@ -73,6 +74,7 @@ private slots:
     void videoRenditionsFollowQualityOrder();
     void folderItem();
     void lastBatchOfRunIsMarkedWhateverTheOrder();
+    void contentWaitsForItsFolder();
     void progressSteps();
     void uniqueNames_data();
     void uniqueNames();
@@ -189,6 +191,47 @@ void TestUploadQueue::lastBatchOfRunIsMarkedWhateverTheOrder()
     QVERIFY(!items.at(1).contains(UploadQueue::RunLast));
     QCOMPARE(items.at(2).value(UploadQueue::LocalPath), QStringLiteral("/src/13.txt"));
     QCOMPARE(items.at(2).value(UploadQueue::RunLast), QStringLiteral("true"));
+}
+
+void TestUploadQueue::contentWaitsForItsFolder()
+{
+    const QString root = m_dir->path();
+    QDir().mkpath(root + QStringLiteral("/Trip/Inner"));
+    const QString trip = root + QStringLiteral("/Trip");
+    const QString inner = trip + QStringLiteral("/Inner");
+    UploadQueue queue;
+    queue.setConversionList(
+        {{{UploadQueue::LocalPath, trip}, {UploadQueue::TargetFolder, QString()}},
+         {{UploadQueue::LocalPath, inner}, {UploadQueue::TargetFolder, QStringLiteral("Trip")}},
+         {{UploadQueue::LocalPath, inner + QStringLiteral("/c.jpg")},
+          {UploadQueue::TargetFolder, QStringLiteral("Trip/Inner")}},
+         {{UploadQueue::LocalPath, trip + QStringLiteral("/a.jpg")},
+          {UploadQueue::TargetFolder, QStringLiteral("Trip")}},
+         {{UploadQueue::LocalPath, root + QStringLiteral("/top.jpg")},
+          {UploadQueue::TargetFolder, QString()}}});
+    queue.setTotal(5);
+    // Converters finish in the worst order: the contents before their folders.
+    queue.handOver(1, FileTypes::ConvertOther, false, inner + QStringLiteral("/c.jpg"),
+                   QStringLiteral("Trip/Inner"), QStringLiteral("c.jpg"), {});
+    queue.handOver(2, FileTypes::ConvertOther, true, inner, QStringLiteral("Trip"), QStringLiteral("Inner"),
+                   {});
+    queue.handOver(3, FileTypes::ConvertOther, false, trip + QStringLiteral("/a.jpg"), QStringLiteral("Trip"),
+                   QStringLiteral("a.jpg"), {});
+    queue.handOver(4, FileTypes::ConvertOther, false, root + QStringLiteral("/top.jpg"), QString(),
+                   QStringLiteral("top.jpg"), {});
+    QList<UploadItem> items = drain(&queue);
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(items.first().value(UploadQueue::ServerName), QStringLiteral("top.jpg"));
+    queue.handOver(5, FileTypes::ConvertOther, true, trip, QString(), QStringLiteral("Trip"), {});
+    items = drain(&queue);
+    QStringList names;
+    for (const UploadItem& item : items)
+        names.append(item.value(UploadQueue::ServerName));
+    QCOMPARE(names, (QStringList{QStringLiteral("Trip"), QStringLiteral("Inner"), QStringLiteral("c.jpg"),
+                                 QStringLiteral("a.jpg")}));
+    QCOMPARE(items.last().value(UploadQueue::RunLast), QStringLiteral("true"));
+    for (int i = 0; i < items.size() - 1; ++i)
+        QVERIFY(!items.at(i).contains(UploadQueue::RunLast));
 }
 
 void TestUploadQueue::progressSteps()
@@ -412,9 +455,12 @@ void TestUploadQueue::resendPacing()
 
 void TestUploadQueue::headerValues()
 {
-    QCOMPARE(FileUploader::headerText(QStringLiteral("2012/trip")), QByteArray(" 2012%2Ftrip"));
-    QCOMPARE(FileUploader::headerText(QString()), QByteArray(" "));
-    QCOMPARE(FileUploader::headerText(QStringLiteral("Cafe\u0301 & Co.jpg")),
+    QCOMPARE(RequestHeaders::pathText(QStringLiteral("2012/trip")), QByteArray(" 2012%2Ftrip"));
+    QCOMPARE(RequestHeaders::pathText(QString()), QByteArray(" "));
+    QCOMPARE(RequestHeaders::cookieValue({QNetworkCookie("LUMIOSESSID", "abc"), QNetworkCookie("b", "c d")}),
+             QByteArray("LUMIOSESSID=abc; b=c d"));
+    QVERIFY(RequestHeaders::cookieValue({}).isEmpty());
+    QCOMPARE(RequestHeaders::pathText(QStringLiteral("Cafe\u0301 & Co.jpg")),
              QByteArray(" Caf%C3%A9%20%26%20Co.jpg"));
 }
 
