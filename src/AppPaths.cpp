@@ -92,17 +92,19 @@ bool AppPaths::removeWorkFiles()
         // A device import of another running copy may still be reading the AutoPlay folder.
         if (otherCopies && entry.fileName() == QLatin1String("AUTOPLAY"))
             continue;
-        if (entry.isDir() && !entry.isSymLink()) {
-            if (!removeFolderContents(entry.absoluteFilePath()) || !dir.rmdir(entry.fileName()))
-                return false;
-        } else {
-            QFile file(entry.absoluteFilePath());
-            file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::ReadOwner);
-            if (!file.remove())
-                return false;
-        }
+        if (!removeEntry(&dir, entry))
+            return false;
     }
     return true;
+}
+
+bool AppPaths::removeEntry(QDir* dir, const QFileInfo& entry)
+{
+    if (entry.isDir() && !entry.isSymLink())
+        return removeFolderContents(entry.absoluteFilePath()) && dir->rmdir(entry.fileName());
+    QFile file(entry.absoluteFilePath());
+    file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::ReadOwner);
+    return file.remove();
 }
 
 bool AppPaths::removeFolderContents(const QString& folder)
@@ -111,15 +113,8 @@ bool AppPaths::removeFolderContents(const QString& folder)
     const QFileInfoList entries = dir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::DirsFirst);
     for (const QFileInfo& entry : entries) {
-        if (entry.isDir() && !entry.isSymLink()) {
-            if (!removeFolderContents(entry.absoluteFilePath()) || !dir.rmdir(entry.fileName()))
-                return false;
-        } else {
-            QFile file(entry.absoluteFilePath());
-            file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::ReadOwner);
-            if (!file.remove())
-                return false;
-        }
+        if (!removeEntry(&dir, entry))
+            return false;
     }
     return true;
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QDir;
+class QFileInfo;
+
 // The folders and work-file names the program uses. The temporary root is fixed when the upload wizard
 // prepares it; until then it is the default below the system temporary folder.
 class AppPaths
@@ -33,4 +36,8 @@ public:
     static void resetFileSequence();
     // temporary root + "/" + process id + "_" + sequence number
     static QString workPrefix(int sequence);
+
+private:
+    // Deletes one entry of dir: a file, or a folder after emptying it.
+    static bool removeEntry(QDir* dir, const QFileInfo& entry);
 };
