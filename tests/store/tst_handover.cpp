@@ -172,7 +172,11 @@ void TestHandOver::suffixClasses_data()
     QTest::addColumn<bool>("raw");
     QTest::newRow("JPG upper case") << "JPG" << 1 << 0 << false;
     QTest::newRow("gif uploads, no conversion") << "gif" << 1 << 2 << false;
-    QTest::newRow("mkv") << "mkv" << 2 << 2 << false;
+    QTest::newRow("mkv is converted (phones' HEVC clips)") << "mkv" << 2 << 1 << false;
+    QTest::newRow("HEIC upper case") << "HEIC" << 1 << 0 << false;
+    QTest::newRow("heif") << "heif" << 1 << 0 << false;
+    QTest::newRow("avif") << "avif" << 1 << 0 << false;
+    QTest::newRow("webp") << "webp" << 1 << 0 << false;
     QTest::newRow("srt") << "srt" << 2 << 2 << false;
     QTest::newRow("mov") << "mov" << 2 << 1 << false;
     QTest::newRow("dvr-ms") << "dvr-ms" << 2 << 2 << false;
