@@ -8,6 +8,8 @@ packages=(
     libgl-dev
     libexiv2-dev exiv2
     imagemagick ffmpeg dcraw
+    # ImageMagick's HEIC/AVIF and WebP readers; ffmpeg brings libx265 and zscale (libzimg) itself.
+    libheif1 libwebp7 libwebpdemux2
     libcpp-httplib-dev libssl-dev openssl
     libgphoto2-dev gphoto2
     librsvg2-bin desktop-file-utils

@@ -29,6 +29,35 @@ bool copyFresh(const QString& from, const QString& to)
     return QFile::copy(from, to);
 }
 
+// Animations and picture sequences have no one picture to stand for them: ImageMagick would read every
+// frame and write numbered thumbnails beside the expected ones. Empty for a still picture.
+QString sequenceReason(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray head = file.read(64);
+    // WebP: "RIFF" size "WEBP", then an extended header "VP8X" whose flags carry the animation bit.
+    if (head.size() >= 21 && head.startsWith("RIFF") && head.mid(8, 4) == "WEBP" &&
+        head.mid(12, 4) == "VP8X" && (static_cast<quint8>(head.at(20)) & 0x02) != 0)
+        return QStringLiteral("animated WebP: no still picture to make thumbnails from");
+    // ISO media file: "ftyp" and a major brand that names an image sequence rather than still items.
+    if (head.size() >= 12 && head.mid(4, 4) == "ftyp") {
+        const QByteArray brand = head.mid(8, 4);
+        if (brand == "avis" || brand == "msf1" || brand == "hevc" || brand == "hevs")
+            return QStringLiteral("picture sequence (brand %1): no still picture to make thumbnails from")
+                .arg(QString::fromLatin1(brand));
+    }
+    return QString();
+}
+
+// The first line of what a tool wrote about its failure.
+QString firstLine(const QByteArray& text)
+{
+    const QList<QByteArray> lines = text.trimmed().split('\n');
+    return lines.isEmpty() ? QString() : QString::fromLocal8Bit(lines.first()).trimmed();
+}
+
 QString geometry(int size)
 {
     return QString::number(size) + QLatin1Char('x') + QString::number(size) + QLatin1Char('>');
@@ -100,11 +129,21 @@ QString ImageConverter::thumbnailCommand(const QString& sourcePath, const QSize&
 int ImageConverter::convert(const QString& localPath, int sequenceNumber)
 {
     m_sequenceNumber = sequenceNumber;
+    m_failureReason.clear();
     const QFileInfo info(localPath);
-    if (!info.exists())
+    if (!info.exists()) {
+        m_failureReason = QStringLiteral("file not found");
         return -1;
-    if (!QDir().mkpath(AppPaths::tempRootFolder()))
+    }
+    if (!QDir().mkpath(AppPaths::tempRootFolder())) {
+        m_failureReason = QStringLiteral("cannot create the temporary folder");
         return -1;
+    }
+    m_failureReason = sequenceReason(localPath);
+    if (!m_failureReason.isEmpty()) {
+        qDebug("Not converted: %s", qUtf8Printable(m_failureReason));
+        return -1;
+    }
 
     const QString prefix = AppPaths::workPrefix(sequenceNumber);
     const QString sourceCopy = prefix + QLatin1String("WinSourceTemp");
@@ -117,6 +156,8 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
         qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(sourceCopy));
     }
     if (source.isEmpty() || m_stopFlag.load() != 0) {
+        m_failureReason =
+            m_stopFlag.load() != 0 ? QStringLiteral("stopped") : QStringLiteral("cannot read the file");
         QFile::remove(sourceCopy);
         return -1;
     }
@@ -130,6 +171,7 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
     int result = 0;
     if (outcome == ToolProcess::Outcome::Stopped) {
         qDebug("kill convert process");
+        m_failureReason = QStringLiteral("stopped");
         result = -1;
     } else {
         // The tool's messages are text; anything after a zero byte is not.
@@ -138,6 +180,11 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
             const QString lastOutput = prefix + m_sizeFiles.value(m_sizes.last());
             qDebug("convert thumb error. delete %s", qUtf8Printable(lastOutput));
             QFile::remove(lastOutput);
+            m_failureReason = outcome == ToolProcess::Outcome::NotStarted
+                                  ? QStringLiteral("cannot start %1").arg(m_convertPath)
+                                  : firstLine(tool.standardError());
+            if (m_failureReason.isEmpty())
+                m_failureReason = QStringLiteral("convert ended with exit code %1").arg(tool.exitCode());
             result = -1;
         }
     }

@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "HeifFile.h"
 #include "ImageConverter.h"
 #include "LogCapture.h"
 #include "TestEnvironment.h"
@@ -40,10 +41,17 @@ private slots:
     void rawFiles();
     void stopKillsTool_data();
     void stopKillsTool();
+    void phonePictures_data();
+    void phonePictures();
+    void badPhonePictures_data();
+    void badPhonePictures();
 
 private:
     QString sourcePicture(const QSize& size);
     QStringList thumbnailPaths(const ImageConverter& converter, int sequence) const;
+    // A 320 x 240 picture in four colours: red top left, green top right, blue bottom left, white
+    // bottom right; made once, as PNG.
+    QString quadrants();
 
     QTemporaryDir m_media;
     // Installed once the test framework has set up its own message handler.
@@ -395,6 +403,224 @@ void TestImageConverter::stopKillsTool()
         QCOMPARE(m_log->indexOf(QStringLiteral("Image Thumb Process")), -1);
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinRAWTemp")));
+}
+
+QString TestImageConverter::quadrants()
+{
+    const QString path = m_media.filePath(QStringLiteral("quadrants.png"));
+    if (!QFileInfo::exists(path)) {
+        QImage image(320, 240, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        for (int y = 0; y < 240; ++y) {
+            for (int x = 0; x < 320; ++x) {
+                if (y < 120)
+                    image.setPixel(x, y, x < 160 ? qRgb(255, 0, 0) : qRgb(0, 255, 0));
+                else if (x < 160)
+                    image.setPixel(x, y, qRgb(0, 0, 255));
+            }
+        }
+        if (!image.save(path))
+            return QString();
+    }
+    return path;
+}
+
+namespace {
+
+enum Corner
+{
+    Red,
+    Green,
+    Blue,
+    White,
+    Other
+};
+
+Corner cornerColour(const QImage& image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    const auto high = [](int v) { return v > 190; };
+    const auto low = [](int v) { return v < 70; };
+    if (high(c.red()) && low(c.green()) && low(c.blue()))
+        return Red;
+    if (low(c.red()) && high(c.green()) && low(c.blue()))
+        return Green;
+    if (low(c.red()) && low(c.green()) && high(c.blue()))
+        return Blue;
+    if (high(c.red()) && high(c.green()) && high(c.blue()))
+        return White;
+    return Other;
+}
+
+// The colours of the four corners, clockwise from the top left.
+QList<int> corners(const QString& path)
+{
+    const QImage image(path);
+    if (image.isNull())
+        return {};
+    const int r = image.width() - 4;
+    const int b = image.height() - 4;
+    return {cornerColour(image, 3, 3), cornerColour(image, r, 3), cornerColour(image, r, b),
+            cornerColour(image, 3, b)};
+}
+
+} // namespace
+
+void TestImageConverter::phonePictures_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("quarterTurns");
+    QTest::addColumn<int>("mirrorAxis");
+    QTest::addColumn<int>("exifOrientation");
+    QTest::addColumn<QSize>("upright");
+    QTest::addColumn<QList<int>>("expected");
+
+    const QList<int> asStored{Red, Green, White, Blue};
+    // HEIF turns and mirrors are applied by the decoder; the EXIF tag repeats them and must not act again.
+    QTest::newRow("heic, plain") << "heic" << -1 << -1 << 0 << QSize(320, 240) << asStored;
+    QTest::newRow("heic, turned a quarter clockwise, tag 6")
+        << "heic" << 3 << -1 << 6 << QSize(240, 320) << QList<int>{Blue, Red, Green, White};
+    QTest::newRow("heic, turned a quarter anticlockwise, tag 8")
+        << "heic" << 1 << -1 << 8 << QSize(240, 320) << QList<int>{Green, White, Blue, Red};
+    QTest::newRow("heic, half turn, tag 3")
+        << "heic" << 2 << -1 << 3 << QSize(320, 240) << QList<int>{White, Blue, Red, Green};
+    // Debian's libheif 1.15 takes "imir" axis 0 as a flip from top to bottom and axis 1 as one from left
+    // to right; whichever way the decoder reads it, the flip must happen once.
+    QTest::newRow("heic, mirrored by axis 0, tag 4")
+        << "heic" << -1 << 0 << 4 << QSize(320, 240) << QList<int>{Blue, White, Green, Red};
+    QTest::newRow("heic, mirrored by axis 1, tag 2")
+        << "heic" << -1 << 1 << 2 << QSize(320, 240) << QList<int>{Green, Red, Blue, White};
+    QTest::newRow("heic, turned anticlockwise then mirrored by axis 1, tag 7")
+        << "heic" << 1 << 1 << 7 << QSize(240, 320) << QList<int>{White, Green, Red, Blue};
+    QTest::newRow("heic, no transform but a stray tag 6 stays as stored")
+        << "heic" << -1 << -1 << 6 << QSize(320, 240) << asStored;
+    QTest::newRow("avif") << "avif" << -1 << -1 << 0 << QSize(320, 240) << asStored;
+    QTest::newRow("webp") << "webp" << -1 << -1 << 0 << QSize(320, 240) << asStored;
+}
+
+void TestImageConverter::phonePictures()
+{
+    QFETCH(QString, format);
+    QFETCH(int, quarterTurns);
+    QFETCH(int, mirrorAxis);
+    QFETCH(int, exifOrientation);
+    QFETCH(QSize, upright);
+    QFETCH(QList<int>, expected);
+
+    const QString source = quadrants();
+    QVERIFY(!source.isEmpty());
+    const QString plain = m_media.filePath(QStringLiteral("plain.") + format);
+    QVERIFY(TestMedia::run(TestMedia::convert(), {source, plain}));
+    QString picture = plain;
+    if (format == QLatin1String("heic")) {
+        picture = m_media.filePath(QStringLiteral("phone.heic"));
+        HeifFile::Options options;
+        options.quarterTurns = quarterTurns;
+        options.mirrorAxis = mirrorAxis;
+        options.exifOrientation = exifOrientation;
+        QVERIFY(HeifFile::rewrite(plain, picture, options));
+    }
+
+    ImageConverter converter;
+    const int sequence = AppPaths::nextFileSequence();
+    QCOMPARE(converter.convert(picture, sequence), 0);
+    QVERIFY(converter.failureReason().isEmpty());
+    const QStringList outputs = thumbnailPaths(converter, sequence);
+    QCOMPARE(TestMedia::pictureSize(outputs.first()), upright);
+    QCOMPARE(TestMedia::pictureSize(outputs.last()), upright.scaled(120, 120, Qt::KeepAspectRatio));
+    QCOMPARE(corners(outputs.first()), expected);
+    QCOMPARE(corners(outputs.at(3)), expected);
+
+    // Once every picture is turned by "-auto-orient", the decoder's turn must still be the only one.
+    for (const QString& output : outputs)
+        QVERIFY(QFile::remove(output));
+    const QString copy = AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp");
+    QVERIFY(QFile::copy(picture, copy));
+    const QString command = converter.thumbnailCommand(copy, QSize(2, 1));
+    QCOMPARE(command.count(QLatin1String("-auto-orient")), 5);
+    const std::atomic<int> noStop{0};
+    ToolProcess tool(noStop);
+    QCOMPARE(tool.run(command), ToolProcess::Outcome::Finished);
+    QCOMPARE(tool.exitCode(), 0);
+    QFile::remove(copy);
+    QCOMPARE(corners(outputs.first()), expected);
+}
+
+void TestImageConverter::badPhonePictures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("truncated heic") << "truncated"
+                                    << "convert";
+    QTest::newRow("heic without a primary picture") << "no primary"
+                                                    << "convert";
+    QTest::newRow("animated webp") << "animation"
+                                   << "animated WebP";
+    QTest::newRow("avif sequence") << "sequence"
+                                   << "picture sequence";
+}
+
+void TestImageConverter::badPhonePictures()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    const QString source = quadrants();
+    QVERIFY(!source.isEmpty());
+    const QString plain = m_media.filePath(QStringLiteral("bad plain.heic"));
+    QVERIFY(TestMedia::run(TestMedia::convert(), {source, plain}));
+    QString picture = m_media.filePath(QStringLiteral("bad.heic"));
+    if (kind == QLatin1String("truncated")) {
+        QFile in(plain);
+        QFile out(picture);
+        QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
+        out.write(in.read(in.size() / 2));
+    } else if (kind == QLatin1String("no primary")) {
+        HeifFile::Options options;
+        options.primaryItem = false;
+        QVERIFY(HeifFile::rewrite(plain, picture, options));
+    } else if (kind == QLatin1String("animation")) {
+        picture = m_media.filePath(QStringLiteral("bad.webp"));
+        QVERIFY(TestMedia::run(TestMedia::convert(),
+                               {source, QStringLiteral("("), source, QStringLiteral("-negate"),
+                                QStringLiteral(")"), QStringLiteral("-loop"), QStringLiteral("0"), picture}));
+    } else {
+        // Two AV1 frames in an ISO media file that calls itself an AVIF image sequence.
+        picture = m_media.filePath(QStringLiteral("bad.avif"));
+        const QString clip = m_media.filePath(QStringLiteral("two frames.mp4"));
+        QVERIFY(TestMedia::makeClip(clip, {QStringLiteral("-f"), QStringLiteral("lavfi"),
+                                           QStringLiteral("-i"), QStringLiteral("testsrc2=size=64x48:rate=2"),
+                                           QStringLiteral("-frames:v"), QStringLiteral("2"),
+                                           QStringLiteral("-c:v"), QStringLiteral("libaom-av1"),
+                                           QStringLiteral("-cpu-used"), QStringLiteral("8")}));
+        QFile in(clip);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray bytes = in.readAll();
+        QCOMPARE(bytes.mid(4, 4), QByteArray("ftyp"));
+        bytes.replace(8, 4, "avis");
+        QFile out(picture);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+
+    ImageConverter converter;
+    const int sequence = AppPaths::nextFileSequence();
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(converter.convert(picture, sequence), -1);
+    qInfo("failed after %lld ms: %s", clock.elapsed(), qUtf8Printable(converter.failureReason()));
+    QVERIFY2(converter.failureReason().contains(reason), qUtf8Printable(converter.failureReason()));
+    QCOMPARE(TestMedia::childProcesses(), QList<int>());
+    // Nothing of this file is left for the hand-over, numbered frames of an animation included.
+    const QString prefix = AppPaths::workPrefix(sequence);
+    const QString name = QFileInfo(prefix).fileName();
+    QStringList left;
+    for (const QString& entry : QDir(QFileInfo(prefix).absolutePath()).entryList(QDir::Files)) {
+        if (entry.startsWith(name) && (entry.size() == name.size() || !entry.at(name.size()).isDigit()))
+            left.append(entry);
+    }
+    QCOMPARE(left, QStringList());
 }
 
 LUMIO_TEST_MAIN(TestImageConverter)
