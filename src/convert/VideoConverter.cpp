@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -55,6 +56,47 @@ QString transposeFilter(int rotation)
     default:
         return QString();
     }
+}
+
+// HDR pictures are made for displays far brighter than an ordinary screen. Their reference white
+// (203 cd/m², ITU-R BT.2408) becomes the SDR white, the mobius curve keeps everything below 30 % of
+// it as it is and compresses the highlights up to the 1000 cd/m² that phones master for.
+const QLatin1String kReferenceWhite("203");
+const QLatin1String kHdrPeak("4.926");
+
+// The transfer of "yuv420p10le(tv, bt2020nc/bt2020/smpte2084, progressive)": the third of the
+// matrix/primaries/transfer triple, or the one name given when all three are the same.
+QString transferOf(const QString& line)
+{
+    static const QRegularExpression colours(QStringLiteral(", \\w+\\((?:(?:tv|pc), )?([^,)]+)"));
+    const QRegularExpressionMatch match = colours.match(line);
+    if (!match.hasMatch())
+        return QString();
+    const QStringList parts = match.captured(1).split(QLatin1Char('/'));
+    return parts.size() == 3 ? parts.at(2) : parts.first();
+}
+
+// "2024-05-01T10:15:00.000000Z" (UTC) or Apple's "2024-05-01T12:15:00+0200" (local, with its offset).
+QDateTime metadataTime(const QString& line)
+{
+    const int colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return QDateTime();
+    const QString text = line.mid(colon + 1).trimmed();
+    static const QRegularExpression stamp(QStringLiteral(
+        "^(\\d{4}-\\d{2}-\\d{2})[T ](\\d{2}:\\d{2}:\\d{2})(?:\\.\\d+)?(Z|[+-]\\d{2}:?\\d{2})?"));
+    const QRegularExpressionMatch match = stamp.match(text);
+    if (!match.hasMatch())
+        return QDateTime();
+    const QDateTime wall =
+        QDateTime::fromString(match.captured(1) + QLatin1Char('T') + match.captured(2), Qt::ISODate);
+    // Cameras without a set clock write the epoch of their format (1904 or 1970).
+    if (!wall.isValid() || wall.date().year() <= 1970)
+        return QDateTime();
+    if (match.captured(3) == QLatin1String("Z"))
+        return QDateTime(wall.date(), wall.time(), Qt::UTC).toLocalTime();
+    // A stated offset means the time is already the one on the clock where the clip was taken.
+    return QDateTime(wall.date(), wall.time(), Qt::LocalTime);
 }
 
 QString dropTrailingComma(const QString& token)
@@ -214,13 +256,22 @@ void VideoConverter::clearProbe()
     m_pixelAspect.clear();
     m_rotation = 0;
     m_rotationFromMatrix = false;
+    m_creationTime = QDateTime();
+    m_colourTransfer.clear();
 }
 
 void VideoConverter::parseProbe(const QString& ffmpegStandardError)
 {
     clearProbe();
     const QStringList lines = ffmpegStandardError.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QDateTime appleCreation;
+    bool videoSeen = false;
     for (const QString& line : lines) {
+        // The container's own time comes first; a stream's may follow and is the same or later.
+        if (line.contains(QLatin1String("com.apple.quicktime.creationdate")) && !appleCreation.isValid())
+            appleCreation = metadataTime(line);
+        else if (line.trimmed().startsWith(QLatin1String("creation_time")) && !m_creationTime.isValid())
+            m_creationTime = metadataTime(line);
         const QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (line.contains(QLatin1String("Duration:")) && line.contains(QLatin1String("bitrate:"))) {
             if (bitrateBefore(tokens, &m_totalBitrate))
@@ -229,6 +280,9 @@ void VideoConverter::parseProbe(const QString& ffmpegStandardError)
         // Cover art shows up as a one-picture video stream; its size is not the video's.
         if (line.contains(QLatin1String("Stream #")) && line.contains(QLatin1String("Video:")) &&
             !line.contains(QLatin1String("(attached pic)"))) {
+            if (!videoSeen)
+                m_colourTransfer = transferOf(line);
+            videoSeen = true;
             if (bitrateBefore(tokens, &m_videoBitrate))
                 qDebug("iInputVideoBitRate = %d", m_videoBitrate);
             for (int i = 1; i < tokens.size(); ++i) {
@@ -283,6 +337,34 @@ void VideoConverter::parseProbe(const QString& ffmpegStandardError)
             }
         }
     }
+    if (appleCreation.isValid())
+        m_creationTime = appleCreation;
+}
+
+bool VideoConverter::isHdr() const
+{
+    return m_colourTransfer == QLatin1String("smpte2084") ||
+           m_colourTransfer == QLatin1String("arib-std-b67");
+}
+
+QString VideoConverter::videoFilter(const QString& uprightSize) const
+{
+    QStringList filters;
+    if (isHdr()) {
+        // The first zscale also scales, so the float stages below work on the small picture.
+        QString linear = QStringLiteral("zscale=");
+        const QStringList size = uprightSize.split(QLatin1Char('x'));
+        if (size.size() == 2)
+            linear += QStringLiteral("w=%1:h=%2:").arg(size.at(0), size.at(1));
+        filters << linear + QLatin1String("t=linear:npl=") + kReferenceWhite
+                << QStringLiteral("format=gbrpf32le") << QStringLiteral("zscale=p=bt709")
+                << QLatin1String("tonemap=tonemap=mobius:param=0.3:desat=0:peak=") + kHdrPeak
+                << QStringLiteral("zscale=t=bt709:m=bt709:r=tv") << QStringLiteral("format=yuv420p");
+    }
+    const QString turn = turnFilter();
+    if (!turn.isEmpty())
+        filters << turn;
+    return filters.join(QLatin1Char(','));
 }
 
 int VideoConverter::inputBitrate() const
@@ -374,7 +456,7 @@ QString VideoConverter::frameCommand(const QString& localPath, const QString& fr
     const QString size = m_resolution.isEmpty() ? QString() : targetSize(High, m_rotation);
     if (!size.isEmpty())
         command += QLatin1String(" -s ") + size + QLatin1String(" -aspect ") + aspectOf(size);
-    const QString filter = turnFilter();
+    const QString filter = videoFilter(m_resolution.isEmpty() ? QString() : targetSize(High, 0));
     if (!filter.isEmpty())
         command += QLatin1String(" -vf ") + filter;
     return command + QLatin1Char(' ') + ToolProcess::quotedPath(framePath);
@@ -426,9 +508,15 @@ QStringList VideoConverter::passArguments(int quality, Pass pass, const QString&
     const QString size = passSize(quality);
     if (!size.isEmpty())
         arguments << QStringLiteral("-s") << size << QStringLiteral("-aspect") << aspectOf(size);
-    const QString filter = turnFilter();
+    const QString upright = size.isEmpty() || !isQuarterTurn(m_rotation) ? size : swappedSize(size);
+    const QString filter = videoFilter(upright);
     if (!filter.isEmpty())
         arguments << QStringLiteral("-vf") << filter;
+    // Players take untagged H.264 for BT.709 anyway; a tone-mapped picture says so outright.
+    if (isHdr())
+        arguments << QStringLiteral("-color_primaries") << QStringLiteral("bt709")
+                  << QStringLiteral("-color_trc") << QStringLiteral("bt709") << QStringLiteral("-colorspace")
+                  << QStringLiteral("bt709");
     arguments << ToolProcess::quotedPath(outputPath);
 
     // Never more bits than the source has.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -51,6 +52,14 @@ public:
     int rotation() const { return m_rotation; }
     // Whether the turn came from the display matrix, which ffmpeg applies by itself when decoding.
     bool rotationFromMatrix() const { return m_rotationFromMatrix; }
+    // When the clip was taken: the QuickTime creation date as written (the wall-clock time where it was
+    // taken), else the container's UTC creation_time in local time; invalid when neither is known.
+    QDateTime creationTime() const { return m_creationTime; }
+    // The colour transfer named in the video stream's description ("smpte2084", "arib-std-b67", ...);
+    // empty when not given.
+    QString colourTransfer() const { return m_colourTransfer; }
+    // Whether the picture is HDR (PQ or HLG) and is tone-mapped to SDR BT.709 on the way.
+    bool isHdr() const;
     // The source's video bitrate in kbit/s, derived from the total when only that is known; 0 if unknown.
     int inputBitrate() const;
 
@@ -79,6 +88,9 @@ private:
     void clearProbe();
     QString passSize(int quality) const;
     QString turnFilter() const;
+    // The whole "-vf" chain for a picture of the given size (width "x" height before any turn; empty
+    // keeps the source's size): tone mapping of HDR sources, then the turn. Empty when nothing is needed.
+    QString videoFilter(const QString& uprightSize) const;
     // False when the stop flag ended the tool.
     bool runTool(ToolProcess* tool, const QString& command, const QString& workFolder);
     int convertInWorkFolder(const QString& localPath, const QString& prefix);
@@ -103,4 +115,6 @@ private:
     QString m_pixelAspect;
     int m_rotation = 0;
     bool m_rotationFromMatrix = false;
+    QDateTime m_creationTime;
+    QString m_colourTransfer;
 };
