@@ -7,8 +7,11 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <mutex>
 
 #include <exiv2/exiv2.hpp>
 
@@ -19,6 +22,13 @@ const QString kTimeFormat = QStringLiteral("yyyyMMdd_hhmmss");
 QString modifiedTimeName(const QFileInfo& info)
 {
     return QStringLiteral("IMG_") + info.lastModified().toString(kTimeFormat);
+}
+
+// Exiv2 reads HEIC and AVIF (ISO base media files) only once asked to.
+void enableIsoMediaMetadata()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { Exiv2::enableBMFF(true); });
 }
 
 } // namespace
@@ -57,9 +67,8 @@ void FileConverter::run()
         m_queue->setCurrentFileSize(info.size());
         emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
 
-        const QString baseName = serverBaseName(localPath, m_renameByDate);
-
         const FileTypes::ConversionClass type = FileTypes::conversionClass(suffix);
+        QString baseName = serverBaseName(localPath, m_renameByDate);
         if (type == FileTypes::ConvertImage) {
             qDebug("FileConverter: Convert Image [%s]", qUtf8Printable(baseName));
             if (m_imageConverter->convert(localPath, sequence) == -1)
@@ -68,6 +77,8 @@ void FileConverter::run()
             qDebug("FileConverter: Convert Video [%s]", qUtf8Printable(baseName));
             if (m_videoConverter->convert(localPath, sequence) == -1)
                 qDebug("Video convert error");
+            // The clip's own time comes from the probe that the conversion has just run.
+            baseName = serverBaseName(localPath, m_renameByDate, m_videoConverter->creationTime());
         }
 
         const bool isFolder = info.isDir();
@@ -80,16 +91,40 @@ void FileConverter::run()
     qDebug("FileConverter: End");
 }
 
-QString FileConverter::serverBaseName(const QString& localPath, bool renameByDate)
+QString FileConverter::serverBaseName(const QString& localPath, bool renameByDate,
+                                      const QDateTime& videoTaken)
 {
     const QFileInfo info(localPath);
     const FileTypes::ConversionClass type = FileTypes::conversionClass(info.suffix());
     if (renameByDate && type == FileTypes::ConvertImage)
         return captureTimeName(localPath);
-    // Videos are never read for metadata.
-    if (renameByDate && type == FileTypes::ConvertVideo)
+    if (renameByDate && type == FileTypes::ConvertVideo) {
+        // Both halves of a Live Photo are named by the still, so the pair stays recognisable.
+        const QString still = livePhotoStill(localPath);
+        if (!still.isEmpty())
+            return captureTimeName(still);
+        if (videoTaken.isValid())
+            return QStringLiteral("IMG_") + videoTaken.toString(kTimeFormat);
         return modifiedTimeName(info);
+    }
     return info.completeBaseName();
+}
+
+QString FileConverter::livePhotoStill(const QString& videoPath)
+{
+    const QFileInfo video(videoPath);
+    const QStringList suffixes{QStringLiteral("heic"), QStringLiteral("heif"), QStringLiteral("jpg"),
+                               QStringLiteral("jpeg")};
+    // Listed unfiltered: a name filter would read brackets or stars in the base name as wildcards.
+    const QFileInfoList siblings = video.dir().entryInfoList(QDir::Files, QDir::Name);
+    for (const QString& suffix : suffixes) {
+        for (const QFileInfo& sibling : siblings) {
+            if (sibling.completeBaseName() == video.completeBaseName() &&
+                sibling.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+                return sibling.filePath();
+        }
+    }
+    return QString();
 }
 
 QString FileConverter::uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix)
@@ -110,6 +145,7 @@ QString FileConverter::captureTimeName(const QString& localPath)
     if (!info.exists())
         return QString();
     const QString fallback = modifiedTimeName(info);
+    enableIsoMediaMetadata();
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return fallback;

@@ -1,8 +1,10 @@
 #include "AppPaths.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
+#include "HeifFile.h"
 #include "ProfileStore.h"
 #include "RequestHeaders.h"
+#include "ServerProfile.h"
 #include "TestEnvironment.h"
 #include "UploadPlanner.h"
 #include "UploadQueue.h"
@@ -79,6 +81,7 @@ private slots:
     void uniqueNames_data();
     void uniqueNames();
     void captureTimeNames();
+    void phoneFolderThroughConverter();
     void listBuilding_data();
     void listBuilding();
     void hiddenAndUnsupportedFiles();
@@ -302,6 +305,141 @@ void TestUploadQueue::captureTimeNames()
     QCOMPARE(FileConverter::captureTimeName(text), QStringLiteral("IMG_20130203_040506"));
 
     QCOMPARE(FileConverter::captureTimeName(m_dir->filePath(QStringLiteral("missing.jpg"))), QString());
+}
+
+namespace {
+
+bool runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(program), arguments);
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+bool setModified(const QString& path, const QDateTime& stamp)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+// A phone's folder as it arrives on the PC, converted and named by date the way a run does it.
+void TestUploadQueue::phoneFolderThroughConverter()
+{
+    const QString root = m_dir->filePath(QStringLiteral("DCIM"));
+    QVERIFY(QDir().mkpath(root));
+    const auto at = [&](const QString& name) { return root + QLatin1Char('/') + name; };
+    const QDateTime stamp(QDate(2013, 2, 3), QTime(4, 5, 6));
+
+    // A Live Photo: its still says 10:15:00, its clip was started a second and a half earlier (UTC).
+    const QString plain = m_dir->filePath(QStringLiteral("plain.heic"));
+    QVERIFY(runTool(QStringLiteral("convert"), {QStringLiteral("-size"), QStringLiteral("320x240"),
+                                                QStringLiteral("gradient:red-blue"), plain}));
+    HeifFile::Options options;
+    options.quarterTurns = 3;
+    options.exifOrientation = 6;
+    options.dateTimeOriginal = "2024:05:01 10:15:00";
+    QVERIFY(HeifFile::rewrite(plain, at(QStringLiteral("IMG_0001.HEIC")), options));
+    const QStringList clip{QStringLiteral("-y"),
+                           QStringLiteral("-f"),
+                           QStringLiteral("lavfi"),
+                           QStringLiteral("-i"),
+                           QStringLiteral("testsrc2=size=320x240:rate=5"),
+                           QStringLiteral("-t"),
+                           QStringLiteral("1"),
+                           QStringLiteral("-c:v"),
+                           QStringLiteral("libx265"),
+                           QStringLiteral("-preset"),
+                           QStringLiteral("ultrafast"),
+                           QStringLiteral("-x265-params"),
+                           QStringLiteral("log-level=error"),
+                           QStringLiteral("-tag:v"),
+                           QStringLiteral("hvc1"),
+                           QStringLiteral("-metadata")};
+    QVERIFY(runTool(QStringLiteral("ffmpeg"),
+                    clip + QStringList{QStringLiteral("creation_time=2024-05-01T08:14:58Z"),
+                                       at(QStringLiteral("IMG_0001.MOV"))}));
+    // A clip of its own, named by its creation time rather than by when it was copied.
+    const QDateTime clipTaken = QDateTime(QDate(2023, 7, 8), QTime(9, 10, 11), Qt::UTC);
+    QVERIFY(runTool(QStringLiteral("ffmpeg"),
+                    clip + QStringList{QStringLiteral("creation_time=2023-07-08T09:10:11Z"),
+                                       at(QStringLiteral("VID_0002.mp4"))}));
+    QVERIFY(setModified(at(QStringLiteral("VID_0002.mp4")), stamp));
+    // A WebP with its capture time in the EXIF chunk.
+    QVERIFY(
+        runTool(QStringLiteral("convert"), {QStringLiteral("-size"), QStringLiteral("320x240"),
+                                            QStringLiteral("xc:green"), at(QStringLiteral("shared.webp"))}));
+    QVERIFY(
+        runTool(QStringLiteral("exiv2"),
+                {QStringLiteral("-M"), QStringLiteral("set Exif.Photo.DateTimeOriginal 2022:12:24 18:00:00"),
+                 at(QStringLiteral("shared.webp"))}));
+    // An Android motion photo: a JPEG with its clip appended; it goes up as the photo.
+    writeJpeg(at(QStringLiteral("MVIMG_0003.jpg")), 320, 240);
+    QVERIFY(
+        runTool(QStringLiteral("exiv2"),
+                {QStringLiteral("-M"), QStringLiteral("set Exif.Photo.DateTimeOriginal 2021:01:02 03:04:05"),
+                 at(QStringLiteral("MVIMG_0003.jpg"))}));
+    {
+        QFile motion(at(QStringLiteral("MVIMG_0003.jpg")));
+        QFile video(at(QStringLiteral("VID_0002.mp4")));
+        QVERIFY(motion.open(QIODevice::Append) && video.open(QIODevice::ReadOnly));
+        motion.write(video.readAll());
+    }
+    // A truncated HEIC: no thumbnails, but the original still goes, named by its modification time.
+    {
+        QFile in(plain);
+        QFile out(at(QStringLiteral("broken.heic")));
+        QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
+        out.write(in.read(in.size() / 2));
+    }
+    QVERIFY(setModified(at(QStringLiteral("broken.heic")), stamp));
+
+    const QStringList names{QStringLiteral("IMG_0001.HEIC"),  QStringLiteral("IMG_0001.MOV"),
+                            QStringLiteral("VID_0002.mp4"),   QStringLiteral("shared.webp"),
+                            QStringLiteral("MVIMG_0003.jpg"), QStringLiteral("broken.heic")};
+    QList<ConversionEntry> entries;
+    for (const QString& name : names)
+        entries.append({{UploadQueue::LocalPath, at(name)}, {UploadQueue::TargetFolder, QString()}});
+    UploadQueue queue;
+    queue.setConversionList(entries);
+    queue.setTotal(entries.size());
+    ServerProfile profile;
+    profile.daterename = true;
+    profile.qualities = {3};
+    FileConverter converter(&queue, &profile);
+    converter.start();
+    QVERIFY(converter.wait(300000));
+
+    QMap<QString, QString> serverNames;
+    QMap<QString, QStringList> batches;
+    for (const UploadItem& item : drain(&queue)) {
+        const QString local = QFileInfo(item.value(UploadQueue::LocalPath)).fileName();
+        if (item.value(UploadQueue::UploadType) == QLatin1String("ORIG_FILE"))
+            serverNames.insert(local, item.value(UploadQueue::ServerName));
+        batches[item.value(UploadQueue::ServerName)].append(item.value(UploadQueue::UploadType));
+    }
+    const QString clipName =
+        QStringLiteral("IMG_") + clipTaken.toLocalTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    QCOMPARE(serverNames.value(QStringLiteral("IMG_0001.HEIC")), QStringLiteral("IMG_20240501_101500.HEIC"));
+    QCOMPARE(serverNames.value(QStringLiteral("IMG_0001.MOV")), QStringLiteral("IMG_20240501_101500.MOV"));
+    QCOMPARE(serverNames.value(QStringLiteral("VID_0002.mp4")), clipName + QStringLiteral(".mp4"));
+    QCOMPARE(serverNames.value(QStringLiteral("shared.webp")), QStringLiteral("IMG_20221224_180000.webp"));
+    QCOMPARE(serverNames.value(QStringLiteral("MVIMG_0003.jpg")), QStringLiteral("IMG_20210102_030405.jpg"));
+    QCOMPARE(serverNames.value(QStringLiteral("broken.heic")), QStringLiteral("IMG_20130203_040506.heic"));
+
+    const QStringList photo{QStringLiteral("THUM_B"), QStringLiteral("THUM_L"),  QStringLiteral("THUM_M"),
+                            QStringLiteral("THUM_S"), QStringLiteral("THUM_XL"), QStringLiteral("ORIG_FILE")};
+    QStringList video = photo;
+    video.insert(5, QStringLiteral("MP4_MOBILE"));
+    QCOMPARE(batches.value(QStringLiteral("IMG_20240501_101500.HEIC")), photo);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20240501_101500.MOV")), video);
+    QCOMPARE(batches.value(clipName + QStringLiteral(".mp4")), video);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20221224_180000.webp")), photo);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20210102_030405.jpg")), photo);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20130203_040506.heic")),
+             QStringList{QStringLiteral("ORIG_FILE")});
 }
 
 void TestUploadQueue::listBuilding_data()
