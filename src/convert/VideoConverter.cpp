@@ -547,12 +547,17 @@ QString VideoConverter::fastStartCommand(const QString& inputPath, const QString
 
 int VideoConverter::convert(const QString& localPath, int sequenceNumber)
 {
-    if (!QFileInfo::exists(localPath))
+    m_failureReason.clear();
+    if (!QFileInfo::exists(localPath)) {
+        m_failureReason = QStringLiteral("file not found");
         return -1;
+    }
     // The work folder is named by the work prefix itself; the pass logs of ffmpeg land in it.
     const QString prefix = AppPaths::workPrefix(sequenceNumber);
-    if (!QDir().mkpath(prefix))
+    if (!QDir().mkpath(prefix)) {
+        m_failureReason = QStringLiteral("cannot create the work folder");
         return -1;
+    }
     const int result = convertInWorkFolder(localPath, prefix);
     QDir(prefix).removeRecursively();
     return result;
@@ -563,6 +568,7 @@ bool VideoConverter::runTool(ToolProcess* tool, const QString& command, const QS
     if (tool->run(command, workFolder) != ToolProcess::Outcome::Stopped)
         return true;
     qDebug("kill video convert process");
+    m_failureReason = QStringLiteral("stopped");
     return false;
 }
 
@@ -591,8 +597,14 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         qDebug("Make Thumbnail image: %s", qUtf8Printable(grab));
         if (!runTool(&tool, grab, workFolder))
             return -1;
-        if (!nonEmptyFile(frame))
+        if (!nonEmptyFile(frame)) {
+            // ffmpeg's last words name what it could not do.
+            const QList<QByteArray> lines = tool.standardError().trimmed().split('\n');
+            m_failureReason = lines.last().trimmed().isEmpty()
+                                  ? QStringLiteral("no picture could be taken from the video")
+                                  : QString::fromLocal8Bit(lines.last().trimmed());
             return -1;
+        }
     }
 
     const QString thumbnails = thumbnailCommand(frame, prefix);
@@ -667,8 +679,10 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         qDebug("Out %s", tool.standardOutput().constData());
         // The rendition is a complete copy; the encoder's own file is of no further use.
         QFile::remove(encoded);
-        if (!nonEmptyFile(rendition))
+        if (!nonEmptyFile(rendition)) {
+            m_failureReason = QStringLiteral("qt-faststart left no rendition");
             return -1;
+        }
     }
     return 0;
 }

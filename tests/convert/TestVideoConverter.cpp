@@ -738,6 +738,7 @@ void TestVideoConverter::missingSourceProducesNothing()
     VideoConverter converter({0});
     const int sequence = AppPaths::nextFileSequence();
     QCOMPARE(converter.convert(m_media.filePath(QStringLiteral("gone.mp4")), sequence), -1);
+    QCOMPARE(converter.failureReason(), QStringLiteral("file not found"));
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence)));
     QCOMPARE(m_log->indexOf(QStringLiteral("Get Video Info")), -1);
 }
@@ -752,6 +753,7 @@ void TestVideoConverter::missingToolFailsCleanly()
     const QString prefix = AppPaths::workPrefix(sequence);
     QCOMPARE(converter.convert(path, sequence), -1);
     QVERIFY(m_log->indexOf(QStringLiteral("Cannot start")) >= 0);
+    QCOMPARE(converter.failureReason(), QStringLiteral("no picture could be taken from the video"));
     QVERIFY(!QFileInfo::exists(prefix + QLatin1String("THUMB_S.jpg")));
     QVERIFY(!QFileInfo::exists(prefix + QLatin1String("FILM_MOBILE.mp4")));
     QVERIFY(!QFileInfo::exists(prefix));
