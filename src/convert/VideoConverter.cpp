@@ -347,8 +347,12 @@ bool VideoConverter::isHdr() const
            m_colourTransfer == QLatin1String("arib-std-b67");
 }
 
-QString VideoConverter::videoFilter(const QString& uprightSize) const
+QString VideoConverter::videoFilter(const QString& outputSize) const
 {
+    // The chain sees the picture before the turn filter at its end, but after the turn ffmpeg makes
+    // by itself for a display matrix.
+    const QString uprightSize =
+        isQuarterTurn(m_rotation) && !m_rotationFromMatrix ? swappedSize(outputSize) : outputSize;
     QStringList filters;
     if (isHdr()) {
         // The first zscale also scales, so the float stages below work on the small picture.
@@ -456,7 +460,7 @@ QString VideoConverter::frameCommand(const QString& localPath, const QString& fr
     const QString size = m_resolution.isEmpty() ? QString() : targetSize(High, m_rotation);
     if (!size.isEmpty())
         command += QLatin1String(" -s ") + size + QLatin1String(" -aspect ") + aspectOf(size);
-    const QString filter = videoFilter(m_resolution.isEmpty() ? QString() : targetSize(High, 0));
+    const QString filter = videoFilter(size);
     if (!filter.isEmpty())
         command += QLatin1String(" -vf ") + filter;
     return command + QLatin1Char(' ') + ToolProcess::quotedPath(framePath);
@@ -508,8 +512,7 @@ QStringList VideoConverter::passArguments(int quality, Pass pass, const QString&
     const QString size = passSize(quality);
     if (!size.isEmpty())
         arguments << QStringLiteral("-s") << size << QStringLiteral("-aspect") << aspectOf(size);
-    const QString upright = size.isEmpty() || !isQuarterTurn(m_rotation) ? size : swappedSize(size);
-    const QString filter = videoFilter(upright);
+    const QString filter = videoFilter(size);
     if (!filter.isEmpty())
         arguments << QStringLiteral("-vf") << filter;
     // Players take untagged H.264 for BT.709 anyway; a tone-mapped picture says so outright.

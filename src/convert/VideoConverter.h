@@ -90,9 +90,9 @@ private:
     void clearProbe();
     QString passSize(int quality) const;
     QString turnFilter() const;
-    // The whole "-vf" chain for a picture of the given size (width "x" height before any turn; empty
-    // keeps the source's size): tone mapping of HDR sources, then the turn. Empty when nothing is needed.
-    QString videoFilter(const QString& uprightSize) const;
+    // The whole "-vf" chain for an output of the given size (as given to "-s"; empty keeps the
+    // source's size): tone mapping of HDR sources, then the turn. Empty when nothing is needed.
+    QString videoFilter(const QString& outputSize) const;
     // False when the stop flag ended the tool.
     bool runTool(ToolProcess* tool, const QString& command, const QString& workFolder);
     int convertInWorkFolder(const QString& localPath, const QString& prefix);

@@ -382,6 +382,19 @@ void TestVideoConverter::probeTextForms_data()
         << video +
                QStringLiteral("      rotate          : 90\n      displaymatrix: rotation of -90.00 degrees\n")
         << QStringLiteral("1920x1080") << QStringLiteral("1:1") << 90 << 1800 << QString();
+    const QString hlg =
+        QStringLiteral("  Stream #0:0[0x1](und): Video: hevc (Main 10) (hvc1 / 0x31637668), "
+                       "yuv420p10le(tv, bt2020nc/bt2020/arib-std-b67), 1920x1080, 1800 kb/s\n");
+    const QString toneMap =
+        QStringLiteral(":t=linear:npl=203,format=gbrpf32le,zscale=p=bt709,tonemap=tonemap=mobius:"
+                       "param=0.3:desat=0:peak=4.926,zscale=t=bt709:m=bt709:r=tv,format=yuv420p");
+    QTest::newRow("HDR turned by a tag: scaled as stored, then turned")
+        << hlg + QStringLiteral("      rotate          : 90\n") << QStringLiteral("1920x1080") << QString()
+        << 90 << 1800 << QStringLiteral("zscale=w=1920:h=1080") + toneMap + QStringLiteral(",transpose=1");
+    QTest::newRow("HDR turned by its matrix: ffmpeg turns it before the chain")
+        << hlg + QStringLiteral("      displaymatrix: rotation of -90.00 degrees\n")
+        << QStringLiteral("1920x1080") << QString() << 90 << 1800
+        << QStringLiteral("zscale=w=1080:h=1920") + toneMap;
     QTest::newRow("video bitrate missing: total minus audio")
         << QStringLiteral("  Duration: 00:00:10.00, start: 0.000000, bitrate: 1564 kb/s\n"
                           "  Stream #0:0[0x1e0]: Video: mpeg2video (Main), yuv420p(tv, top first), 720x576 "
