@@ -64,16 +64,16 @@ QString transposeFilter(int rotation)
 const QLatin1String kReferenceWhite("203");
 const QLatin1String kHdrPeak("4.926");
 
-// The transfer of "yuv420p10le(tv, bt2020nc/bt2020/smpte2084, progressive)": the third of the
-// matrix/primaries/transfer triple, or the one name given when all three are the same.
-QString transferOf(const QString& line)
+// The matrix, primaries and transfer of "yuv420p10le(tv, bt2020nc/bt2020/smpte2084, progressive)", or the
+// one name given when all three are the same; empty texts when the line names none.
+QStringList coloursOf(const QString& line)
 {
     static const QRegularExpression colours(QStringLiteral(", \\w+\\((?:(?:tv|pc), )?([^,)]+)"));
     const QRegularExpressionMatch match = colours.match(line);
     if (!match.hasMatch())
-        return QString();
+        return {QString(), QString(), QString()};
     const QStringList parts = match.captured(1).split(QLatin1Char('/'));
-    return parts.size() == 3 ? parts.at(2) : parts.first();
+    return parts.size() == 3 ? parts : QStringList{parts.first(), parts.first(), parts.first()};
 }
 
 // "2024-05-01T10:15:00.000000Z" (UTC) or Apple's "2024-05-01T12:15:00+0200" (local, with its offset).
@@ -258,6 +258,8 @@ void VideoConverter::clearProbe()
     m_rotationFromMatrix = false;
     m_creationTime = QDateTime();
     m_colourTransfer.clear();
+    m_colourPrimaries.clear();
+    m_colourMatrix.clear();
 }
 
 void VideoConverter::parseProbe(const QString& ffmpegStandardError)
@@ -280,8 +282,12 @@ void VideoConverter::parseProbe(const QString& ffmpegStandardError)
         // Cover art shows up as a one-picture video stream; its size is not the video's.
         if (line.contains(QLatin1String("Stream #")) && line.contains(QLatin1String("Video:")) &&
             !line.contains(QLatin1String("(attached pic)"))) {
-            if (!videoSeen)
-                m_colourTransfer = transferOf(line);
+            if (!videoSeen) {
+                const QStringList colours = coloursOf(line);
+                m_colourMatrix = colours.at(0);
+                m_colourPrimaries = colours.at(1);
+                m_colourTransfer = colours.at(2);
+            }
             videoSeen = true;
             if (bitrateBefore(tokens, &m_videoBitrate))
                 qDebug("iInputVideoBitRate = %d", m_videoBitrate);
@@ -360,6 +366,12 @@ QString VideoConverter::videoFilter(const QString& outputSize) const
         const QStringList size = uprightSize.split(QLatin1Char('x'));
         if (size.size() == 2)
             linear += QStringLiteral("w=%1:h=%2:").arg(size.at(0), size.at(1));
+        // An HDR transfer with untagged colours is BT.2020, as every HDR format has it; zscale would
+        // otherwise find no way from unknown colours to BT.709.
+        if (m_colourPrimaries.isEmpty() || m_colourPrimaries == QLatin1String("unknown"))
+            linear += QLatin1String("pin=bt2020:p=bt2020:");
+        if (m_colourMatrix.isEmpty() || m_colourMatrix == QLatin1String("unknown"))
+            linear += QLatin1String("min=bt2020nc:m=bt2020nc:");
         filters << linear + QLatin1String("t=linear:npl=") + kReferenceWhite
                 << QStringLiteral("format=gbrpf32le") << QStringLiteral("zscale=p=bt709")
                 << QLatin1String("tonemap=tonemap=mobius:param=0.3:desat=0:peak=") + kHdrPeak

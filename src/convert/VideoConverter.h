@@ -120,4 +120,6 @@ private:
     QString m_failureReason;
     QDateTime m_creationTime;
     QString m_colourTransfer;
+    QString m_colourPrimaries;
+    QString m_colourMatrix;
 };

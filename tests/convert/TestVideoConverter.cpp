@@ -237,34 +237,28 @@ QString TestVideoConverter::clip(const QString& name)
             words.value(2) == QLatin1String("10") ? QStringLiteral("yuv420p10le") : QStringLiteral("yuv420p");
         const QString space = hdr ? QStringLiteral("bt2020nc") : QStringLiteral("bt709");
         const QString primaries = hdr ? QStringLiteral("bt2020") : QStringLiteral("bt709");
+        // "bare": only the transfer is tagged, as some encoders leave it.
+        const bool bare = words.value(3) == QLatin1String("bare");
         const QString vf =
             hdr ? QStringLiteral(
                       "zscale=tin=bt709:min=bt709:pin=bt709:rin=pc:t=%1:m=bt2020nc:p=bt2020:r=tv:npl=203,"
-                      "format=%2")
-                      .arg(transfer, format)
+                      "format=%2%3")
+                      .arg(transfer, format,
+                           bare ? QStringLiteral(",setparams=color_primaries=unknown:colorspace=unknown")
+                                : QString())
                 : QStringLiteral("scale=out_color_matrix=bt709:out_range=tv,format=%1").arg(format);
-        QStringList arguments{QStringLiteral("-loop"),
-                              QStringLiteral("1"),
-                              QStringLiteral("-i"),
-                              patches,
-                              QStringLiteral("-t"),
-                              QStringLiteral("1"),
-                              QStringLiteral("-r"),
-                              QStringLiteral("10"),
-                              QStringLiteral("-vf"),
-                              vf,
-                              QStringLiteral("-c:v"),
-                              QStringLiteral("libx265"),
-                              QStringLiteral("-preset"),
-                              QStringLiteral("ultrafast"),
-                              QStringLiteral("-x265-params"),
-                              QStringLiteral("log-level=error"),
-                              QStringLiteral("-color_primaries"),
-                              primaries,
-                              QStringLiteral("-color_trc"),
-                              hdr ? transfer : QStringLiteral("bt709"),
-                              QStringLiteral("-colorspace"),
-                              space};
+        QStringList arguments{QStringLiteral("-loop"),        QStringLiteral("1"),
+                              QStringLiteral("-i"),           patches,
+                              QStringLiteral("-t"),           QStringLiteral("1"),
+                              QStringLiteral("-r"),           QStringLiteral("10"),
+                              QStringLiteral("-vf"),          vf,
+                              QStringLiteral("-c:v"),         QStringLiteral("libx265"),
+                              QStringLiteral("-preset"),      QStringLiteral("ultrafast"),
+                              QStringLiteral("-x265-params"), QStringLiteral("log-level=error"),
+                              QStringLiteral("-color_trc"),   hdr ? transfer : QStringLiteral("bt709")};
+        if (!bare)
+            arguments << QStringLiteral("-color_primaries") << primaries << QStringLiteral("-colorspace")
+                      << space;
         // A transfer that no standard names: the stream says "reserved".
         if (transfer == QLatin1String("reserved"))
             arguments << QStringLiteral("-bsf:v")
@@ -841,6 +835,7 @@ void TestVideoConverter::phoneClips_data()
     QTest::newRow("HEVC 10-bit mkv") << "phone bt709 10.mkv" << true;
     QTest::newRow("HEVC 10-bit HLG mov") << "phone arib-std-b67 10.mov" << true;
     QTest::newRow("HEVC 10-bit PQ mov") << "phone smpte2084 10.mov" << true;
+    QTest::newRow("HEVC 10-bit PQ with untagged colours") << "phone smpte2084 10 bare.mov" << true;
     // Bad input: the picture converts as it is; nothing hangs and nothing is left running.
     QTest::newRow("HEVC 10-bit with an unknown transfer") << "phone reserved 10.mkv" << false;
 }
