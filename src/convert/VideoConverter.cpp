@@ -563,6 +563,8 @@ QString VideoConverter::fastStartCommand(const QString& inputPath, const QString
 int VideoConverter::convert(const QString& localPath, int sequenceNumber)
 {
     m_failureReason.clear();
+    // Nothing of the previous file may stand for this one, its creation time least of all.
+    clearProbe();
     if (!QFileInfo::exists(localPath)) {
         m_failureReason = QStringLiteral("file not found");
         return -1;
