@@ -51,11 +51,15 @@ QString sequenceReason(const QString& path)
     return QString();
 }
 
-// The first line of what a tool wrote about its failure.
-QString firstLine(const QByteArray& text)
+// The first line of what convert wrote about its failure. Some of its readers (HEIC among them) fail
+// without a word, and then only the options complain that there is no picture to work on.
+QString convertFailure(const QByteArray& text)
 {
-    const QList<QByteArray> lines = text.trimmed().split('\n');
-    return lines.isEmpty() ? QString() : QString::fromLocal8Bit(lines.first()).trimmed();
+    const QString line = QString::fromLocal8Bit(text.trimmed().split('\n').first()).trimmed();
+    if (line.contains(QLatin1String("image sequence is required")) ||
+        line.contains(QLatin1String("no images defined")))
+        return QStringLiteral("convert could not read a picture from the file (") + line + QLatin1Char(')');
+    return line;
 }
 
 QString geometry(int size)
@@ -182,7 +186,7 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
             QFile::remove(lastOutput);
             m_failureReason = outcome == ToolProcess::Outcome::NotStarted
                                   ? QStringLiteral("cannot start %1").arg(m_convertPath)
-                                  : firstLine(tool.standardError());
+                                  : convertFailure(tool.standardError());
             if (m_failureReason.isEmpty())
                 m_failureReason = QStringLiteral("convert ended with exit code %1").arg(tool.exitCode());
             result = -1;

@@ -552,9 +552,9 @@ void TestImageConverter::badPhonePictures_data()
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("truncated heic") << "truncated"
-                                    << "convert";
+                                    << "could not read a picture";
     QTest::newRow("heic without a primary picture") << "no primary"
-                                                    << "convert";
+                                                    << "could not read a picture";
     QTest::newRow("animated webp") << "animation"
                                    << "animated WebP";
     QTest::newRow("avif sequence") << "sequence"
