@@ -353,7 +353,7 @@ bool VideoConverter::isHdr() const
            m_colourTransfer == QLatin1String("arib-std-b67");
 }
 
-QString VideoConverter::videoFilter(const QString& outputSize) const
+QString VideoConverter::videoFilter(const QString& outputSize, Target target) const
 {
     // The chain sees the picture before the turn filter at its end, but after the turn ffmpeg makes
     // by itself for a display matrix.
@@ -375,7 +375,10 @@ QString VideoConverter::videoFilter(const QString& outputSize) const
         filters << linear + QLatin1String("t=linear:npl=") + kReferenceWhite
                 << QStringLiteral("format=gbrpf32le") << QStringLiteral("zscale=p=bt709")
                 << QLatin1String("tonemap=tonemap=mobius:param=0.3:desat=0:peak=") + kHdrPeak
-                << QStringLiteral("zscale=t=bt709:m=bt709:r=tv") << QStringLiteral("format=yuv420p");
+                << (target == Picture
+                        // JPEG readers take the samples as full-range BT.601 (JFIF), whatever the video had.
+                        ? QStringLiteral("zscale=t=bt709:m=bt470bg:r=pc,format=yuvj420p")
+                        : QStringLiteral("zscale=t=bt709:m=bt709:r=tv,format=yuv420p"));
     }
     const QString turn = turnFilter();
     if (!turn.isEmpty())
@@ -472,7 +475,7 @@ QString VideoConverter::frameCommand(const QString& localPath, const QString& fr
     const QString size = m_resolution.isEmpty() ? QString() : targetSize(High, m_rotation);
     if (!size.isEmpty())
         command += QLatin1String(" -s ") + size + QLatin1String(" -aspect ") + aspectOf(size);
-    const QString filter = videoFilter(size);
+    const QString filter = videoFilter(size, Picture);
     if (!filter.isEmpty())
         command += QLatin1String(" -vf ") + filter;
     return command + QLatin1Char(' ') + ToolProcess::quotedPath(framePath);
@@ -524,7 +527,7 @@ QStringList VideoConverter::passArguments(int quality, Pass pass, const QString&
     const QString size = passSize(quality);
     if (!size.isEmpty())
         arguments << QStringLiteral("-s") << size << QStringLiteral("-aspect") << aspectOf(size);
-    const QString filter = videoFilter(size);
+    const QString filter = videoFilter(size, Video);
     if (!filter.isEmpty())
         arguments << QStringLiteral("-vf") << filter;
     // Players take untagged H.264 for BT.709 anyway; a tone-mapped picture says so outright.

@@ -90,9 +90,14 @@ private:
     void clearProbe();
     QString passSize(int quality) const;
     QString turnFilter() const;
+    enum Target
+    {
+        Picture, // the JPEG frame the thumbnails are made from
+        Video    // an H.264 rendition
+    };
     // The whole "-vf" chain for an output of the given size (as given to "-s"; empty keeps the
     // source's size): tone mapping of HDR sources, then the turn. Empty when nothing is needed.
-    QString videoFilter(const QString& outputSize) const;
+    QString videoFilter(const QString& outputSize, Target target) const;
     // False when the stop flag ended the tool.
     bool runTool(ToolProcess* tool, const QString& command, const QString& workFolder);
     int convertInWorkFolder(const QString& localPath, const QString& prefix);
