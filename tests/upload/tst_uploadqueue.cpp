@@ -330,7 +330,7 @@ void TestUploadQueue::phoneFolderThroughConverter()
 {
     const QString root = m_dir->filePath(QStringLiteral("DCIM"));
     QVERIFY(QDir().mkpath(root));
-    const auto at = [&](const QString& name) { return root + QLatin1Char('/') + name; };
+    const auto at = [&](const QString& name) -> QString { return root + QLatin1Char('/') + name; };
     const QDateTime stamp(QDate(2013, 2, 3), QTime(4, 5, 6));
 
     // A Live Photo: its still says 10:15:00, its clip was started a second and a half earlier (UTC).
