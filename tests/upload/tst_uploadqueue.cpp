@@ -74,6 +74,7 @@ private slots:
     void videoRenditionsFollowQualityOrder();
     void folderItem();
     void lastBatchOfRunIsMarkedWhateverTheOrder();
+    void contentWaitsForItsFolder_data();
     void contentWaitsForItsFolder();
     void progressSteps();
     void uniqueNames_data();
@@ -193,8 +194,17 @@ void TestUploadQueue::lastBatchOfRunIsMarkedWhateverTheOrder()
     QCOMPARE(items.at(2).value(UploadQueue::RunLast), QStringLiteral("true"));
 }
 
+void TestUploadQueue::contentWaitsForItsFolder_data()
+{
+    QTest::addColumn<bool>("vanished");
+    QTest::newRow("folder sent") << false;
+    // The converter then sees no folder and hands the entry over as a plain file.
+    QTest::newRow("folder vanished before its turn") << true;
+}
+
 void TestUploadQueue::contentWaitsForItsFolder()
 {
+    QFETCH(bool, vanished);
     const QString root = m_dir->path();
     QDir().mkpath(root + QStringLiteral("/Trip/Inner"));
     const QString trip = root + QStringLiteral("/Trip");
@@ -222,8 +232,11 @@ void TestUploadQueue::contentWaitsForItsFolder()
     QList<UploadItem> items = drain(&queue);
     QCOMPARE(items.size(), 1);
     QCOMPARE(items.first().value(UploadQueue::ServerName), QStringLiteral("top.jpg"));
-    queue.handOver(5, FileTypes::ConvertOther, true, trip, QString(), QStringLiteral("Trip"), {});
+    if (vanished)
+        QVERIFY(QDir(trip).removeRecursively());
+    queue.handOver(5, FileTypes::ConvertOther, !vanished, trip, QString(), QStringLiteral("Trip"), {});
     items = drain(&queue);
+    QCOMPARE(items.first().value(UploadQueue::UploadType), QStringLiteral("FOLDER"));
     QStringList names;
     for (const UploadItem& item : items)
         names.append(item.value(UploadQueue::ServerName));

@@ -344,7 +344,7 @@ void TestUploadWizard::droppedConnectionSendsTheItemAgain()
     QVERIFY(run.finished);
     QCOMPARE(run.reportsShown, 0);
     const QList<QJsonObject> uploads = m_server->requestLog(QStringLiteral("upload"));
-    // The network layer repeats a request once by itself; the uploader sends it the third time.
+    // The uploader asks the server whether it holds the file after each drop, then sends it again.
     QCOMPARE(uploads.size(), 8);
     QVERIFY(uploads.at(5).value(QStringLiteral("dropped")).toBool());
     QVERIFY(uploads.at(6).value(QStringLiteral("dropped")).toBool());
