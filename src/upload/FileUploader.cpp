@@ -118,6 +118,7 @@ void FileUploader::waitForReply()
 {
     QEventLoop loop;
     m_loop = &loop;
+    connect(m_reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors),
             Qt::DirectConnection);
     RequestTimeout::watch(m_reply);
@@ -227,9 +228,9 @@ void FileUploader::sendItem()
 
 FileUploader::Presence FileUploader::askServerForOriginal(QNetworkAccessManager* manager)
 {
-    const QString key = (QLatin1Char('/') + m_item.value(UploadQueue::TargetFolder) + QLatin1Char('/') +
-                         m_item.value(UploadQueue::ServerName))
-                            .normalized(QString::NormalizationForm_C);
+    const QString path = QLatin1Char('/') + m_item.value(UploadQueue::TargetFolder) + QLatin1Char('/') +
+                         m_item.value(UploadQueue::ServerName);
+    const QString key = path.normalized(QString::NormalizationForm_C);
     const QString boundary = UploadPlanner::boundary(QDateTime::currentDateTime());
     QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/photo/include/asst_upload_init.php")));
     request.setRawHeader("Content-Type", UploadPlanner::initContentType(boundary));
