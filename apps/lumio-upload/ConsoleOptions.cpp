@@ -43,7 +43,7 @@ QString ConsoleOptions::usage()
         "  --rename-by-date         name files by capture time (IMG_yyyyMMdd_hhmmss)\n"
         "  --keep-names             keep the files' own names\n"
         "  --retries N              send a file again at most N times after a lost connection or a\n"
-        "                           time-out, pausing 1 s, 2 s, 4 s ... up to 30 s (default 7)\n"
+        "                           time-out, at once, then after 1 s, 2 s, 4 s ... up to 30 s (default 7)\n"
         "  --timeout SECONDS        give up on a request that moves no byte for this long (default 60)\n"
         "  --dry-run                log in and ask the server, but send no file\n"
         "  --json                   one JSON object per file and a summary, one per line\n"

@@ -63,8 +63,11 @@ void FileUploader::stop()
 
 int FileUploader::resendDelayMs(int attempt)
 {
+    // A single lost connection is usually a passing glitch: the first resend goes at once.
+    if (attempt <= 1)
+        return 0;
     qint64 delay = kFirstResendDelayMs;
-    for (int i = 1; i < attempt && delay < kLongestResendDelayMs; ++i)
+    for (int i = 2; i < attempt && delay < kLongestResendDelayMs; ++i)
         delay *= 2;
     return static_cast<int>(qMin<qint64>(delay, kLongestResendDelayMs));
 }

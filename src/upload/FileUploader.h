@@ -40,7 +40,7 @@ public:
     // Call before start(); 0 sends every item once.
     void setResendLimit(int resends) { m_resendLimit = qMax(0, resends); }
 
-    // Pause before the n-th resend after network errors (n from 1): 1 s doubling up to 30 s.
+    // Pause before the n-th resend after network errors (n from 1): none, then 1 s doubling up to 30 s.
     static int resendDelayMs(int attempt);
 
     // Body bytes handed to the network so far in this run, resends included. Safe from any thread.

@@ -243,6 +243,15 @@ void TestFaultSuite::misbehavingServer()
     QVERIFY2(run.exitCode == exitCode, output.right(2000).constData());
     QVERIFY2(text.isEmpty() || QString::fromUtf8(output).contains(text), output.right(2000).constData());
 
+    // The fault really happened.
+    if (!faults.isEmpty()) {
+        int shaped = 0;
+        for (const QJsonObject& entry : m_server->requestLog()) {
+            for (const char* key : {"dropped", "fault", "cut", "silent"})
+                shaped += entry.value(QLatin1String(key)).toBool();
+        }
+        QVERIFY(shaped > 0);
+    }
     // Nothing lost, nothing twice: every stored original is one of ours, whole, under its own name.
     const QMap<QString, qint64> onServer = storedOriginals(m_server->photoRoot());
     QCOMPARE(onServer.size(), stored);

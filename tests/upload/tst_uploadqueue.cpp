@@ -463,7 +463,7 @@ void TestUploadQueue::resendPacing()
     QList<int> delays;
     for (int attempt = 1; attempt <= 8; ++attempt)
         delays.append(FileUploader::resendDelayMs(attempt));
-    QCOMPARE(delays, (QList<int>{1000, 2000, 4000, 8000, 16000, 30000, 30000, 30000}));
+    QCOMPARE(delays, (QList<int>{0, 1000, 2000, 4000, 8000, 16000, 30000, 30000}));
 }
 
 void TestUploadQueue::headerValues()
