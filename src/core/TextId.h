@@ -48,10 +48,6 @@ enum class TextId : int
     err_bad_port,
     err_connect_fail,
     err_convert,
-    err_file_missing,
-    err_http_status,
-    err_not_recorded,
-    err_reply_timeout,
     err_database,
     err_demo_site,
     err_kv_not_supp,
@@ -124,5 +120,9 @@ enum class TextId : int
     upload_zero_file,
     upload_zero_file_nopriv,
     upload_zero_file_uploaded,
+    err_file_missing,
+    err_http_status,
+    err_not_recorded,
+    err_reply_timeout,
     count
 };

@@ -32,6 +32,17 @@ bool isTrue(const UploadItem& item, int key)
     return item.value(key) == QLatin1String("true");
 }
 
+// No whole answer came: the connection failed, was cut, timed out or was cancelled. A reply whose
+// head arrived before its connection broke counts here too, whatever status the head named.
+bool isTransportFailure(const QNetworkReply* reply)
+{
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::NoError)
+        return false;
+    return error < QNetworkReply::ContentAccessDenied ||
+           reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 0;
+}
+
 // Whatever the status, a reply that says the session is gone ends the run.
 bool saysSessionLost(const QByteArray& body)
 {
@@ -242,8 +253,7 @@ FileUploader::Presence FileUploader::askServerForOriginal(QNetworkAccessManager*
     m_reply = manager->post(request, UploadPlanner::initBodyForKeys({key}, boundary));
     waitForReply();
     Presence presence = Presence::Unknown;
-    if (m_reply->error() != QNetworkReply::NoError &&
-        m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 0) {
+    if (isTransportFailure(m_reply)) {
         m_lastFailure = RequestTimeout::transportErrorText(m_reply);
     } else {
         const QByteArray body = m_reply->readAll();
@@ -266,8 +276,7 @@ void FileUploader::slotFileUploadRequestFinished()
 {
     QNetworkReply* reply = m_reply;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError && status == 0) {
-        // No answer: the connection failed, timed out or was cancelled.
+    if (isTransportFailure(reply)) {
         if (!m_stop.load()) {
             m_lastFailure = RequestTimeout::transportErrorText(reply);
             m_resend = true;
