@@ -388,8 +388,10 @@ bool ProfileStore::addUploadRecord(const QString& name, const QString& profileNa
     if (query.exec())
         return true;
     qDebug() << "ProfileStore: cannot record the upload of" << name << query.lastError().text();
+    // SQLite's own message; Qt's driver text adds nothing a user could act on.
     if (error)
-        *error = query.lastError().text();
+        *error = query.lastError().databaseText().isEmpty() ? query.lastError().text()
+                                                            : query.lastError().databaseText();
     return false;
 }
 
