@@ -42,6 +42,9 @@ QString ConsoleOptions::usage()
         "  --all-files              also send files of unsupported types\n"
         "  --rename-by-date         name files by capture time (IMG_yyyyMMdd_hhmmss)\n"
         "  --keep-names             keep the files' own names\n"
+        "  --retries N              send a file again at most N times after a lost connection or a\n"
+        "                           time-out, at once, then after 1 s, 2 s, 4 s ... up to 30 s (default 7)\n"
+        "  --timeout SECONDS        give up on a request that moves no byte for this long (default 60)\n"
         "  --dry-run                log in and ask the server, but send no file\n"
         "  --json                   one JSON object per file and a summary, one per line\n"
         "  --save-options           store the options of this run in the profile\n"
@@ -51,8 +54,9 @@ QString ConsoleOptions::usage()
         "\n"
         "The password comes from the profile when it is remembered, else from LUMIO_PASSWORD, else it\n"
         "is asked on the terminal.\n"
-        "Exit status: 0 every file uploaded or skipped as uploaded, 1 a file failed or the run was\n"
-        "cancelled, 2 usage, profile or login error.\n");
+        "Exit status: 0 every file uploaded or skipped as uploaded, 1 a file failed, an upload could\n"
+        "not be recorded, the session was lost or the run was cancelled, 2 usage, profile or login\n"
+        "error (a server that does not answer the login included).\n");
 }
 
 bool ConsoleOptions::parseQualities(const QString& text, QList<int>* qualities)
@@ -123,6 +127,8 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption allFilesOption = flag(QStringLiteral("all-files"), {});
     const QCommandLineOption renameOption = flag(QStringLiteral("rename-by-date"), {});
     const QCommandLineOption keepNamesOption = flag(QStringLiteral("keep-names"), {});
+    const QCommandLineOption retriesOption = valued(QStringLiteral("retries"), {}, QStringLiteral("count"));
+    const QCommandLineOption timeoutOption = valued(QStringLiteral("timeout"), {}, QStringLiteral("seconds"));
     const QCommandLineOption dryRunOption = flag(QStringLiteral("dry-run"), {});
     const QCommandLineOption jsonOption = flag(QStringLiteral("json"), {});
     const QCommandLineOption saveOption = flag(QStringLiteral("save-options"), {});
@@ -133,7 +139,8 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
         valued(QStringLiteral("seed-demo-profile"), {}, QStringLiteral("port"));
     parser.addOptions({help, profileOption, albumOption, keepStructureOption, flatOption, qualityOption,
                        duplicatesOption, noSkipOption, allFilesOption, renameOption, keepNamesOption,
-                       dryRunOption, jsonOption, saveOption, verboseOption, listOption, seedOption});
+                       retriesOption, timeoutOption, dryRunOption, jsonOption, saveOption, verboseOption,
+                       listOption, seedOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {
@@ -205,6 +212,22 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
         if (duplicates != QLatin1String("RENAME") && duplicates != QLatin1String("OVERWRITE") &&
             duplicates != QLatin1String("SKIP")) {
             *error = QStringLiteral("--duplicates takes rename, overwrite or skip");
+            return false;
+        }
+    }
+    if (parser.isSet(retriesOption)) {
+        bool ok = false;
+        retries = parser.value(retriesOption).toInt(&ok);
+        if (!ok || retries < 0 || retries > 1000) {
+            *error = QStringLiteral("--retries takes a number from 0 to 1000");
+            return false;
+        }
+    }
+    if (parser.isSet(timeoutOption)) {
+        bool ok = false;
+        timeoutSeconds = parser.value(timeoutOption).toInt(&ok);
+        if (!ok || timeoutSeconds < 1 || timeoutSeconds > 86400) {
+            *error = QStringLiteral("--timeout takes a number of seconds from 1 to 86400");
             return false;
         }
     }

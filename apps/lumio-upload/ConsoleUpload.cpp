@@ -6,6 +6,7 @@
 #include "InterruptNotifier.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
+#include "RequestTimeout.h"
 #include "UploadRun.h"
 #include "VexaLocale.h"
 
@@ -74,6 +75,8 @@ void ConsoleUpload::start()
         }
     }
     m_options.applyTo(&m_profile);
+    if (m_options.timeoutSeconds > 0)
+        RequestTimeout::setSeconds(m_options.timeoutSeconds);
     const QString rootPrefix = kPhotoRoot + QLatin1Char('/');
     m_targetFolder =
         m_profile.serverdst.startsWith(rootPrefix) ? m_profile.serverdst.mid(rootPrefix.size()) : QString();
@@ -227,6 +230,8 @@ void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
         connect(converter.get(), &FileConverter::signalCompleteProgressChanged, this,
                 &ConsoleUpload::slotCompleteProgress);
     FileUploader* uploader = m_run->uploader();
+    if (m_options.retries >= 0)
+        uploader->setResendLimit(m_options.retries);
     connect(uploader, &FileUploader::signalCompleteProgressChanged, this,
             &ConsoleUpload::slotCompleteProgress);
     connect(uploader, &FileUploader::signalItemStarted, this, &ConsoleUpload::slotItemStarted);
@@ -266,6 +271,14 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
     if (outcome.success) {
         row.status = ConsoleReport::FileStatus::Uploaded;
         ++m_uploaded;
+        if (!outcome.recordError.isEmpty()) {
+            // Uploaded, but the next run would not know it: the run must not look clean.
+            row.reason = QStringLiteral("not_recorded");
+            row.message = outcome.recordError;
+            ++m_unrecorded;
+            m_report->clearProgress();
+            printError(QStringLiteral("warning: %1: %2").arg(outcome.localPath, outcome.recordError));
+        }
     } else if (outcome.errorKey == QLatin1String("duplicated_file")) {
         // The server kept its own file as the duplicate handling asked: skipped as uploaded.
         row.status = ConsoleReport::FileStatus::Skipped;
@@ -358,7 +371,7 @@ int ConsoleUpload::exitStatus() const
 {
     if (!m_error.isEmpty())
         return m_status;
-    if (m_interrupted || m_sessionLost || m_failed > 0 || m_refused > 0)
+    if (m_interrupted || m_sessionLost || m_failed > 0 || m_refused > 0 || m_unrecorded > 0)
         return ConsoleOptions::ExitFailure;
     // Every file handed to the workers must have come back with an outcome.
     if (!m_options.dryRun && m_uploaded + m_failed + m_duplicateSkips < m_listed)

@@ -184,6 +184,22 @@
         <translation>无法转换 %1。</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 已不存在或无法读取。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>服务器返回了 %1。</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>已上传，但无法记录：%1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>连接错误：%1 在 %2 秒内没有响应。</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>数据库错误 (%1)</translation>
     </message>

@@ -184,6 +184,22 @@
         <translation>無法轉換 %1。</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 已不存在或無法讀取。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>伺服器回應了 %1。</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>已上傳，但無法記錄：%1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>連線錯誤：%1 在 %2 秒內沒有回應。</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>資料庫錯誤 (%1)</translation>
     </message>

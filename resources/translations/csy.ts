@@ -184,6 +184,22 @@
         <translation>Převod souboru %1 se nezdařil.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 již neexistuje nebo jej nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Server odpověděl %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Nahráno, ale nelze zaznamenat: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Chyba připojení: %1 neodpověděl po dobu %2 sekund.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Chyba databáze (%1)</translation>
     </message>

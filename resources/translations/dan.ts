@@ -184,6 +184,22 @@
         <translation>%1 kunne ikke konverteres.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 findes ikke længere eller kan ikke læses.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serveren svarede %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Overført, men kunne ikke registreres: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Forbindelsesfejl: %1 svarede ikke i %2 sekunder.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasefejl (%1)</translation>
     </message>

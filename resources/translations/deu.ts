@@ -184,6 +184,22 @@
         <translation>%1 konnte nicht konvertiert werden.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 existiert nicht mehr oder kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Der Server antwortete %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Hochgeladen, aber nicht vermerkt: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Verbindungsfehler: %1 hat %2 Sekunden lang nicht geantwortet.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Datenbankfehler (%1)</translation>
     </message>

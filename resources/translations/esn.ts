@@ -184,6 +184,22 @@
         <translation>No se ha podido convertir %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 ya no existe o no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>El servidor respondió %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Cargado, pero no se pudo registrar: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Error de conexión: %1 no respondió durante %2 segundos.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Error de la base de datos (%1)</translation>
     </message>

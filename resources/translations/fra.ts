@@ -184,6 +184,22 @@
         <translation>Échec de la conversion de %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 n’existe plus ou ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Le serveur a répondu %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Chargé, mais impossible à enregistrer : %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Erreur de connexion : %1 n’a pas répondu pendant %2 secondes.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Erreur de base de données (%1)</translation>
     </message>

@@ -184,6 +184,22 @@
         <translation>Nem sikerült átalakítani: %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 már nem létezik, vagy nem olvasható.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>A kiszolgáló válasza: %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Feltöltve, de nem sikerült rögzíteni: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Kapcsolódási hiba: %1 %2 másodpercig nem válaszolt.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Adatbázishiba (%1)</translation>
     </message>

@@ -184,6 +184,22 @@
         <translation>Impossibile convertire %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 non esiste più o non può essere letto.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Il server ha risposto %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Caricato, ma impossibile registrarlo: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Errore di connessione: %1 non ha risposto per %2 secondi.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Errore del database (%1)</translation>
     </message>

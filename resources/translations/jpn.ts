@@ -184,6 +184,22 @@
         <translation>%1 を変換できませんでした。</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 は存在しないか、読み取れません。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>サーバーの応答: %1。</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>アップロードしましたが、記録できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>接続エラー: %1 が %2 秒間応答しませんでした。</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>データベースエラー (%1)</translation>
     </message>

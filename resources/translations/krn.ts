@@ -184,6 +184,22 @@
         <translation>%1을(를) 변환하지 못했습니다.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1이(가) 더 이상 없거나 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>서버 응답: %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>업로드했지만 기록하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>연결 오류: %1이(가) %2초 동안 응답하지 않았습니다.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>데이터베이스 오류(%1)</translation>
     </message>

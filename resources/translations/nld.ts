@@ -184,6 +184,22 @@
         <translation>Kan %1 niet converteren.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 bestaat niet meer of kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>De server antwoordde %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Geüpload, maar kon niet worden vastgelegd: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Verbindingsfout: %1 heeft %2 seconden niet geantwoord.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasefout (%1)</translation>
     </message>

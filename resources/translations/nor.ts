@@ -184,6 +184,22 @@
         <translation>Kunne ikke konvertere %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 finnes ikke lenger eller kan ikke leses.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serveren svarte %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Lastet opp, men kunne ikke registreres: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Tilkoblingsfeil: %1 svarte ikke på %2 sekunder.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasefeil (%1)</translation>
     </message>

@@ -184,6 +184,22 @@
         <translation>Nie udało się przekonwertować %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 już nie istnieje lub nie można go odczytać.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serwer odpowiedział %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Przesłano, ale nie można zapisać informacji: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Błąd połączenia: %1 nie odpowiadał przez %2 s.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Błąd bazy danych (%1)</translation>
     </message>

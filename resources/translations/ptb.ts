@@ -184,6 +184,22 @@
         <translation>Falha ao converter %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 não existe mais ou não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>O servidor respondeu %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Carregado, mas não foi possível registrar: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Erro de conexão: %1 não respondeu por %2 segundos.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Erro no banco de dados (%1)</translation>
     </message>

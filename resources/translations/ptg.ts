@@ -184,6 +184,22 @@
         <translation>Não foi possível converter %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 já não existe ou não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>O servidor respondeu %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Carregado, mas não foi possível registar: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Erro de ligação: %1 não respondeu durante %2 segundos.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Erro da base de dados (%1)</translation>
     </message>

@@ -184,6 +184,22 @@
         <translation>Не удалось преобразовать %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 больше не существует или не может быть прочитан.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Сервер ответил: %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Загружено, но не удалось записать: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Ошибка подключения: %1 не отвечал %2 с.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Ошибка базы данных (%1)</translation>
     </message>

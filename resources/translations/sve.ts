@@ -184,6 +184,22 @@
         <translation>Det gick inte att konvertera %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 finns inte längre eller kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Servern svarade %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Överförd, men kunde inte registreras: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Anslutningsfel: %1 svarade inte på %2 sekunder.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasfel (%1)</translation>
     </message>

@@ -184,6 +184,22 @@
         <translation>%1 dönüştürülemedi.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 artık yok veya okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Sunucu %1 yanıtını verdi.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Yüklendi ancak kaydedilemedi: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Bağlantı hatası: %1, %2 saniye boyunca yanıt vermedi.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Veritabanı hatası (%1)</translation>
     </message>

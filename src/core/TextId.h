@@ -120,5 +120,9 @@ enum class TextId : int
     upload_zero_file,
     upload_zero_file_nopriv,
     upload_zero_file_uploaded,
+    err_file_missing,
+    err_http_status,
+    err_not_recorded,
+    err_reply_timeout,
     count
 };

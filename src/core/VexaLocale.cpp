@@ -154,6 +154,10 @@ const char* const kCatalogue[] = {
                       "Your account does not have permission to upload the selected items to Lumio."),
     QT_TRANSLATE_NOOP("global", "The selected items have already been uploaded to the destination folder in "
                                 "Lumio. No file is available for upload."),
+    QT_TRANSLATE_NOOP("global", "%1 no longer exists or cannot be read."),
+    QT_TRANSLATE_NOOP("global", "The server answered %1."),
+    QT_TRANSLATE_NOOP("global", "Uploaded, but could not be recorded: %1"),
+    QT_TRANSLATE_NOOP("global", "Connection error: %1 did not answer for %2 seconds."),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");

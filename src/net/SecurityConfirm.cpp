@@ -2,6 +2,7 @@
 
 #include "ProfileStore.h"
 #include "Prompter.h"
+#include "RequestTimeout.h"
 #include "ServerProfile.h"
 #include "ServerReply.h"
 #include "VexaLocale.h"
@@ -72,6 +73,7 @@ void SecurityConfirm::slotLoginLumio()
     QNetworkReply* reply = m_reply;
     connect(reply, &QNetworkReply::finished, this, &SecurityConfirm::slotLoginRequestFinished);
     connect(reply, &QNetworkReply::sslErrors, reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    RequestTimeout::watch(reply);
 }
 
 QString SecurityConfirm::evaluate(QNetworkReply* reply)
@@ -81,7 +83,7 @@ QString SecurityConfirm::evaluate(QNetworkReply* reply)
     if (reply->error() == QNetworkReply::ContentNotFoundError)
         return tx(TextId::err_photo_not_install);
     if (reply->error() != QNetworkReply::NoError)
-        return ServerReply::transportErrorText(reply->error());
+        return RequestTimeout::transportErrorText(reply);
 
     const QString disabledText =
         personal ? tx(TextId::err_photo_personal_disable) : tx(TextId::err_photo_disable);

@@ -380,11 +380,19 @@ void ProfileStore::writeShortcutList()
     Utf16File::writeLines(AppPaths::dataFile(QStringLiteral("ShortCutList")), lines);
 }
 
-void ProfileStore::addUploadRecord(const QString& name, const QString& profileName, qint64 size,
-                                   const QString& modified, const QString& md5)
+bool ProfileStore::addUploadRecord(const QString& name, const QString& profileName, qint64 size,
+                                   const QString& modified, const QString& md5, QString* error)
 {
-    run(QStringLiteral("insert into PhotoRecords values(?, ?, ?, ?, ?)"),
-        {name, profileName, size, modified, md5});
+    QSqlQuery query = prepared(QStringLiteral("insert into PhotoRecords values(?, ?, ?, ?, ?)"),
+                               {name, profileName, size, modified, md5});
+    if (query.exec())
+        return true;
+    qDebug() << "ProfileStore: cannot record the upload of" << name << query.lastError().text();
+    // SQLite's own message; Qt's driver text adds nothing a user could act on.
+    if (error)
+        *error = query.lastError().databaseText().isEmpty() ? query.lastError().text()
+                                                            : query.lastError().databaseText();
+    return false;
 }
 
 QStringList ProfileStore::uploadedFingerprints(const QString& name, const QString& profileName, qint64 size,

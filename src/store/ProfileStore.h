@@ -48,8 +48,9 @@ public:
     static void writeShortcutList();
     static QStringList profileNamesDescending();
 
-    static void addUploadRecord(const QString& name, const QString& profileName, qint64 size,
-                                const QString& modified, const QString& md5);
+    // False with *error set (when given) to SQLite's message when the record could not be written.
+    static bool addUploadRecord(const QString& name, const QString& profileName, qint64 size,
+                                const QString& modified, const QString& md5, QString* error = nullptr);
     static QStringList uploadedFingerprints(const QString& name, const QString& profileName, qint64 size,
                                             const QString& modified);
     static void addDeviceRecord(const QString& name, const QString& profileName, const QString& size,

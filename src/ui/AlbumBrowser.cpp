@@ -2,6 +2,7 @@
 
 #include "Prompter.h"
 #include "RequestHeaders.h"
+#include "RequestTimeout.h"
 #include "ServerReply.h"
 #include "VexaLocale.h"
 #include "ui_AlbumBrowser.h"
@@ -73,6 +74,7 @@ QNetworkReply* AlbumBrowser::post(const QString& path, const QByteArray& body,
         request.setRawHeader(header.first, header.second);
     QNetworkReply* reply = m_manager->post(request, body);
     connect(reply, &QNetworkReply::sslErrors, reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    RequestTimeout::watch(reply);
     return reply;
 }
 
@@ -112,7 +114,7 @@ void AlbumBrowser::slotGetUpdAlbumLstRequestFinished()
     if (reply->error() == QNetworkReply::ContentNotFoundError) {
         errorText = tx(TextId::err_kv_not_supp).arg(QStringLiteral("2.3"));
     } else if (reply->error() != QNetworkReply::NoError) {
-        errorText = ServerReply::transportErrorText(reply->error());
+        errorText = RequestTimeout::transportErrorText(reply);
     } else {
         const ServerReply parsed(reply->readAll());
         if (!parsed.isJson()) {
@@ -185,7 +187,7 @@ void AlbumBrowser::slotGetSubAlbumLstRequestFinished()
         return;
     QString errorText;
     if (reply->error() != QNetworkReply::NoError) {
-        errorText = ServerReply::transportErrorText(reply->error());
+        errorText = RequestTimeout::transportErrorText(reply);
     } else {
         const ServerReply parsed(reply->readAll());
         if (!parsed.isJson()) {
@@ -237,7 +239,7 @@ void AlbumBrowser::slotCreateAlbumRequestFinished()
         return;
     QString errorText;
     if (reply->error() != QNetworkReply::NoError) {
-        errorText = ServerReply::transportErrorText(reply->error());
+        errorText = RequestTimeout::transportErrorText(reply);
     } else {
         const QByteArray body = reply->readAll();
         qDebug() << "AlbumBrowser: create album reply" << body;

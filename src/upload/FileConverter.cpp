@@ -81,6 +81,9 @@ void FileConverter::run()
             baseName = serverBaseName(localPath, m_renameByDate, m_videoConverter->creationTime());
         }
 
+        // A stopped conversion left the renditions unfinished: the file must not go up without them.
+        if (m_stop.load() != 0)
+            break;
         const bool isFolder = info.isDir();
         const QString serverName = isFolder ? info.fileName() : uniqueServerName(m_queue, baseName, suffix);
         m_queue->handOver(sequence, type, isFolder, localPath, targetFolder, serverName, m_qualities);

@@ -1,5 +1,7 @@
 #include "UploadInitRequest.h"
 
+#include "RequestTimeout.h"
+
 #include <QDateTime>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -29,6 +31,7 @@ bool UploadInitRequest::send(const QString& baseUrl, const QList<ConversionEntry
     m_reply = m_manager->post(request, UploadPlanner::initBody(list, boundary));
     connect(m_reply, &QNetworkReply::finished, this, &UploadInitRequest::slotUploadInitRequestFinished);
     connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    RequestTimeout::watch(m_reply);
     QEventLoop loop;
     m_loop = &loop;
     loop.exec();

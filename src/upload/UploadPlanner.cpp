@@ -102,6 +102,11 @@ QByteArray UploadPlanner::initBody(const QList<ConversionEntry>& list, const QSt
         if (QFileInfo::exists(entry.value(UploadQueue::LocalPath)))
             keys.append(itemKey(entry));
     }
+    return initBodyForKeys(keys, boundary);
+}
+
+QByteArray UploadPlanner::initBodyForKeys(const QStringList& keys, const QString& boundary)
+{
     const QByteArray b = boundary.toUtf8();
     QByteArray body;
     body += "--" + b + "\r\n";

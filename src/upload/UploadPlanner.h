@@ -46,6 +46,7 @@ public:
     static QString itemKey(const ConversionEntry& entry);
     static QString boundary(const QDateTime& now);
     static QByteArray initBody(const QList<ConversionEntry>& list, const QString& boundary);
+    static QByteArray initBodyForKeys(const QStringList& keys, const QString& boundary);
     static QByteArray initContentType(const QString& boundary);
     static InitReply evaluateInitReply(QNetworkReply* reply);
 

@@ -149,6 +149,10 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
 {
     const QString prefix = AppPaths::workPrefix(sequence);
     QMutexLocker lock(&m_lock);
+    // A folder that vanished before its turn still goes as a folder item, so that the batches waiting
+    // for it are released; the uploader reports it missing.
+    if (m_pendingFolders.contains(folderPath(targetFolder, QFileInfo(localPath).fileName())))
+        isFolder = true;
     QList<UploadItem> batch;
     if (type != FileTypes::ConvertOther) {
         for (const QString& kind : thumbnailKinds()) {
@@ -210,6 +214,12 @@ void UploadQueue::addFailure(const QString& name, const QString& errorText)
     QMutexLocker lock(&m_lock);
     ++m_failureCount;
     m_failures.append({name, errorText});
+}
+
+void UploadQueue::addReportRow(const QString& name, const QString& text)
+{
+    QMutexLocker lock(&m_lock);
+    m_failures.append({name, text});
 }
 
 QList<UploadFailure> UploadQueue::failures() const

@@ -66,6 +66,8 @@ public:
 
     void addSuccess();
     void addFailure(const QString& name, const QString& errorText);
+    // A row of the error report for a file that is not counted as failed.
+    void addReportRow(const QString& name, const QString& text);
     int successCount() const { return m_successCount.load(); }
     int failureCount() const { return m_failureCount.load(); }
     QList<UploadFailure> failures() const;

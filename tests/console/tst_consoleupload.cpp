@@ -401,6 +401,10 @@ void TestConsoleUpload::usageErrors_data()
         << QStringList{"--profile", "Home", "--video-quality", "ultra", path} << "--video-quality takes";
     QTest::newRow("unknown duplicate policy")
         << QStringList{"--profile", "Home", "--duplicates", "merge", path} << "--duplicates takes";
+    QTest::newRow("negative retries")
+        << QStringList{"--profile", "Home", "--retries", "-1", path} << "--retries takes a number";
+    QTest::newRow("zero time-out") << QStringList{"--profile", "Home", "--timeout", "0", path}
+                                   << "--timeout takes a number of seconds";
     QTest::newRow("unknown profile") << QStringList{"--profile", "Nobody", path}
                                      << "no profile named \"Nobody\"";
     QTest::newRow("missing path") << QStringList{"--profile", "Home", path + "/no-such-folder"}

@@ -76,6 +76,7 @@ private slots:
     void videoRenditionsFollowQualityOrder();
     void folderItem();
     void lastBatchOfRunIsMarkedWhateverTheOrder();
+    void contentWaitsForItsFolder_data();
     void contentWaitsForItsFolder();
     void progressSteps();
     void uniqueNames_data();
@@ -196,8 +197,17 @@ void TestUploadQueue::lastBatchOfRunIsMarkedWhateverTheOrder()
     QCOMPARE(items.at(2).value(UploadQueue::RunLast), QStringLiteral("true"));
 }
 
+void TestUploadQueue::contentWaitsForItsFolder_data()
+{
+    QTest::addColumn<bool>("vanished");
+    QTest::newRow("folder sent") << false;
+    // The converter then sees no folder and hands the entry over as a plain file.
+    QTest::newRow("folder vanished before its turn") << true;
+}
+
 void TestUploadQueue::contentWaitsForItsFolder()
 {
+    QFETCH(bool, vanished);
     const QString root = m_dir->path();
     QDir().mkpath(root + QStringLiteral("/Trip/Inner"));
     const QString trip = root + QStringLiteral("/Trip");
@@ -225,8 +235,11 @@ void TestUploadQueue::contentWaitsForItsFolder()
     QList<UploadItem> items = drain(&queue);
     QCOMPARE(items.size(), 1);
     QCOMPARE(items.first().value(UploadQueue::ServerName), QStringLiteral("top.jpg"));
-    queue.handOver(5, FileTypes::ConvertOther, true, trip, QString(), QStringLiteral("Trip"), {});
+    if (vanished)
+        QVERIFY(QDir(trip).removeRecursively());
+    queue.handOver(5, FileTypes::ConvertOther, !vanished, trip, QString(), QStringLiteral("Trip"), {});
     items = drain(&queue);
+    QCOMPARE(items.first().value(UploadQueue::UploadType), QStringLiteral("FOLDER"));
     QStringList names;
     for (const UploadItem& item : items)
         names.append(item.value(UploadQueue::ServerName));
@@ -588,7 +601,7 @@ void TestUploadQueue::resendPacing()
     QList<int> delays;
     for (int attempt = 1; attempt <= 8; ++attempt)
         delays.append(FileUploader::resendDelayMs(attempt));
-    QCOMPARE(delays, (QList<int>{1000, 2000, 4000, 8000, 16000, 30000, 30000, 30000}));
+    QCOMPARE(delays, (QList<int>{0, 1000, 2000, 4000, 8000, 16000, 30000, 30000}));
 }
 
 void TestUploadQueue::headerValues()

@@ -73,6 +73,7 @@ private slots:
     void folderOnServerIsDroppedButNotItsPictures();
     void refusedFileIsReportedAndSentAgainNextRun();
     void droppedConnectionSendsTheItemAgain();
+    void unrecordedUploadIsReported();
     void sessionLostEndsTheRun();
     void cancelStopsEverything();
     void sameNamesAndComposedNames();
@@ -344,7 +345,7 @@ void TestUploadWizard::droppedConnectionSendsTheItemAgain()
     QVERIFY(run.finished);
     QCOMPARE(run.reportsShown, 0);
     const QList<QJsonObject> uploads = m_server->requestLog(QStringLiteral("upload"));
-    // The network layer repeats a request once by itself; the uploader sends it the third time.
+    // The uploader asks the server whether it holds the file after each drop, then sends it again.
     QCOMPARE(uploads.size(), 8);
     QVERIFY(uploads.at(5).value(QStringLiteral("dropped")).toBool());
     QVERIFY(uploads.at(6).value(QStringLiteral("dropped")).toBool());
@@ -353,6 +354,25 @@ void TestUploadWizard::droppedConnectionSendsTheItemAgain()
              QFileInfo(folder + QStringLiteral("/d.jpg")).size());
     QCOMPARE(QFileInfo(m_server->photoRoot() + QStringLiteral("/d.jpg")).size(),
              QFileInfo(folder + QStringLiteral("/d.jpg")).size());
+}
+
+void TestUploadWizard::unrecordedUploadIsReported()
+{
+    const QString folder = makeFolder(QStringLiteral("Unrecorded"), {QStringLiteral("u.jpg")});
+    m_profile.keepFolderStructure = false;
+    if (!ProfileStore::photoRecordsTableExists())
+        ProfileStore::createPhotoRecordsTable();
+    QVERIFY(QSqlQuery(ProfileStore::connection())
+                .exec(QStringLiteral("CREATE TRIGGER RecordsFail BEFORE INSERT ON PhotoRecords "
+                                     "BEGIN SELECT RAISE(FAIL, 'disk full'); END")));
+    const Run run = runWizard(2, {folder + QStringLiteral("/u.jpg")});
+    QVERIFY(QSqlQuery(ProfileStore::connection()).exec(QStringLiteral("DROP TRIGGER RecordsFail")));
+    QVERIFY(run.finished);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/u.jpg")));
+    QCOMPARE(run.reportsShown, 1);
+    QCOMPARE(run.reportRows,
+             (QList<UploadFailure>{{QStringLiteral("u.jpg"),
+                                    QStringLiteral("Uploaded, but could not be recorded: disk full")}}));
 }
 
 void TestUploadWizard::sessionLostEndsTheRun()

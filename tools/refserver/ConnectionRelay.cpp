@@ -170,6 +170,23 @@ void ConnectionRelay::drop(int upstreamPort)
     shutdown(it->second->upstream, SHUT_RDWR);
 }
 
+void ConnectionRelay::cutReply(int upstreamPort)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_connections.find(upstreamPort);
+    if (it != m_connections.end())
+        it->second->cutReply = true;
+}
+
+void ConnectionRelay::waitUntilClosed(int upstreamPort, std::chrono::milliseconds limit)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_idle.wait_for(lock, limit, [this, upstreamPort] {
+        const auto it = m_connections.find(upstreamPort);
+        return m_stopping || it == m_connections.end() || it->second->clientGone;
+    });
+}
+
 void ConnectionRelay::acceptLoop()
 {
     while (!m_stopping) {
@@ -216,6 +233,7 @@ void ConnectionRelay::serveConnection(int client)
             relay(client, upstream, ssl, connection);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_connections.erase(port);
+        m_idle.notify_all();
     }
     if (ssl) {
         SSL_shutdown(ssl);
@@ -239,7 +257,7 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
     std::vector<char> toUpstream(kBufferSize);
     std::vector<char> toClient(kBufferSize);
     size_t upLength = 0, upSent = 0, downLength = 0, downSent = 0;
-    bool clientDone = false, upstreamDone = false;
+    bool clientDone = false, upstreamDone = false, cutAfterSending = false;
     short clientReadWait = POLLIN, clientWriteWait = POLLOUT;
     RequestHeadParser parser;
     std::vector<QByteArray> heads;
@@ -253,6 +271,11 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
                 return;
             if (n == 0) {
                 clientDone = true;
+                {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    connection->clientGone = true;
+                }
+                m_idle.notify_all();
                 shutdown(upstream, SHUT_WR);
                 progress = true;
             } else if (n > 0) {
@@ -286,6 +309,14 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
                 downLength = size_t(n);
                 downSent = 0;
                 progress = true;
+                if (connection->cutReply) {
+                    const QByteArray received = QByteArray::fromRawData(toClient.data(), qsizetype(n));
+                    const qsizetype headEnd = received.indexOf("\r\n\r\n");
+                    if (headEnd >= 0) {
+                        downLength = qMin(size_t(n), size_t(headEnd) + 5);
+                        cutAfterSending = true;
+                    }
+                }
             } else if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
                 upstreamDone = true;
                 progress = true;
@@ -303,7 +334,7 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
                 progress = true;
             }
         }
-        if (upstreamDone && downLength == 0)
+        if ((upstreamDone || cutAfterSending) && downLength == 0)
             return;
         if (progress)
             continue;

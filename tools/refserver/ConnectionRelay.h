@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -40,6 +41,10 @@ public:
                                        const std::string& target);
     // Closes the client's connection at once, without a reply.
     void drop(int upstreamPort);
+    // Passes on only the head and the first body byte of the next reply, then closes the connection.
+    void cutReply(int upstreamPort);
+    // Waits until the client closed the connection, the relay stops or the time is up.
+    void waitUntilClosed(int upstreamPort, std::chrono::milliseconds limit);
 
 private:
     class Connection
@@ -48,6 +53,8 @@ private:
         int client = -1;
         int upstream = -1;
         std::deque<QByteArray> heads;
+        std::atomic<bool> cutReply{false};
+        bool clientGone = false; // under the relay's mutex
     };
 
     void acceptLoop();

@@ -197,10 +197,22 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
     const bool faulty = rule.appliesTo(number);
     if (faulty && rule.delayMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(rule.delayMs));
-    if (rule.dropRequests.contains(number)) {
-        exchange.discardBody();
+    if (rule.dropRequests.contains(number) || rule.dropMidBodyRequests.contains(number)) {
+        if (rule.dropMidBodyRequests.contains(number))
+            exchange.readPartOfBody(
+                QString::fromStdString(exchange.rawHeader("Content-Length")).toLongLong() / 2);
+        else
+            exchange.discardBody();
         log.insert(QStringLiteral("dropped"), true);
         writeLog(exchange);
+        m_relay.drop(request.remote_port);
+        return;
+    }
+    if (rule.silentRequests.contains(number)) {
+        exchange.discardBody();
+        log.insert(QStringLiteral("silent"), true);
+        writeLog(exchange);
+        m_relay.waitUntilClosed(request.remote_port, std::chrono::minutes(10));
         m_relay.drop(request.remote_port);
         return;
     }
@@ -240,6 +252,10 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
         return;
     }
     (this->*handler)(exchange, context);
+    if (rule.cutReplyRequests.contains(number)) {
+        log.insert(QStringLiteral("cut"), true);
+        m_relay.cutReply(request.remote_port);
+    }
     if (faulty && rule.body == QLatin1String("leading_blank")) {
         response.body.insert(0, 1, ' ');
         log.insert(QStringLiteral("fault"), true);
@@ -347,9 +363,10 @@ void LumioServer::handleLogin(Exchange& exchange, const Context& context)
         const QString token = m_sessions.open(name, context.site);
         reply.insert(QStringLiteral("success"), true);
         exchange.replyJson(reply);
-        exchange.response().set_header("Set-Cookie", QString(kSessionCookie + QLatin1Char('=') + token +
-                                                             QLatin1String("; path=/; HttpOnly"))
-                                                         .toStdString());
+        const QString attributes = config.secureCookie ? QStringLiteral("; path=/; Secure; HttpOnly")
+                                                       : QStringLiteral("; path=/; HttpOnly");
+        exchange.response().set_header(
+            "Set-Cookie", QString(kSessionCookie + QLatin1Char('=') + token + attributes).toStdString());
     }
 }
 

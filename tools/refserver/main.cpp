@@ -83,14 +83,16 @@ int main(int argc, char* argv[])
     const QCommandLineOption noRootPathOption(
         QStringLiteral("no-photo-root-path"),
         QStringLiteral("Answer logins as if the photo folder were missing."));
+    const QCommandLineOption secureCookieOption(QStringLiteral("secure-cookie"),
+                                                QStringLiteral("Mark the session cookie Secure."));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
                                          QStringLiteral("Inject a fault: endpoint.key=value (repeatable)."),
                                          QStringLiteral("rule"));
     const QCommandLineOption parentOption(QStringLiteral("exit-with-parent"),
                                           QStringLiteral("Stop when the starting process ends."));
     parser.addOptions({portOption, httpsOption, certDirOption, configOption, demoOption, rootOption,
-                       homesOption, logOption, noRunPhotoOption, noRootPathOption, faultOption,
-                       parentOption});
+                       homesOption, logOption, noRunPhotoOption, noRootPathOption, secureCookieOption,
+                       faultOption, parentOption});
     parser.process(app);
 
     if (parser.isSet(parentOption)) {
@@ -115,6 +117,8 @@ int main(int argc, char* argv[])
         config.runPhoto = false;
     if (parser.isSet(noRootPathOption))
         config.hasPhotoRootPath = false;
+    if (parser.isSet(secureCookieOption))
+        config.secureCookie = true;
     for (const QString& flag : parser.values(faultOption)) {
         if (!config.applyFaultFlag(flag, &error))
             return fail(error);

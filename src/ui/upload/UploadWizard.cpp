@@ -190,7 +190,7 @@ void UploadWizard::slotUploadFinished()
     ProfileStore::saveUploadOptions(*m_profile);
     ProfileStore::incrementUsageCounter(m_profile->profname);
     m_progressPage->slotUploadFinished();
-    if (m_queue.failureCount() != 0) {
+    if (!m_queue.failures().isEmpty()) {
         slotErrorReport();
         setButtonText(QWizard::CustomButton1, tx(TextId::btn_error_report));
         button(QWizard::CustomButton1)->setMinimumWidth(100);
