@@ -137,7 +137,12 @@ void ConsoleUpload::plan()
     QList<ConversionEntry> uploadedBefore;
     if (m_profile.incbackup)
         skippedAsUploaded = UploadPlanner::dropUploaded(
-            &list, m_profile.profname, [] { QCoreApplication::processEvents(); }, &uploadedBefore);
+            &list, m_profile.profname,
+            [this] {
+                QCoreApplication::processEvents();
+                return !m_interrupted;
+            },
+            &uploadedBefore);
     if (m_interrupted) {
         finish();
         return;
@@ -265,6 +270,7 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
     row.size = outcome.size;
     if (outcome.success) {
         row.status = ConsoleReport::FileStatus::Uploaded;
+        row.warning = outcome.warning;
         ++m_uploaded;
     } else if (outcome.errorKey == QLatin1String("duplicated_file")) {
         // The server kept its own file as the duplicate handling asked: skipped as uploaded.
@@ -393,6 +399,7 @@ void ConsoleUpload::finish()
     summary.sessionLost = m_sessionLost;
     summary.error = m_error;
     summary.errorRows = m_errorRows + m_queue.failures();
+    summary.warningRows = m_queue.warnings();
     const int status = exitStatus();
     summary.exitStatus = status;
     m_report->summary(summary);

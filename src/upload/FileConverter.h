@@ -30,6 +30,8 @@ public:
     // The base name a file goes to the server under: the capture time of an image or the modification
     // time of a video when renaming by date, else the file's own complete base name.
     static QString serverBaseName(const QString& localPath, bool renameByDate);
+    // "no thumbnails: " and the converter's reason; empty when there is no reason (a stop).
+    static QString conversionWarning(const QString& reason);
     // The name, or name_1, name_2 ... when the run already used it.
     static QString uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix);
 

@@ -14,6 +14,8 @@ struct UploadOutcome
     QString errorKey;  // the server's "err_msg"; empty on success and for local failures
     QString errorText; // the catalogue text shown to the user
     qint64 size = 0;
+    // Uploaded, but not as the user would want it (for example "no thumbnails: …"); empty otherwise.
+    QString warning;
 };
 
 Q_DECLARE_METATYPE(UploadOutcome)
