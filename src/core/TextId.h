@@ -72,9 +72,6 @@ enum class TextId : int
     err_profname_empty,
     err_serv_not_found,
     err_session_lost,
-    err_store_unreadable,
-    err_temp_folder_full,
-    err_temp_folder_write,
     err_svr_unknown,
     err_upd_file_duplicate,
     err_upd_no_privilege,
@@ -120,9 +117,13 @@ enum class TextId : int
     upload_vdo_medium,
     upload_vdo_mobile,
     upload_vdo_tooltip,
-    upload_warn_no_thumbnails,
     upload_zero_file,
     upload_zero_file_nopriv,
     upload_zero_file_uploaded,
+    // Added later: new texts go at the end so that every earlier position stays.
+    err_store_unreadable,
+    err_temp_folder_full,
+    err_temp_folder_write,
+    upload_warn_no_thumbnails,
     count
 };

@@ -95,9 +95,6 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "Please enter a profile name for this server."),
     QT_TRANSLATE_NOOP("global", "No %1 was found on the local network."),
     QT_TRANSLATE_NOOP("global", "The connection is lost. Please log in to Korvat Manager again."),
-    QT_TRANSLATE_NOOP("global", "The profile store %1 cannot be read: %2"),
-    QT_TRANSLATE_NOOP("global", "The temporary folder %1 is full."),
-    QT_TRANSLATE_NOOP("global", "The temporary folder %1 cannot be written."),
     QT_TRANSLATE_NOOP("global", "Unknown server error. (Error Code:%1)"),
     QT_TRANSLATE_NOOP("global", "Skip duplicate file"),
     QT_TRANSLATE_NOOP("global", "You have no privileges to either create new albums or upload files."),
@@ -150,7 +147,6 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "Mobile (240p, 256kbp/s)"),
     QT_TRANSLATE_NOOP(
         "global", "Please note that to play videos in Lumio, you must choose at least one quality setting."),
-    QT_TRANSLATE_NOOP("global", "no thumbnails: %1"),
     QT_TRANSLATE_NOOP("global", "No file is available for upload. This is because the selected items have "
                                 "already been uploaded to the destination folder in Lumio, and your account "
                                 "does not have permission to upload the selected items to Lumio."),
@@ -158,6 +154,10 @@ const char* const kCatalogue[] = {
                       "Your account does not have permission to upload the selected items to Lumio."),
     QT_TRANSLATE_NOOP("global", "The selected items have already been uploaded to the destination folder in "
                                 "Lumio. No file is available for upload."),
+    QT_TRANSLATE_NOOP("global", "The profile store %1 cannot be read: %2"),
+    QT_TRANSLATE_NOOP("global", "The temporary folder %1 is full."),
+    QT_TRANSLATE_NOOP("global", "The temporary folder %1 cannot be written."),
+    QT_TRANSLATE_NOOP("global", "no thumbnails: %1"),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");

@@ -456,7 +456,8 @@ void TestUploadWizard::sessionLostInTheAlbumBrowserLogsInAgain()
     // The browser shows the lost session; the user closes it.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* browser = qobject_cast<AlbumBrowser*>(QApplication::activeModalWidget()))
+        auto* browser = qobject_cast<AlbumBrowser*>(QApplication::activeModalWidget());
+        if (browser && browser->sessionLost())
             browser->reject();
     });
     closer.start(20);
@@ -491,7 +492,6 @@ void TestUploadWizard::unconvertibleFileIsReportedWithItsReason()
     QCOMPARE(run.reportRows.first().first, QStringLiteral("broken.jpg"));
     QVERIFY2(run.reportRows.first().second.startsWith(QLatin1String("no thumbnails: convert")),
              qPrintable(run.reportRows.first().second));
-    QVERIFY(run.reportRows.first().second.contains(QLatin1String("broken.jpg")));
     QVERIFY(!run.reportRows.first().second.contains(AppPaths::tempRootFolder()));
 }
 
