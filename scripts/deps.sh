@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, when any is missing.
+# Installs the Debian packages the build, the program and the tests need, when any is missing
+# (the package test needs `file` and dpkg-shlibdeps for CPack's DEB generator).
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,7 @@ packages=(
     xvfb xauth x11-apps
     clang libclang-rt-14-dev
     iproute2 curl
+    file dpkg-dev
 )
 
 missing=()

@@ -140,7 +140,12 @@ void ConsoleUpload::plan()
     QList<ConversionEntry> uploadedBefore;
     if (m_profile.incbackup)
         skippedAsUploaded = UploadPlanner::dropUploaded(
-            &list, m_profile.profname, [] { QCoreApplication::processEvents(); }, &uploadedBefore);
+            &list, m_profile.profname,
+            [this] {
+                QCoreApplication::processEvents();
+                return !m_interrupted;
+            },
+            &uploadedBefore);
     if (m_interrupted) {
         finish();
         return;
@@ -270,6 +275,7 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
     row.size = outcome.size;
     if (outcome.success) {
         row.status = ConsoleReport::FileStatus::Uploaded;
+        row.warning = outcome.warning;
         ++m_uploaded;
         if (!outcome.recordError.isEmpty()) {
             // Uploaded, but the next run would not know it: the run must not look clean.
@@ -406,6 +412,7 @@ void ConsoleUpload::finish()
     summary.sessionLost = m_sessionLost;
     summary.error = m_error;
     summary.errorRows = m_errorRows + m_queue.failures();
+    summary.warningRows = m_queue.warnings();
     const int status = exitStatus();
     summary.exitStatus = status;
     m_report->summary(summary);

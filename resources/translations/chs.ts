@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>所选项目已上传到 Lumio 中的目标文件夹。没有可上传的文件。</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>无法读取配置文件存储 %1：%2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>临时文件夹 %1 已满。</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>无法写入临时文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>无缩略图：%1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

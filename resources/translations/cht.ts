@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>所選項目已上傳至 Lumio 中的目的地資料夾。沒有可上傳的檔案。</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>無法讀取設定檔存放區 %1：%2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>暫存資料夾 %1 已滿。</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>無法寫入暫存資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>無縮圖：%1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

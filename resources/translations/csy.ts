@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Vybrané položky již byly nahrány do cílové složky v Lumio. Žádný soubor není k dispozici k nahrání.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Úložiště profilů %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Dočasná složka %1 je plná.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Do dočasné složky %1 nelze zapisovat.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>bez náhledů: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

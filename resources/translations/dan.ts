@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De valgte elementer er allerede uploadet til destinationsmappen i Lumio. Der er ingen filer at uploade.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Profillageret %1 kan ikke læses: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Den midlertidige mappe %1 er fuld.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Der kan ikke skrives til den midlertidige mappe %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>ingen miniaturer: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

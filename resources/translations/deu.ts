@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Die ausgewählten Elemente wurden bereits in den Zielordner in Lumio hochgeladen. Es sind keine Dateien zum Hochladen verfügbar.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Der Profilspeicher %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Der temporäre Ordner %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>In den temporären Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>keine Miniaturansichten: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Los elementos seleccionados ya se han subido a la carpeta de destino de Lumio. No hay ningún archivo disponible para subir.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>No se puede leer el almacén de perfiles %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>La carpeta temporal %1 está llena.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>No se puede escribir en la carpeta temporal %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>sin miniaturas: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

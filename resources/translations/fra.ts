@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Les éléments sélectionnés ont déjà été chargés dans le dossier de destination de Lumio. Aucun fichier ne peut être chargé.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Impossible de lire le magasin de profils %1 : %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Le dossier temporaire %1 est plein.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Impossible d'écrire dans le dossier temporaire %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>pas de miniatures : %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>A kijelölt elemeket már feltöltötték a Lumio célmappájába. Nincs feltölthető fájl.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>A(z) %1 profiltár nem olvasható: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>A(z) %1 ideiglenes mappa megtelt.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>A(z) %1 ideiglenes mappa nem írható.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>nincsenek bélyegképek: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

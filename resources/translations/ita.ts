@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Gli elementi selezionati sono già stati caricati nella cartella di destinazione in Lumio. Nessun file disponibile per il caricamento.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Impossibile leggere l'archivio dei profili %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>La cartella temporanea %1 è piena.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Impossibile scrivere nella cartella temporanea %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>nessuna miniatura: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>選択した項目は既に Lumio のアップロード先フォルダーにアップロードされています。アップロードできるファイルはありません。</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>プロファイル ストア %1 を読み取れません: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>一時フォルダー %1 がいっぱいです。</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>一時フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>サムネイルなし: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

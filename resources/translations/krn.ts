@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>선택한 항목이 이미 Lumio의 대상 폴더에 업로드되었습니다. 업로드할 수 있는 파일이 없습니다.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>프로필 저장소 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>임시 폴더 %1이(가) 가득 찼습니다.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>임시 폴더 %1에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>미리 보기 없음: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

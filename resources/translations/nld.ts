@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De geselecteerde items zijn al geüpload naar de doelmap in Lumio. Er zijn geen bestanden beschikbaar om te uploaden.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>De profielopslag %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>De tijdelijke map %1 is vol.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Er kan niet worden geschreven naar de tijdelijke map %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>geen miniaturen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De valgte elementene er allerede lastet opp til målmappen i Lumio. Ingen filer er tilgjengelige for opplasting.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Profillageret %1 kan ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Den midlertidige mappen %1 er full.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Kan ikke skrive til den midlertidige mappen %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>ingen miniatyrbilder: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Wybrane elementy zostały już przesłane do folderu docelowego w Lumio. Brak plików do przesłania.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Nie można odczytać magazynu profili %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Folder tymczasowy %1 jest pełny.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Nie można zapisywać w folderze tymczasowym %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>brak miniatur: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Os itens selecionados já foram carregados para a pasta de destino no Lumio. Não existem ficheiros disponíveis para carregar.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Não é possível ler o armazenamento de perfis %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>A pasta temporária %1 está cheia.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Não é possível escrever na pasta temporária %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>sem miniaturas: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Выбранные элементы уже загружены в папку назначения в Lumio. Нет файлов для загрузки.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать хранилище профилей %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Временная папка %1 заполнена.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Не удаётся записать во временную папку %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>нет миниатюр: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De valda objekten har redan laddats upp till målmappen i Lumio. Det finns inga filer att ladda upp.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Profillagret %1 kan inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Den tillfälliga mappen %1 är full.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Det går inte att skriva till den tillfälliga mappen %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>inga miniatyrer: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

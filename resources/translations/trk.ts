@@ -487,6 +487,22 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Seçilen öğeler Lumio'daki hedef klasöre zaten yüklenmiş. Yüklenebilecek dosya yok.</translation>
     </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>%1 profil deposu okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>%1 geçici klasörü dolu.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>%1 geçici klasörüne yazılamıyor.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>küçük resim yok: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

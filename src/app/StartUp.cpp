@@ -50,7 +50,7 @@ int StartUp::run(const QStringList& arguments, DialogFactory* dialogs)
 
     if (!ProfileStore::open()) {
         Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error),
-                         tx(TextId::err_database).arg(ProfileStore::lastErrorText()));
+                         ProfileStore::openErrorText());
         return 0;
     }
     if (!ProfileStore::profilesTableExists())

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "FileTypes.h"
 #include "ToolProcess.h"
+#include "VexaLocale.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QStorageInfo>
 
 #include <algorithm>
 
@@ -23,10 +25,21 @@ QSize pictureSize(const QString& path)
 }
 
 // QFile::copy does not overwrite, and a leftover of an earlier run must not stand in for this file.
-bool copyFresh(const QString& from, const QString& to)
+bool copyFresh(const QString& from, const QString& to, QString* failureReason)
 {
     QFile::remove(to);
-    return QFile::copy(from, to);
+    QFile source(from);
+    if (source.copy(to))
+        return true;
+    const QString folder = QFileInfo(to).absolutePath();
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.bytesAvailable() < source.size())
+        *failureReason = tx(TextId::err_temp_folder_full).arg(QDir::toNativeSeparators(folder));
+    else if (!QFileInfo::exists(from))
+        *failureReason = from + QLatin1String(": ") + source.errorString();
+    else
+        *failureReason = tx(TextId::err_temp_folder_write).arg(QDir::toNativeSeparators(folder));
+    return false;
 }
 
 // Animations and picture sequences have no one picture to stand for them: ImageMagick would read every
@@ -53,9 +66,8 @@ QString sequenceReason(const QString& path)
 
 // The first line of what convert wrote about its failure. Some of its readers (HEIC among them) fail
 // without a word, and then only the options complain that there is no picture to work on.
-QString convertFailure(const QByteArray& text)
+QString convertFailure(const QString& line)
 {
-    const QString line = QString::fromLocal8Bit(text.trimmed().split('\n').first()).trimmed();
     if (line.contains(QLatin1String("image sequence is required")) ||
         line.contains(QLatin1String("no images defined")))
         return QStringLiteral("convert could not read a picture from the file (") + line + QLatin1Char(')');
@@ -89,8 +101,9 @@ void ImageConverter::setStopFlag(int value)
 QString ImageConverter::thumbnailCommand(const QString& sourcePath, const QSize& sourceSize) const
 {
     const QString prefix = AppPaths::workPrefix(m_sequenceNumber);
-    const QString orientation =
-        sourceSize.width() > sourceSize.height() ? QStringLiteral("-auto-orient") : QStringLiteral(" ");
+    // "-strip" drops the orientation tag, so every picture is turned upright first, whatever its shape;
+    // an untagged one is left as it is.
+    const QString orientation = QStringLiteral("-auto-orient");
     QString command = ToolProcess::quotedPath(m_convertPath);
     // Given before the source, the largest box lets the JPEG decoder scale down while reading instead
     // of decoding every pixel; the per-thumbnail hints below come too late to have that effect. The
@@ -136,11 +149,11 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
     m_failureReason.clear();
     const QFileInfo info(localPath);
     if (!info.exists()) {
-        m_failureReason = QStringLiteral("file not found");
+        m_failureReason = localPath + QLatin1String(": ") + QFile(localPath).errorString();
         return -1;
     }
     if (!QDir().mkpath(AppPaths::tempRootFolder())) {
-        m_failureReason = QStringLiteral("cannot create the temporary folder");
+        m_failureReason = tx(TextId::err_temp_folder_write).arg(AppPaths::tempRootFolder());
         return -1;
     }
     m_failureReason = sequenceReason(localPath);
@@ -151,20 +164,30 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
 
     const QString prefix = AppPaths::workPrefix(sequenceNumber);
     const QString sourceCopy = prefix + QLatin1String("WinSourceTemp");
+    const int result = convertSource(info, sourceCopy);
+    // A RAW file's developed picture is as large as the photo itself, and the temporary folder is
+    // often in memory: it goes as soon as the thumbnails are made.
+    QFile::remove(sourceCopy);
+    for (const char* workFile : {"RAWJpgSrc.jpg", "RAWPPMSrc.ppm", "WinRAWTemp"})
+        QFile::remove(prefix + QLatin1String(workFile));
+    if (m_stopFlag.load() != 0)
+        m_failureReason.clear();
+    return result;
+}
+
+int ImageConverter::convertSource(const QFileInfo& info, const QString& sourceCopy)
+{
+    const QString localPath = info.filePath();
     QString source;
     if (FileTypes::isRawSuffix(info.suffix())) {
         source = rawSource(localPath);
-    } else if (copyFresh(localPath, sourceCopy)) {
+    } else if (copyFresh(localPath, sourceCopy, &m_failureReason)) {
         source = sourceCopy;
     } else {
         qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(sourceCopy));
     }
-    if (source.isEmpty() || m_stopFlag.load() != 0) {
-        m_failureReason =
-            m_stopFlag.load() != 0 ? QStringLiteral("stopped") : QStringLiteral("cannot read the file");
-        QFile::remove(sourceCopy);
+    if (source.isEmpty() || m_stopFlag.load() != 0)
         return -1;
-    }
 
     const QString command = thumbnailCommand(source, pictureSize(source));
     qDebug("Image Thumb Process: %s", qUtf8Printable(command));
@@ -172,28 +195,28 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
     ToolProcess tool(m_stopFlag);
     tool.keepToOneCore();
     const ToolProcess::Outcome outcome = tool.run(command);
-    int result = 0;
     if (outcome == ToolProcess::Outcome::Stopped) {
         qDebug("kill convert process");
-        m_failureReason = QStringLiteral("stopped");
-        result = -1;
-    } else {
-        // The tool's messages are text; anything after a zero byte is not.
-        qDebug("Out %s", tool.standardOutput().constData());
-        if (tool.exitCode() != 0) {
-            const QString lastOutput = prefix + m_sizeFiles.value(m_sizes.last());
-            qDebug("convert thumb error. delete %s", qUtf8Printable(lastOutput));
-            QFile::remove(lastOutput);
-            m_failureReason = outcome == ToolProcess::Outcome::NotStarted
-                                  ? QStringLiteral("cannot start %1").arg(m_convertPath)
-                                  : convertFailure(tool.standardError());
-            if (m_failureReason.isEmpty())
-                m_failureReason = QStringLiteral("convert ended with exit code %1").arg(tool.exitCode());
-            result = -1;
-        }
+        return -1;
     }
-    QFile::remove(sourceCopy);
-    return result;
+    // The tool's messages are text; anything after a zero byte is not.
+    qDebug("Out %s", tool.standardOutput().constData());
+    if (tool.exitCode() == 0)
+        return 0;
+    const QString prefix = AppPaths::workPrefix(m_sequenceNumber);
+    const QString lastOutput = prefix + m_sizeFiles.value(m_sizes.last());
+    qDebug("convert thumb error. delete %s", qUtf8Printable(lastOutput));
+    QFile::remove(lastOutput);
+    // dcraw's word on a RAW file it could not develop says more than convert's on the missing bitmap.
+    if (m_failureReason.isEmpty()) {
+        // The tool only ever saw the work copy; the user knows the file by its own name.
+        m_failureReason =
+            convertFailure(tool.errorLine(false)).replace(QDir::toNativeSeparators(source), info.fileName());
+    }
+    if (m_failureReason.isEmpty())
+        m_failureReason = QFileInfo(m_convertPath).fileName() + QLatin1String(": exit code ") +
+                          QString::number(tool.exitCode());
+    return -1;
 }
 
 QString ImageConverter::rawSource(const QString& localPath)
@@ -204,7 +227,7 @@ QString ImageConverter::rawSource(const QString& localPath)
     const QString copy = prefix + QLatin1String("WinRAWTemp");
     QString result;
 
-    if (!copyFresh(localPath, copy)) {
+    if (!copyFresh(localPath, copy, &m_failureReason)) {
         qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(copy));
         return result;
     }
@@ -247,6 +270,8 @@ QString ImageConverter::rawSource(const QString& localPath)
                 file.write(developed);
         } else {
             qDebug("Out %s", tool.standardOutput().constData());
+            m_failureReason =
+                tool.errorLine(true).replace(QDir::toNativeSeparators(copy), QFileInfo(localPath).fileName());
         }
         result = bitmap;
     }

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "ToolProcess.h"
+#include "VexaLocale.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -569,18 +570,32 @@ int VideoConverter::convert(const QString& localPath, int sequenceNumber)
     // Nothing of the previous file may stand for this one, its creation time least of all.
     clearProbe();
     if (!QFileInfo::exists(localPath)) {
-        m_failureReason = QStringLiteral("file not found");
+        m_failureReason = localPath + QLatin1String(": ") + QFile(localPath).errorString();
         return -1;
     }
     // The work folder is named by the work prefix itself; the pass logs of ffmpeg land in it.
     const QString prefix = AppPaths::workPrefix(sequenceNumber);
     if (!QDir().mkpath(prefix)) {
-        m_failureReason = QStringLiteral("cannot create the work folder");
+        m_failureReason =
+            tx(TextId::err_temp_folder_write).arg(QDir::toNativeSeparators(AppPaths::tempRootFolder()));
         return -1;
     }
     const int result = convertInWorkFolder(localPath, prefix);
     QDir(prefix).removeRecursively();
+    // A stopped or failed encoder leaves a partial file, and the grabbed frame may still be there; the
+    // temporary folder is often in memory, so they go now rather than at the end of the run.
+    QFile::remove(prefix + QLatin1String("TEMP.jpg"));
+    for (const QString& suffix : std::as_const(m_suffixes))
+        QFile::remove(prefix + QLatin1String("tmp") + suffix);
+    if (m_stopFlag.load() != 0)
+        m_failureReason.clear();
     return result;
+}
+
+void VideoConverter::setFailureReason(const ToolProcess& tool, const QString& localPath)
+{
+    m_failureReason =
+        tool.errorLine(true).replace(QDir::toNativeSeparators(localPath), QFileInfo(localPath).fileName());
 }
 
 bool VideoConverter::runTool(ToolProcess* tool, const QString& command, const QString& workFolder)
@@ -618,11 +633,9 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         if (!runTool(&tool, grab, workFolder))
             return -1;
         if (!nonEmptyFile(frame)) {
-            // ffmpeg's last words name what it could not do.
-            const QList<QByteArray> lines = tool.standardError().trimmed().split('\n');
-            m_failureReason = lines.last().trimmed().isEmpty()
-                                  ? QStringLiteral("no picture could be taken from the video")
-                                  : QString::fromLocal8Bit(lines.last().trimmed());
+            setFailureReason(tool, localPath);
+            if (m_failureReason.isEmpty())
+                m_failureReason = QStringLiteral("no picture could be taken from the video");
             return -1;
         }
     }
@@ -700,7 +713,10 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         // The rendition is a complete copy; the encoder's own file is of no further use.
         QFile::remove(encoded);
         if (!nonEmptyFile(rendition)) {
-            m_failureReason = QStringLiteral("qt-faststart left no rendition");
+            setFailureReason(tool, rendition);
+            if (m_failureReason.isEmpty())
+                m_failureReason = QFileInfo(m_fastStartPath).fileName() + QLatin1String(": exit code ") +
+                                  QString::number(tool.exitCode());
             return -1;
         }
     }

@@ -34,6 +34,9 @@ public:
     // Writes the thumbnails and renditions of localPath as the work files of sequenceNumber.
     // 0 when every chosen quality was processed, -1 when the conversion stopped early.
     int convert(const QString& localPath, int sequenceNumber);
+    // Why the last convert() failed, in the words of the tool or the file system; empty after a
+    // success or a stop.
+    QString failureReason() const { return m_failureReason; }
     // The frame size (width "x" height) of a quality for the probed source; height first when the
     // source is turned by 90 or 270 degrees. Empty when the probe found no resolution (mobile then
     // gets its bounding box).
@@ -101,6 +104,8 @@ private:
     // False when the stop flag ended the tool.
     bool runTool(ToolProcess* tool, const QString& command, const QString& workFolder);
     int convertInWorkFolder(const QString& localPath, const QString& prefix);
+    // The tool's own words, with the user's path cut to the file name.
+    void setFailureReason(const ToolProcess& tool, const QString& localPath);
 
     QList<int> m_qualities;
     QList<int> m_thumbnailSizes;
@@ -114,6 +119,7 @@ private:
     QMap<int, QStringList> m_firstPassArguments;
     QMap<int, QStringList> m_secondPassArguments;
     std::atomic<int> m_stopFlag{0};
+    QString m_failureReason;
 
     int m_totalBitrate = 0;
     int m_videoBitrate = 0;

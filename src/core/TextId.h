@@ -120,9 +120,14 @@ enum class TextId : int
     upload_zero_file,
     upload_zero_file_nopriv,
     upload_zero_file_uploaded,
+    // Added later: new texts go at the end so that every earlier position stays.
     err_file_missing,
     err_http_status,
     err_not_recorded,
     err_reply_timeout,
+    err_store_unreadable,
+    err_temp_folder_full,
+    err_temp_folder_write,
+    upload_warn_no_thumbnails,
     count
 };

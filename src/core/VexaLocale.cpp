@@ -158,6 +158,10 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "The server answered %1."),
     QT_TRANSLATE_NOOP("global", "Uploaded, but could not be recorded: %1"),
     QT_TRANSLATE_NOOP("global", "Connection error: %1 did not answer for %2 seconds."),
+    QT_TRANSLATE_NOOP("global", "The profile store %1 cannot be read: %2"),
+    QT_TRANSLATE_NOOP("global", "The temporary folder %1 is full."),
+    QT_TRANSLATE_NOOP("global", "The temporary folder %1 cannot be written."),
+    QT_TRANSLATE_NOOP("global", "no thumbnails: %1"),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QMutex>
 #include <QSqlError>
@@ -24,6 +25,7 @@ const char kConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
 
 QMutex g_pathMutex;
 QString g_path;
+QString g_openError;
 QThread* g_ownerThread = nullptr;
 
 QString storePath()
@@ -109,7 +111,31 @@ bool ProfileStore::open(const QString& path)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(path);
     db.setConnectOptions(QLatin1String(kConnectOptions));
-    return db.open();
+    // SQLite opens any file and only complains at the first statement: a damaged or foreign file is
+    // found here, not later as an empty profile list or a blank "Database error ()".
+    bool opened = db.open();
+    QSqlError error = db.lastError();
+    if (opened) {
+        QSqlQuery probe(db);
+        opened = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        error = probe.lastError();
+    }
+    QMutexLocker lock(&g_pathMutex);
+    if (opened) {
+        g_openError.clear();
+        return true;
+    }
+    db.close();
+    const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    g_openError =
+        tx(TextId::err_store_unreadable).arg(QDir::toNativeSeparators(QDir::cleanPath(path)), reason);
+    return false;
+}
+
+QString ProfileStore::openErrorText()
+{
+    QMutexLocker lock(&g_pathMutex);
+    return g_openError;
 }
 
 bool ProfileStore::open()
@@ -336,14 +362,17 @@ bool ProfileStore::profileExists(const QString& name)
     return false;
 }
 
-QStringList ProfileStore::profileNamesDescending()
+QStringList ProfileStore::profileNamesDescending(bool* ok)
 {
     QStringList names;
     QSqlQuery query = prepared(QStringLiteral("SELECT profname FROM ServerProfiles ORDER BY profname DESC"));
-    if (query.exec()) {
+    const bool read = query.exec();
+    if (read) {
         while (query.next())
             names.append(query.value(0).toString());
     }
+    if (ok)
+        *ok = read;
     return names;
 }
 
@@ -364,17 +393,18 @@ void ProfileStore::removeProfile(const QString& name)
     if (!query.exec() || !query.next())
         return;
     run(QStringLiteral("DELETE FROM ServerProfiles WHERE rowid = ?"), {query.value(0)});
-    QSqlQuery records =
-        prepared(QStringLiteral("SELECT count(*) FROM PhotoRecords WHERE profname = ?"), {name});
-    if (records.exec() && records.next() && records.value(0).toInt() > 0) {
+    if (photoRecordsTableExists())
         run(QStringLiteral("DELETE FROM PhotoRecords WHERE profname = ?"), {name});
-        writeShortcutList();
-    }
+    // The list's positions address profiles: a stale list would send a later upload elsewhere.
+    writeShortcutList();
 }
 
 void ProfileStore::writeShortcutList()
 {
-    const QStringList names = profileNamesDescending();
+    bool ok = false;
+    const QStringList names = profileNamesDescending(&ok);
+    if (!ok)
+        return;
     QStringList lines{QString::number(names.size())};
     lines += names;
     Utf16File::writeLines(AppPaths::dataFile(QStringLiteral("ShortCutList")), lines);

@@ -16,6 +16,8 @@ public:
     // Opens (creating when missing, readable by its owner only) the store file.
     static bool open(const QString& path);
     static bool open();
+    // After a failed open(): "The profile store <path> cannot be read: <SQLite's message>".
+    static QString openErrorText();
     static QString lastErrorText();
     static void close();
     static QString databasePath();
@@ -45,8 +47,10 @@ public:
     static bool profileExists(const QString& name);
     static int shortcutIndexOf(const QString& name);
     static void removeProfile(const QString& name);
+    // Rewrites the shortcut list from the profile table; a list that cannot be read is left as it is.
     static void writeShortcutList();
-    static QStringList profileNamesDescending();
+    // *ok, when given, is false when the table could not be read.
+    static QStringList profileNamesDescending(bool* ok = nullptr);
 
     // False with *error set (when given) to SQLite's message when the record could not be written.
     static bool addUploadRecord(const QString& name, const QString& profileName, qint64 size,

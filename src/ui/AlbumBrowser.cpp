@@ -218,10 +218,15 @@ void AlbumBrowser::slotCreateFolderClicked()
     const QList<QTreeWidgetItem*> selected = m_ui->m_ptrewServerDirTree->selectedItems();
     if (selected.isEmpty())
         return;
+    // One request at a time, and the name it sends is the one the new item gets.
     m_ui->m_ptrewServerDirTree->setEnabled(false);
+    m_ui->m_pbtnCreateAlbum->setEnabled(false);
+    m_ui->m_plnedtNewFolderName->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_ui->m_plnedtNewFolderName->setText(m_ui->m_plnedtNewFolderName->text().trimmed());
     const QString name = m_ui->m_plnedtNewFolderName->text();
+    m_pendingName = name;
+    m_pendingParent = selected.first();
     const QString parentPath = selected.first()->data(0, Qt::UserRole).toString();
     delete m_createReply;
     m_createReply = post(QLatin1String(kUploadScript), QByteArray(),
@@ -244,7 +249,6 @@ void AlbumBrowser::slotCreateAlbumRequestFinished()
         const QByteArray body = reply->readAll();
         qDebug() << "AlbumBrowser: create album reply" << body;
         const ServerReply parsed(body);
-        const QList<QTreeWidgetItem*> selected = m_ui->m_ptrewServerDirTree->selectedItems();
         if (!parsed.isJson()) {
             errorText = ServerReply::notJsonText();
         } else if (!parsed.success()) {
@@ -252,9 +256,9 @@ void AlbumBrowser::slotCreateAlbumRequestFinished()
                 ServerReply::errorText(ServerReply::Endpoint::CreateAlbum, parsed.errorKey(), &m_sessionLost);
         } else if (parsed.boolProperty(QStringLiteral("duplicate_folder"))) {
             errorText = tx(TextId::err_duplicate_dir_name);
-        } else if (!selected.isEmpty()) {
-            QTreeWidgetItem* parent = selected.first();
-            const QString name = m_ui->m_plnedtNewFolderName->text();
+        } else if (m_pendingParent) {
+            QTreeWidgetItem* parent = m_pendingParent;
+            const QString name = m_pendingName;
             const QString parentPath = parent->data(0, Qt::UserRole).toString();
             QString path;
             int type;
@@ -272,6 +276,9 @@ void AlbumBrowser::slotCreateAlbumRequestFinished()
         }
     }
     reply->deleteLater();
+    m_pendingParent = nullptr;
+    m_ui->m_plnedtNewFolderName->setEnabled(true);
+    slotDirItemSelectionChanged();
     finishReply(errorText);
     if (m_sessionLost)
         m_ui->m_pbtnbxDialogBtnBox->button(QDialogButtonBox::Cancel)->click();

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "ImageConverter.h"
 #include "ServerProfile.h"
+#include "VexaLocale.h"
 #include "VideoConverter.h"
 
 #include <QDateTime>
@@ -67,16 +68,22 @@ void FileConverter::run()
         m_queue->setCurrentFileSize(info.size());
         emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
 
+        // A file that cannot be converted still goes up, but the user learns that it has no thumbnails.
+        QString warning;
         const FileTypes::ConversionClass type = FileTypes::conversionClass(suffix);
         QString baseName = serverBaseName(localPath, m_renameByDate);
         if (type == FileTypes::ConvertImage) {
             qDebug("FileConverter: Convert Image [%s]", qUtf8Printable(baseName));
-            if (m_imageConverter->convert(localPath, sequence) == -1)
+            if (m_imageConverter->convert(localPath, sequence) == -1) {
                 qDebug("Image convert error");
+                warning = conversionWarning(m_imageConverter->failureReason());
+            }
         } else if (type == FileTypes::ConvertVideo) {
             qDebug("FileConverter: Convert Video [%s]", qUtf8Printable(baseName));
-            if (m_videoConverter->convert(localPath, sequence) == -1)
+            if (m_videoConverter->convert(localPath, sequence) == -1) {
                 qDebug("Video convert error");
+                warning = conversionWarning(m_videoConverter->failureReason());
+            }
             // The clip's own time comes from the probe that the conversion has just run.
             baseName = serverBaseName(localPath, m_renameByDate, m_videoConverter->creationTime());
         }
@@ -86,12 +93,19 @@ void FileConverter::run()
             break;
         const bool isFolder = info.isDir();
         const QString serverName = isFolder ? info.fileName() : uniqueServerName(m_queue, baseName, suffix);
-        m_queue->handOver(sequence, type, isFolder, localPath, targetFolder, serverName, m_qualities);
+        m_queue->handOver(sequence, type, isFolder, localPath, targetFolder, serverName, m_qualities,
+                          warning);
 
         const float complete = m_queue->completeProgressStep(0.8f);
         emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
     }
     qDebug("FileConverter: End");
+}
+
+QString FileConverter::conversionWarning(const QString& reason)
+{
+    // A stopped conversion has no reason: the run is ending, and there is nothing to warn about.
+    return reason.isEmpty() ? QString() : tx(TextId::upload_warn_no_thumbnails).arg(reason);
 }
 
 QString FileConverter::serverBaseName(const QString& localPath, bool renameByDate,

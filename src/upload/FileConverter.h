@@ -37,6 +37,8 @@ public:
     // The still of a Live Photo pair: a HEIC/HEIF/JPEG beside the video with the same base name; empty
     // when there is none.
     static QString livePhotoStill(const QString& videoPath);
+    // "no thumbnails: " and the converter's reason; empty when there is no reason (a stop).
+    static QString conversionWarning(const QString& reason);
     // The name, or name_1, name_2 ... when the run already used it.
     static QString uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix);
 

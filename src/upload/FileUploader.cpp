@@ -349,6 +349,9 @@ void FileUploader::recordOutcome(bool success, const QString& errorText, const Q
     outcome.errorText = errorText;
     outcome.size = info.isFile() ? info.size() : 0;
     if (success) {
+        outcome.warning = m_item.value(UploadQueue::Warning);
+        if (!outcome.warning.isEmpty())
+            m_queue->addWarning(info.fileName(), outcome.warning);
         m_queue->addSuccess();
         // Only what the server confirmed is remembered, so a refused file is offered again next time.
         QString recordError;

@@ -51,31 +51,32 @@ QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, cons
 }
 
 bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
-                                 const std::function<void()>& betweenFiles, QList<ConversionEntry>* dropped)
+                                 const std::function<bool()>& betweenFiles, QList<ConversionEntry>* dropped)
 {
     ProfileStore::ensurePhotoRecordsIndex();
     QList<ConversionEntry> kept;
+    QList<ConversionEntry> droppedHere;
     kept.reserve(list->size());
     for (const ConversionEntry& entry : std::as_const(*list)) {
         const QFileInfo info(entry.value(UploadQueue::LocalPath));
         if (!info.isDir()) {
-            if (betweenFiles)
-                betweenFiles();
+            if (betweenFiles && !betweenFiles())
+                return false;
             const QStringList recorded =
                 ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
                                                    QString::number(info.lastModified().toSecsSinceEpoch()));
             if (!recorded.isEmpty() &&
                 recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
-                if (dropped)
-                    dropped->append(entry);
+                droppedHere.append(entry);
                 continue;
             }
         }
         kept.append(entry);
     }
-    const bool anyDropped = kept.size() != list->size();
+    if (dropped)
+        dropped->append(droppedHere);
     *list = kept;
-    return anyDropped;
+    return !droppedHere.isEmpty();
 }
 
 QString UploadPlanner::itemKey(const ConversionEntry& entry)

@@ -36,10 +36,11 @@ public:
                                             bool* hasVideo, QStringList* unsupported = nullptr);
 
     // Drops files whose fingerprint is recorded as uploaded with this profile; folders stay.
-    // betweenFiles runs before each file (the wizard keeps its window responsive with it). The dropped
-    // entries are added to *dropped when given.
+    // betweenFiles runs before each file (the wizard keeps its window responsive with it); when it
+    // answers false the scan ends there and the list stays as it was. The dropped entries are added to
+    // *dropped when given.
     static bool dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
-                             const std::function<void()>& betweenFiles = {},
+                             const std::function<bool()>& betweenFiles = {},
                              QList<ConversionEntry>* dropped = nullptr);
 
     // "/" + target folder + "/" + the entry's file or folder name, in form C.

@@ -145,7 +145,7 @@ void UploadQueue::appendBatch(const QList<UploadItem>& batch)
 
 void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool isFolder,
                            const QString& localPath, const QString& targetFolder, const QString& serverName,
-                           const QList<int>& qualities)
+                           const QList<int>& qualities, const QString& warning)
 {
     const QString prefix = AppPaths::workPrefix(sequence);
     QMutexLocker lock(&m_lock);
@@ -186,6 +186,8 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
                   {ServerName, serverName},
                   {UploadType, isFolder ? QStringLiteral("FOLDER") : QStringLiteral("ORIG_FILE")},
                   {BatchLast, QStringLiteral("true")}});
+    if (!warning.isEmpty())
+        batch.last().insert(Warning, warning);
     // Converters finish in any order; a batch must not reach the server before the folder it goes into.
     if (waitsForFolder(targetFolder))
         m_deferredBatches.append(batch);
@@ -226,4 +228,16 @@ QList<UploadFailure> UploadQueue::failures() const
 {
     QMutexLocker lock(&m_lock);
     return m_failures;
+}
+
+void UploadQueue::addWarning(const QString& name, const QString& warningText)
+{
+    QMutexLocker lock(&m_lock);
+    m_warnings.append({name, warningText});
+}
+
+QList<UploadFailure> UploadQueue::warnings() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_warnings;
 }

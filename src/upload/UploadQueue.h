@@ -14,7 +14,8 @@
 
 // Key -> text maps handed from the settings page to the converters (entries) and from the converters to
 // the uploader (items). Entries: 0 local path, 1 target folder. Items additionally: 2 server file name,
-// 3 upload type, 4 first of a batch, 5 last of a batch (the source file), 6 last of the run.
+// 3 upload type, 4 first of a batch, 5 last of a batch (the source file), 6 last of the run, 7 on the
+// source file's item: why it goes up without (some of) its conversions.
 using ConversionEntry = QMap<int, QString>;
 using UploadItem = QMap<int, QString>;
 using UploadFailure = QPair<QString, QString>; // file name, error text
@@ -33,7 +34,8 @@ public:
         UploadType = 3,
         BatchFirst = 4,
         BatchLast = 5,
-        RunLast = 6
+        RunLast = 6,
+        Warning = 7
     };
 
     UploadQueue();
@@ -55,9 +57,10 @@ public:
 
     // Appends the batch of one source file: its thumbnails, then its renditions in quality order, then
     // the file itself; releases one permit per item. A batch whose folder this run has yet to create on
-    // the server waits until that folder's own item is appended.
+    // the server waits until that folder's own item is appended. A warning goes with the file's item.
     void handOver(int sequence, FileTypes::ConversionClass type, bool isFolder, const QString& localPath,
-                  const QString& targetFolder, const QString& serverName, const QList<int>& qualities);
+                  const QString& targetFolder, const QString& serverName, const QList<int>& qualities,
+                  const QString& warning = QString());
 
     // Waits up to timeoutMs for the next item; false when none came.
     bool waitForItem(int timeoutMs);
@@ -71,6 +74,9 @@ public:
     int successCount() const { return m_successCount.load(); }
     int failureCount() const { return m_failureCount.load(); }
     QList<UploadFailure> failures() const;
+    // Files that were uploaded, but with something the user should know (file name, warning text).
+    void addWarning(const QString& name, const QString& warningText);
+    QList<UploadFailure> warnings() const;
 
     static const QStringList& thumbnailKinds();
     static const QStringList& videoKinds();
@@ -93,6 +99,7 @@ private:
     float m_completeProgress = 0.0f;
     float m_nextProgress = 0.0f;
     QList<UploadFailure> m_failures;
+    QList<UploadFailure> m_warnings;
     QList<UploadItem> m_uploadList;
     QList<ConversionEntry> m_conversionList;
     QMap<QString, int> m_usedNames;

@@ -115,6 +115,8 @@ private slots:
     void usageErrors();
     void dryRunSendsNothing();
     void jsonOutputParses();
+    void unconvertibleFileWarns_data();
+    void unconvertibleFileWarns();
     void saveOptions_data();
     void saveOptions();
     void passwordAskedOnTerminalWithoutEcho();
@@ -458,6 +460,81 @@ void TestConsoleUpload::dryRunSendsNothing()
             QFileInfo(folder + QStringLiteral("/new.jpg")).size(),
             QString::number(QFileInfo(folder + QStringLiteral("/new.jpg")).lastModified().toSecsSinceEpoch()))
             .isEmpty());
+}
+
+void TestConsoleUpload::unconvertibleFileWarns_data()
+{
+    QTest::addColumn<bool>("json");
+    QTest::addColumn<bool>("fullTemp");
+    QTest::newRow("plain") << false << false;
+    QTest::newRow("json") << true << false;
+    QTest::newRow("full temporary folder") << false << true;
+}
+
+void TestConsoleUpload::unconvertibleFileWarns()
+{
+    QFETCH(bool, json);
+    QFETCH(bool, fullTemp);
+    const QString folder = makeFolder(QStringLiteral("Warn %1 %2").arg(json).arg(fullTemp), {});
+    const QString path = folder + QStringLiteral("/broken.jpg");
+    if (fullTemp) {
+        // A real picture, larger than the little temporary folder it must be copied into.
+        QImage noise(300, 300, QImage::Format_RGB32);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, static_cast<QRgb>((x * 2654435761u) ^ (y * 40503u)));
+        QVERIFY(noise.save(path, "JPG", 95));
+        QVERIFY(QFileInfo(path).size() > 64 * 1024);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("this is not a picture");
+        file.close();
+    }
+    QStringList arguments{QStringLiteral("--profile"), QStringLiteral("Home"), QStringLiteral("--flat"),
+                          path};
+    if (json)
+        arguments.prepend(QStringLiteral("--json"));
+    ConsoleRun::Result run;
+    const QString tempRoot = AppPaths::defaultTempRootFolder();
+    if (fullTemp) {
+        // The uploader alone, in a mount namespace of its own, gets a 16 KiB temporary folder.
+        const QString script = QStringLiteral(
+            "mkdir -p \"$1\" && mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 99; shift; exec \"$@\"");
+        run = ConsoleRun::run(QStringLiteral("unshare"),
+                              QStringList{QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                          script, QStringLiteral("sh"), tempRoot, ConsoleRun::uploader()} +
+                                  arguments);
+        if (run.exitCode == 99)
+            QSKIP("no mount namespace here: the full temporary folder cannot be made");
+    } else {
+        run = upload(arguments);
+    }
+    // Uploaded and recorded: a warning, not a failure.
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/broken.jpg")));
+    QCOMPARE(ProfileStore::uploadedFingerprints(
+                 QStringLiteral("broken.jpg"), QStringLiteral("Home"), QFileInfo(path).size(),
+                 QString::number(QFileInfo(path).lastModified().toSecsSinceEpoch()))
+                 .size(),
+             1);
+    const QString warning =
+        fullTemp ? QStringLiteral("no thumbnails: The temporary folder %1 is full.").arg(tempRoot)
+                 : QStringLiteral("no thumbnails: convert: no decode delegate for this image format `'");
+    if (json) {
+        const QList<QJsonObject> objects = jsonLines(run.out);
+        QCOMPARE(objects.size(), 2);
+        QCOMPARE(objects.first().value(QStringLiteral("status")).toString(), QStringLiteral("uploaded"));
+        QCOMPARE(objects.first().value(QStringLiteral("warning")).toString(), warning);
+        QCOMPARE(objects.last().value(QStringLiteral("warnings")).toArray().size(), 1);
+        QCOMPARE(objects.last().value(QStringLiteral("failed")).toInt(), 0);
+    } else {
+        const QStringList lines = run.outLines();
+        QVERIFY2(lines.contains(QStringLiteral("warning      %1: %2").arg(path, warning)),
+                 run.out.constData());
+        // The error report's row.
+        QVERIFY(lines.contains(QStringLiteral("broken.jpg  ") + warning));
+    }
 }
 
 void TestConsoleUpload::jsonOutputParses()

@@ -280,8 +280,12 @@ void TestStartUp::databaseErrorEndsWithZero()
     QCOMPARE(prompter.shown.size(), 1);
     QCOMPARE(prompter.shown.first().icon, Prompter::Icon::Critical);
     QCOMPARE(prompter.shown.first().title, QStringLiteral("Error"));
-    QVERIFY(prompter.shown.first().text.startsWith(QStringLiteral("Database error (")));
-    QVERIFY(prompter.shown.first().text.size() > QStringLiteral("Database error ()").size());
+    const QString expected =
+        QStringLiteral("The profile store %1/Vexalon/Lumio Uploader/ZULDatabase cannot be "
+                       "read: ")
+            .arg(blocker);
+    QVERIFY2(prompter.shown.first().text.startsWith(expected), qPrintable(prompter.shown.first().text));
+    QVERIFY(prompter.shown.first().text.size() > expected.size());
 }
 
 void TestStartUp::processExitStatus_data()

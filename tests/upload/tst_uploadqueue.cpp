@@ -590,7 +590,12 @@ void TestUploadQueue::skipUploadedFiles()
         list.append({{UploadQueue::LocalPath, root + QLatin1Char('/') + QLatin1String(name)},
                      {UploadQueue::TargetFolder, QString()}});
     int calls = 0;
-    QVERIFY(UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { ++calls; }));
+    // Told to stop, the scan leaves the list alone.
+    QVERIFY(!UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { return ++calls < 2; }));
+    QCOMPARE(calls, 2);
+    QCOMPARE(list.size(), 3);
+    calls = 0;
+    QVERIFY(UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { return ++calls > 0; }));
     QCOMPARE(calls, 3);
     QCOMPARE(list.size(), 2);
     QVERIFY(!UploadPlanner::dropUploaded(&list, QStringLiteral("other profile")));

@@ -1,3 +1,4 @@
+#include "AlbumBrowser.h"
 #include "AppPaths.h"
 #include "ErrorReport.h"
 #include "ErrorTableModel.h"
@@ -14,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -67,6 +70,7 @@ private slots:
     void init();
     void cleanup();
     void titleAndConverterCount();
+    void storedSkipKeepsTheDuplicateChoice();
     void folderWithStructure();
     void folderWithoutStructure();
     void secondRunSkipsUploadedFiles();
@@ -76,6 +80,9 @@ private slots:
     void unrecordedUploadIsReported();
     void sessionLostEndsTheRun();
     void cancelStopsEverything();
+    void closingDuringTheScanStartsNothing();
+    void sessionLostInTheAlbumBrowserLogsInAgain();
+    void unconvertibleFileIsReportedWithItsReason();
     void sameNamesAndComposedNames();
     void noPrivilegeAndZeroFileTexts();
     void videoGoesThroughTheQualityPage();
@@ -205,6 +212,19 @@ void TestUploadWizard::titleAndConverterCount()
     QCOMPARE(UploadWizard::converterCountFor(-1), 1);
     QCOMPARE(modeFour.buttonText(QWizard::FinishButton), QStringLiteral("Close"));
     QCOMPARE(modeFour.buttonText(QWizard::NextButton), QStringLiteral("Next"));
+}
+
+void TestUploadWizard::storedSkipKeepsTheDuplicateChoice()
+{
+    m_profile.duphandler = QStringLiteral("SKIP");
+    QStringList none;
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, 2, &manager, &none, &m_profile);
+    wizard.show();
+    auto* combo = wizard.findChild<QComboBox*>(QStringLiteral("m_comboDuplicate"));
+    QVERIFY(combo);
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(combo->currentText(), QStringLiteral("Overwrite"));
 }
 
 void TestUploadWizard::folderWithStructure()
@@ -415,6 +435,89 @@ void TestUploadWizard::cancelStopsEverything()
     QVERIFY(QDir(AppPaths::tempRootFolder())
                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
                 .isEmpty());
+}
+
+void TestUploadWizard::closingDuringTheScanStartsNothing()
+{
+    QStringList files;
+    for (int i = 0; i < 40; ++i)
+        files.append(QStringLiteral("s%1.jpg").arg(i));
+    const QString folder = makeFolder(QStringLiteral("Scan"), files);
+    m_profile.incbackup = true;
+    QStringList sources{folder};
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, 4, &manager, &sources, &m_profile);
+    wizard.show();
+    // The first look at events after the login is the skip-uploaded scan's.
+    bool closed = false;
+    QTimer::singleShot(0, &wizard, [&] {
+        closed = true;
+        wizard.reject();
+    });
+    wizard.next();
+    QVERIFY(QTest::qWaitFor([&] { return closed && wizard.isHidden(); }, 10000));
+    QTest::qWait(1500);
+    QVERIFY(wizard.currentId() != UploadWizard::ProgressPage);
+    QVERIFY(!wizard.workersRunning());
+    QVERIFY(m_server->requestLog(QStringLiteral("init")).isEmpty());
+    // A request of an earlier test may still land in the log: only this test's files count.
+    for (const QJsonObject& entry : m_server->requestLog(QStringLiteral("upload"))) {
+        const QString name = headersOf(entry).value(QStringLiteral("X-ORIG-FNAME")).toString();
+        QVERIFY2(!name.startsWith(QLatin1String(" s")) && name != QLatin1String(" Scan"), qPrintable(name));
+    }
+    QVERIFY(!QFile::exists(m_server->photoRoot() + QStringLiteral("/Scan")));
+}
+
+void TestUploadWizard::sessionLostInTheAlbumBrowserLogsInAgain()
+{
+    const QString folder = makeFolder(QStringLiteral("Lost album"), {QStringLiteral("l.jpg")});
+    m_profile.keepFolderStructure = false;
+    QStringList sources{folder + QStringLiteral("/l.jpg")};
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, 2, &manager, &sources, &m_profile);
+    wizard.show();
+    QVERIFY(m_server->setFaults({{QStringLiteral("album"), QJsonObject{{QStringLiteral("err_msg"),
+                                                                        QStringLiteral("session_lost")}}}}));
+    // The browser shows the lost session; the user closes it.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        auto* browser = qobject_cast<AlbumBrowser*>(QApplication::activeModalWidget());
+        if (browser && browser->sessionLost())
+            browser->reject();
+    });
+    closer.start(20);
+    wizard.findChild<QPushButton*>(QStringLiteral("m_pbtnFolder"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->requestLog(QStringLiteral("album")).size() == 1 &&
+                                 !qobject_cast<AlbumBrowser*>(QApplication::activeModalWidget()),
+                             10000);
+    QCOMPARE(m_server->requestLog(QStringLiteral("login")).size(), 1);
+    QVERIFY(m_server->setFaults({}));
+    wizard.next();
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.currentId() == UploadWizard::ProgressPage, 20000);
+    QCOMPARE(m_server->requestLog(QStringLiteral("login")).size(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.isUploadFinished() && !wizard.workersRunning(), 20000);
+    wizard.reject();
+}
+
+void TestUploadWizard::unconvertibleFileIsReportedWithItsReason()
+{
+    const QString folder = makeFolder(QStringLiteral("Broken"), {QStringLiteral("good.jpg")});
+    QFile broken(folder + QStringLiteral("/broken.jpg"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("this is not a picture");
+    broken.close();
+    m_profile.keepFolderStructure = false;
+    const Run run = runWizard(4, {folder});
+    QVERIFY(run.finished);
+    // Both went up, the broken one without thumbnails, and the user is told so.
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/broken.jpg")));
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/good.jpg")));
+    QCOMPARE(run.reportsShown, 1);
+    QCOMPARE(run.reportRows.size(), 1);
+    QCOMPARE(run.reportRows.first().first, QStringLiteral("broken.jpg"));
+    QVERIFY2(run.reportRows.first().second.startsWith(QLatin1String("no thumbnails: convert")),
+             qPrintable(run.reportRows.first().second));
+    QVERIFY(!run.reportRows.first().second.contains(AppPaths::tempRootFolder()));
 }
 
 void TestUploadWizard::sameNamesAndComposedNames()

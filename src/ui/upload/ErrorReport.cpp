@@ -12,7 +12,8 @@ ErrorReport::ErrorReport(QWidget* parent, const UploadQueue* queue)
 {
     m_ui->setupUi(this);
     setWindowTitle(VexaLocale::applicationTitle());
-    m_model = new ErrorTableModel(queue->failures(), this);
+    // Files that went up with a warning are listed after the ones that failed.
+    m_model = new ErrorTableModel(queue->failures() + queue->warnings(), this);
     m_ui->m_ptblErrorReport->horizontalHeader()->setStretchLastSection(true);
     m_ui->m_ptblErrorReport->setModel(m_model);
     m_ui->m_ptblErrorReport->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -10,7 +10,7 @@ class ErrorReport;
 class ErrorTableModel;
 class UploadQueue;
 
-// Lists every file of the run that failed, and why.
+// Lists every file of the run that failed or went up with a warning, and why.
 class ErrorReport : public QDialog
 {
     Q_OBJECT

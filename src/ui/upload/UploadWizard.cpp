@@ -88,7 +88,7 @@ bool UploadWizard::validateCurrentPage()
 {
     setBusy(true);
     QWizardPage* page = currentPage();
-    if (!page || !page->validatePage()) {
+    if (!page || !page->validatePage() || m_closing) {
         setBusy(false);
         return false;
     }
@@ -116,7 +116,7 @@ void UploadWizard::slotLoginFinish(bool blLoginSuccess)
     m_loginInProgress = false;
     m_loggedIn = blLoginSuccess;
     setBusy(false);
-    if (m_loggedIn)
+    if (m_loggedIn && !m_closing)
         next();
 }
 
@@ -134,6 +134,9 @@ void UploadWizard::slotPageComplete(int CurrentId)
 
 void UploadWizard::slotStartUpload()
 {
+    // A wizard closed while its settings page still worked must not start anything afterwards.
+    if (m_closing)
+        return;
     m_run =
         std::make_unique<UploadRun>(&m_queue, m_manager, m_profile, m_mode, &m_deviceMap, m_converterCount);
     for (const auto& converter : m_run->converters()) {
@@ -155,6 +158,8 @@ void UploadWizard::slotStartUpload()
 
 void UploadWizard::reject()
 {
+    if (currentId() != ProgressPage)
+        m_closing = true;
     if (m_settingsPage->isWaitingForServer()) {
         // Closing now would pull the page away under its own wait; end the wait and close after it.
         m_settingsPage->cancelWaiting();
@@ -190,7 +195,7 @@ void UploadWizard::slotUploadFinished()
     ProfileStore::saveUploadOptions(*m_profile);
     ProfileStore::incrementUsageCounter(m_profile->profname);
     m_progressPage->slotUploadFinished();
-    if (!m_queue.failures().isEmpty()) {
+    if (!m_queue.failures().isEmpty() || !m_queue.warnings().isEmpty()) {
         slotErrorReport();
         setButtonText(QWizard::CustomButton1, tx(TextId::btn_error_report));
         button(QWizard::CustomButton1)->setMinimumWidth(100);

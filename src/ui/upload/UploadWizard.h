@@ -65,6 +65,7 @@ private:
     bool m_loginInProgress = false;
     bool m_loggedIn = false;
     bool m_uploadFinished = false;
+    bool m_closing = false;
     std::unique_ptr<SecurityConfirm> m_login;
     QNetworkAccessManager* m_manager;
     QMovie m_loadingMovie;

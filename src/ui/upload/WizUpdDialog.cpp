@@ -85,12 +85,17 @@ void WizUpdDialog::loadOptions()
     m_ui->m_chkIncBackup->setChecked(m_profile->incbackup);
     m_ui->m_chkDateRename->setChecked(m_profile->daterename);
     m_ui->m_chkIgrFolder->setChecked(m_profile->keepFolderStructure);
+    // The combo offers no "SKIP": a stored "SKIP" leaves the previous selection in place rather than
+    // an index past the end, which would blank the combo.
+    int index = -1;
     if (m_profile->duphandler == QLatin1String("RENAME"))
-        m_ui->m_comboDuplicate->setCurrentIndex(1);
+        index = 1;
     else if (m_profile->duphandler == QLatin1String("SKIP"))
-        m_ui->m_comboDuplicate->setCurrentIndex(2);
+        index = 2;
     else if (m_profile->duphandler == QLatin1String("OVERWRITE"))
-        m_ui->m_comboDuplicate->setCurrentIndex(0);
+        index = 0;
+    if (index >= 0 && index < m_ui->m_comboDuplicate->count())
+        m_ui->m_comboDuplicate->setCurrentIndex(index);
 }
 
 void WizUpdDialog::initializePage()
@@ -153,7 +158,11 @@ void WizUpdDialog::slotBrowseAlbum()
 void WizUpdDialog::openAlbumBrowser()
 {
     AlbumBrowser browser(this, m_manager, m_profile->baseUrl, m_profile->hostaddr, m_profile->port);
-    if (browser.exec() != QDialog::Accepted)
+    const int result = browser.exec();
+    // The server forgot the session: the next step that needs one logs in again.
+    if (browser.sessionLost())
+        *m_loggedIn = false;
+    if (result != QDialog::Accepted)
         return;
     const QString path = browser.selectedPath();
     m_ui->m_pedtDstAlbum->setText(path.isEmpty() ? kPhotoRoot : kPhotoRoot + QLatin1Char('/') + path);
@@ -226,10 +235,18 @@ bool WizUpdDialog::validatePage()
     options.targetFolder = m_targetFolder;
     m_uploadList = UploadPlanner::buildList(sources, options, &m_hasVideo);
 
-    if (m_mode != 6 && m_profile->incbackup &&
-        UploadPlanner::dropUploaded(&m_uploadList, m_profile->profname,
-                                    [] { QCoreApplication::processEvents(); }))
-        m_skippedAsUploaded = true;
+    if (m_mode != 6 && m_profile->incbackup) {
+        m_scanning = true;
+        m_scanCancelled = false;
+        if (UploadPlanner::dropUploaded(&m_uploadList, m_profile->profname, [this] {
+                QCoreApplication::processEvents();
+                return !m_scanCancelled;
+            }))
+            m_skippedAsUploaded = true;
+        m_scanning = false;
+        if (m_scanCancelled)
+            return false;
+    }
 
     UploadPlanner::InitReply reply;
     if (!m_initRequest->send(m_profile->baseUrl, m_uploadList, &reply))
@@ -252,10 +269,12 @@ bool WizUpdDialog::validatePage()
 
 bool WizUpdDialog::isWaitingForServer() const
 {
-    return m_initRequest->isWaiting();
+    return m_scanning || m_initRequest->isWaiting();
 }
 
 void WizUpdDialog::cancelWaiting()
 {
-    m_initRequest->cancel();
+    m_scanCancelled = true;
+    if (m_initRequest->isWaiting())
+        m_initRequest->cancel();
 }

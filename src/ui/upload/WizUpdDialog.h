@@ -32,9 +32,10 @@ public:
     int nextId() const override;
 
     bool hasVideo() const { return m_hasVideo; }
-    // True while Next waits for the server's upload-initialisation answer.
+    // True while Next looks for files uploaded before or waits for the server's upload-initialisation
+    // answer.
     bool isWaitingForServer() const;
-    // Ends that wait; the page then stays where it is.
+    // Ends that look or wait; the page then stays where it is.
     void cancelWaiting();
 
 public slots:
@@ -53,6 +54,8 @@ private:
     bool m_fieldsLoaded = false;
     bool m_skippedAsUploaded = false;
     bool m_noPrivilege = false;
+    bool m_scanning = false;
+    bool m_scanCancelled = false;
     int m_mode;
     bool* m_loggedIn;
     QString m_targetFolder;
