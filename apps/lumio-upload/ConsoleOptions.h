@@ -57,5 +57,7 @@ public:
     bool saveOptions = false;
     bool verbose = false;
     int demoPort = 0;
+    // SHA-256 fingerprint ("AB:CD:…") of a server certificate the user vouches for.
+    QString trustCertificate;
     QStringList paths;
 };

@@ -84,6 +84,8 @@ bool CreateWizard::validateCurrentPage()
             if (!m_loginSucceeded) {
                 m_loginInProgress = true;
                 m_loggedInTarget = loginTarget();
+                // A certificate trusted for another server vouches for nothing here either.
+                m_profile->certpin.clear();
                 if (m_login->prepareLogin(m_manager, m_profile, false, false)) {
                     m_login->start(QThread::InheritPriority);
                     m_login->wait();

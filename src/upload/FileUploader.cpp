@@ -1,6 +1,7 @@
 #include "FileUploader.h"
 
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "ProfileStore.h"
 #include "RequestHeaders.h"
 #include "ServerProfile.h"
@@ -137,8 +138,7 @@ void FileUploader::sendItem()
             m_uploadFile->seek(0);
         m_reply =
             m_uploadFile ? manager.put(request, m_uploadFile.get()) : manager.put(request, QByteArray());
-        connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors),
-                Qt::DirectConnection);
+        CertificateTrust::guard(m_reply);
         connect(m_reply, &QNetworkReply::finished, this, &FileUploader::slotFileUploadRequestFinished,
                 Qt::DirectConnection);
         qint64 counted = 0;
