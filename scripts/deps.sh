@@ -15,6 +15,7 @@ packages=(
     xvfb xauth x11-apps
     clang libclang-rt-14-dev
     iproute2 curl
+    qtkeychain-qt6-dev gnome-keyring dbus-daemon
 )
 
 missing=()
