@@ -6,8 +6,8 @@
 #include "Utf16File.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QSet>
 

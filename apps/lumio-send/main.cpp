@@ -132,7 +132,8 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("lumio-send: cannot use the runtime folder %1: %2")
                             .arg(AppPaths::runtimeFolder(), reason));
         if (!FileListWriter::write(files, &rejected))
-            return fail(QStringLiteral("lumio-send: cannot write the file list %1").arg(AppPaths::fileListPath()));
+            return fail(
+                QStringLiteral("lumio-send: cannot write the file list %1").arg(AppPaths::fileListPath()));
         for (const QString& path : rejected)
             QTextStream(stderr) << "lumio-send: skipped a name with a line break: " << path << '\n';
     }

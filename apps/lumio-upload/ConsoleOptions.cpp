@@ -133,7 +133,8 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption jsonOption = flag(QStringLiteral("json"), {});
     const QCommandLineOption saveOption = flag(QStringLiteral("save-options"), {});
     const QCommandLineOption verboseOption = flag(QStringLiteral("verbose"), {});
-    const QCommandLineOption trustOption = valued(QStringLiteral("trust-certificate"), {}, QStringLiteral("sha256"));
+    const QCommandLineOption trustOption =
+        valued(QStringLiteral("trust-certificate"), {}, QStringLiteral("sha256"));
     const QCommandLineOption listOption = flag(QStringLiteral("list-profiles"), {});
     // Used by scripts/run.sh to set up the demonstration.
     const QCommandLineOption seedOption =

@@ -79,8 +79,8 @@ void ConsoleUpload::start()
         printError(tx(TextId::keyring_unavailable));
     QString reason;
     if (!AppPaths::ensureRuntimeFolder(&reason)) {
-        fail(ConsoleOptions::ExitFailure, QStringLiteral("cannot use the runtime folder %1: %2")
-                                              .arg(AppPaths::runtimeFolder(), reason));
+        fail(ConsoleOptions::ExitFailure,
+             QStringLiteral("cannot use the runtime folder %1: %2").arg(AppPaths::runtimeFolder(), reason));
         return;
     }
     m_options.applyTo(&m_profile);
@@ -120,14 +120,16 @@ void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
         m_error = QStringLiteral("login refused");
         const CertificateTrust::Refusal refusal = CertificateTrust::lastRefusal();
         if (refusal.outcome == CertificateTrust::Outcome::Declined)
-            m_error = QStringLiteral("the certificate of %1 is not trusted (SHA-256 %2); after checking it, run "
-                                     "again with --trust-certificate %2")
-                          .arg(refusal.server, refusal.fingerprint);
+            m_error =
+                QStringLiteral("the certificate of %1 is not trusted (SHA-256 %2); after checking it, run "
+                               "again with --trust-certificate %2")
+                    .arg(refusal.server, refusal.fingerprint);
         else if (refusal.outcome == CertificateTrust::Outcome::Changed)
-            m_error = QStringLiteral("the certificate of %1 has changed: profile \"%2\" trusts SHA-256 %3, the "
-                                     "server presented %4. Someone may be intercepting the connection; only when "
-                                     "the certificate was renewed, run again with --trust-certificate %4")
-                          .arg(refusal.server, m_profile.profname, refusal.pinned, refusal.fingerprint);
+            m_error =
+                QStringLiteral("the certificate of %1 has changed: profile \"%2\" trusts SHA-256 %3, the "
+                               "server presented %4. Someone may be intercepting the connection; only when "
+                               "the certificate was renewed, run again with --trust-certificate %4")
+                    .arg(refusal.server, m_profile.profname, refusal.pinned, refusal.fingerprint);
         if (refusal.outcome != CertificateTrust::Outcome::Trusted)
             printError(m_error);
         finish();

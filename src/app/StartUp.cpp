@@ -151,7 +151,7 @@ void StartUp::runProfileEditor(int mode, DialogFactory* dialogs, QNetworkAccessM
     QLocalServer server;
     server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server.listen(base))
-        qDebug() << "Profile editor socket unavailable:" << server.errorString();
+        qDebug() << "Editor socket unavailable:" << server.errorString();
     dialogs->runProfileEditor(mode, manager);
     server.close();
 }

@@ -122,7 +122,9 @@ void CertificateTrust::guard(QNetworkReply* reply)
     QObject::connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError>& errors) {
         const QUrl url = reply->url();
         const QString server = serverKey(url.host(), url.port(443));
-        const QSslCertificate peer = reply->sslConfiguration().peerCertificate();
+        QSslCertificate peer = reply->sslConfiguration().peerCertificate();
+        if (peer.isNull() && !errors.isEmpty())
+            peer = errors.first().certificate();
         if (!peer.isNull() && isAccepted(server, fingerprint(peer)))
             reply->ignoreSslErrors(errors);
         else
@@ -215,15 +217,15 @@ CertificateTrust::Outcome CertificateTrust::settle(ServerProfile* profile)
         preapproved = g_preapproved;
     }
     const QString pinned = normalisedFingerprint(profile->certpin);
-    const QString shown = server + QLatin1String(" (") + certificate.subjectInfo(QSslCertificate::CommonName)
-                                                              .join(QLatin1String(", ")) +
+    const QString shown = server + QLatin1String(" (") +
+                          certificate.subjectInfo(QSslCertificate::CommonName).join(QLatin1String(", ")) +
                           QLatin1Char(')');
     // Accepted earlier in this run (a second login attempt of the wizard): asking again adds nothing.
     if (preapproved == presented || (pinned.isEmpty() && isAccepted(server, presented))) {
         pin(profile, presented);
     } else if (!pinned.isEmpty()) {
-        qWarning("Certificate of %s changed: pinned %s, presented %s", qPrintable(server),
-                 qPrintable(pinned), qPrintable(presented));
+        qWarning("Certificate of %s changed: pinned %s, presented %s", qPrintable(server), qPrintable(pinned),
+                 qPrintable(presented));
         if (!askTrust(Prompter::Icon::Warning, tx(TextId::cert_changed_title),
                       tx(TextId::cert_changed).arg(shown, profile->profname, pinned, details(certificate))) ||
             !askTrust(Prompter::Icon::Warning, tx(TextId::cert_changed_title),

@@ -231,9 +231,10 @@ void ProfileStore::createProfile(const ServerProfile& p)
     run(QStringLiteral("insert into ServerProfiles values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                        "?, ?, 0)"),
         {p.profname, p.hostaddr, p.port, boolValue(p.https), boolValue(p.personal), p.usrname, p.account,
-         storedPassword(p.profname, p.password, p.savepass), boolValue(p.savepass), boolValue(p.qualities.contains(0)),
-         boolValue(p.qualities.contains(1)), boolValue(p.qualities.contains(2)),
-         boolValue(p.qualities.contains(3)), 1, 1, 1, QStringLiteral("RENAME"), QString(QLatin1String(""))});
+         storedPassword(p.profname, p.password, p.savepass), boolValue(p.savepass),
+         boolValue(p.qualities.contains(0)), boolValue(p.qualities.contains(1)),
+         boolValue(p.qualities.contains(2)), boolValue(p.qualities.contains(3)), 1, 1, 1,
+         QStringLiteral("RENAME"), QString(QLatin1String(""))});
     setCertificatePin(p.profname, p.certpin);
     writeShortcutList();
 }
@@ -351,7 +352,8 @@ void ProfileStore::updateProfileSummary(const QString& oldName, const ProfileSum
     if (s.profname != oldName) {
         PasswordVault::remove(oldName);
         ensurePinTable();
-        run(QStringLiteral("UPDATE CertificatePins SET profname = ? WHERE profname = ?"), {s.profname, oldName});
+        run(QStringLiteral("UPDATE CertificatePins SET profname = ? WHERE profname = ?"),
+            {s.profname, oldName});
     }
     writeShortcutList();
 }

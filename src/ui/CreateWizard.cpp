@@ -17,6 +17,9 @@ CreateWizard::CreateWizard(QWidget* parent, int mode, QNetworkAccessManager* man
       m_login(std::make_unique<SecurityConfirm>()), m_loadingMovie(QStringLiteral(":/images/loading.gif")),
       m_loadingLabel(new QLabel(this))
 {
+    // A new profile has trusted no certificate yet, whatever the record held before.
+    m_profile->certpin.clear();
+    m_profile->pinOnFirstUse = false;
     m_loadingLabel->setGeometry(15, 323, 20, 20);
     m_loadingLabel->setMovie(&m_loadingMovie);
     m_loadingLabel->hide();

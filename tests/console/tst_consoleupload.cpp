@@ -707,8 +707,8 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
                    QStringLiteral("RENAME"), QString(), {});
     ProfileStore::createProfile(profile);
     const QString folder = makeFolder(QStringLiteral("Secure"), {QStringLiteral("s.jpg")});
-    const QStringList arguments{QStringLiteral("--profile"), QStringLiteral("Secure"), QStringLiteral("--dry-run"),
-                                folder};
+    const QStringList arguments{QStringLiteral("--profile"), QStringLiteral("Secure"),
+                                QStringLiteral("--dry-run"), folder};
     const auto pin = [] {
         QString fingerprint;
         ProfileStore::certificatePin(QStringLiteral("Secure"), &fingerprint);
@@ -718,14 +718,15 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
     // No terminal to ask on: refused, with the fingerprint and the option that vouches for it.
     ConsoleRun::Result run = upload(arguments);
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(primary.toLatin1()) && run.err.contains("--trust-certificate " + primary.toLatin1()),
+    QVERIFY2(run.err.contains(primary.toLatin1()) &&
+                 run.err.contains("--trust-certificate " + primary.toLatin1()),
              run.err.constData());
     QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
     QCOMPARE(pin(), QString());
 
     // On a terminal the question is asked once; the answer pins the certificate.
-    run = ConsoleRun::runOnTerminal(ConsoleRun::uploader(), arguments, QProcessEnvironment::systemEnvironment(),
-                                    "[Yes/No] ", "yes\n", 60000);
+    run = ConsoleRun::runOnTerminal(ConsoleRun::uploader(), arguments,
+                                    QProcessEnvironment::systemEnvironment(), "[Yes/No] ", "yes\n", 60000);
     QVERIFY2(run.finished && run.exitCode == 0, run.out.constData());
     QVERIFY2(run.out.contains(primary.toLatin1()), run.out.constData());
     QCOMPARE(pin(), primary);
@@ -742,8 +743,9 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
 
     // The user vouches for the new one.
     QString spelled = alternate;
-    run = upload(QStringList{QStringLiteral("--trust-certificate"), spelled.remove(QLatin1Char(':')).toLower()} +
-                 arguments);
+    run = upload(
+        QStringList{QStringLiteral("--trust-certificate"), spelled.remove(QLatin1Char(':')).toLower()} +
+        arguments);
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(pin(), alternate);
 }

@@ -359,7 +359,8 @@ void TestStartUp::copiesStartedTogetherShowOneList()
         copies.push_back(std::make_unique<QProcess>());
         copies.back()->setProcessEnvironment(env);
         copies.back()->setProcessChannelMode(QProcess::MergedChannels);
-        copies.back()->start(TestEnvironment::binDir() + QStringLiteral("/lumio-uploader"), {QStringLiteral("3")});
+        copies.back()->start(TestEnvironment::binDir() + QStringLiteral("/lumio-uploader"),
+                             {QStringLiteral("3")});
     }
     int lists = 0;
     for (const auto& copy : copies) {
@@ -426,7 +427,13 @@ void TestStartUp::twoUsersEachOpenTheirList()
     // Both users share one temporary folder, as /tmp is shared, and have no XDG_RUNTIME_DIR.
     const QString shared = m_dir->filePath(QStringLiteral("tmp"));
     QVERIFY(QDir().mkpath(shared));
-    QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+    // The second user must be able to pass through the test's private folders to reach it.
+    for (QDir dir(m_dir->path()); !dir.isRoot(); dir.cdUp()) {
+        struct stat info;
+        const QByteArray path = QFile::encodeName(dir.path());
+        if (::stat(path.constData(), &info) == 0 && info.st_uid == ::geteuid())
+            ::chmod(path.constData(), (info.st_mode & 07777) | 0011);
+    }
     QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
     const QString home = m_dir->filePath(QStringLiteral("home-b"));
     QVERIFY(QDir().mkpath(home));
@@ -458,9 +465,9 @@ void TestStartUp::twoUsersEachOpenTheirList()
     userB.setProcessChannelMode(QProcess::MergedChannels);
     userB.setWorkingDirectory(home);
     userB.start(QStringLiteral("setpriv"),
-                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                 QStringLiteral("--"), TestEnvironment::binDir() + QStringLiteral("/lumio-uploader"),
-                 QStringLiteral("3")});
+                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                 QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                 TestEnvironment::binDir() + QStringLiteral("/lumio-uploader"), QStringLiteral("3")});
     QVERIFY(userB.waitForFinished(30000));
     const QString output = QString::fromLocal8Bit(userB.readAll());
     if (output.contains(QLatin1String("setpriv:")))

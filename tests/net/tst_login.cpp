@@ -368,20 +368,26 @@ void TestLogin::certificateTrust_data()
     QTest::addColumn<QString>("pinAfter");
     const QString unverified = QStringLiteral("Unverified certificate");
     const QString changed = QStringLiteral("Certificate changed");
-    QTest::newRow("first contact, trusted") << "" << "server" << QList<int>{0} << QStringList{unverified} << true
-                                            << "server";
+    QTest::newRow("first contact, trusted")
+        << ""
+        << "server" << QList<int>{0} << QStringList{unverified} << true << "server";
     QTest::newRow("first contact, declined")
-        << "" << "server" << QList<int>{1} << QStringList{unverified} << false << "";
-    QTest::newRow("pinned certificate") << "server" << "server" << QList<int>{} << QStringList{} << true
-                                        << "server";
+        << ""
+        << "server" << QList<int>{1} << QStringList{unverified} << false << "";
+    QTest::newRow("pinned certificate") << "server"
+                                        << "server" << QList<int>{} << QStringList{} << true << "server";
     QTest::newRow("changed certificate, refused")
-        << "server" << "alternate" << QList<int>{1} << QStringList{changed} << false << "server";
+        << "server"
+        << "alternate" << QList<int>{1} << QStringList{changed} << false << "server";
     QTest::newRow("changed certificate, replacement not confirmed")
-        << "server" << "alternate" << QList<int>{0, 1} << QStringList{changed, changed} << false << "server";
+        << "server"
+        << "alternate" << QList<int>{0, 1} << QStringList{changed, changed} << false << "server";
     QTest::newRow("changed certificate, replaced")
-        << "server" << "alternate" << QList<int>{0, 0} << QStringList{changed, changed} << true << "alternate";
+        << "server"
+        << "alternate" << QList<int>{0, 0} << QStringList{changed, changed} << true << "alternate";
     QTest::newRow("older profile pins on first use")
-        << "legacy" << "server" << QList<int>{} << QStringList{unverified} << true << "server";
+        << "legacy"
+        << "server" << QList<int>{} << QStringList{unverified} << true << "server";
 }
 
 void TestLogin::certificateTrust()
@@ -401,9 +407,9 @@ void TestLogin::certificateTrust()
     const auto fingerprint = [&](const QString& name) {
         return name.isEmpty() ? QString() : fingerprintOf(certs + name + QLatin1String(".crt"));
     };
-    QVERIFY(m_secure->configure({{QStringLiteral("certificate"),
-                                  presented == QLatin1String("server") ? QStringLiteral("primary")
-                                                                       : QStringLiteral("alternate")}}));
+    QVERIFY(m_secure->configure(
+        {{QStringLiteral("certificate"),
+          presented == QLatin1String("server") ? QStringLiteral("primary") : QStringLiteral("alternate")}}));
     m_secure->clearRequestLog();
     // Every row is a run of its own: nothing settled before, a fresh connection.
     CertificateTrust::reset();
@@ -484,7 +490,8 @@ void TestLogin::certificateSignedByTrustedAuthority()
 
     // Trusted through the CA: no question, no pin.
     CertificateTrust::reset();
-    CertificateTrust::setExtraAuthorities(QSslCertificate::fromPath(folder.filePath(QStringLiteral("ca.crt"))));
+    CertificateTrust::setExtraAuthorities(
+        QSslCertificate::fromPath(folder.filePath(QStringLiteral("ca.crt"))));
     m_manager.clearConnectionCache();
     ScriptedPrompter prompter;
     SecurityConfirm confirm;

@@ -31,7 +31,8 @@ private:
 void TestPasswordVault::initTestCase()
 {
     if (!PasswordVault::isAvailable())
-        QSKIP("no Secret Service could be started here (dbus-run-session and gnome-keyring-daemon are needed)");
+        QSKIP(
+            "no Secret Service could be started here (dbus-run-session and gnome-keyring-daemon are needed)");
     QDir().mkpath(AppPaths::dataFolder());
     QVERIFY(ProfileStore::open());
     ProfileStore::createProfilesTable();

@@ -93,9 +93,9 @@ int main(int argc, char* argv[])
                                          QStringLiteral("rule"));
     const QCommandLineOption parentOption(QStringLiteral("exit-with-parent"),
                                           QStringLiteral("Stop when the starting process ends."));
-    parser.addOptions({portOption, httpsOption, certDirOption, certOption, keyOption, configOption, demoOption, rootOption,
-                       homesOption, logOption, noRunPhotoOption, noRootPathOption, faultOption,
-                       parentOption});
+    parser.addOptions({portOption, httpsOption, certDirOption, certOption, keyOption, configOption,
+                       demoOption, rootOption, homesOption, logOption, noRunPhotoOption, noRootPathOption,
+                       faultOption, parentOption});
     parser.process(app);
 
     if (parser.isSet(parentOption)) {
@@ -144,8 +144,8 @@ int main(int argc, char* argv[])
     LumioServer server(config, &log);
     const bool https = parser.isSet(httpsOption);
     if (https) {
-        const QString certDir =
-            parser.isSet(certDirOption) ? parser.value(certDirOption) : dataFolder() + QLatin1String("/certs");
+        const QString certDir = parser.isSet(certDirOption) ? parser.value(certDirOption)
+                                                            : dataFolder() + QLatin1String("/certs");
         const SelfSignedCertificate certificate(certDir);
         const SelfSignedCertificate alternate(certDir, QStringLiteral("alternate"));
         if (!alternate.ensure(&error) ||
