@@ -29,25 +29,6 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "Start Uploading"),
     QT_TRANSLATE_NOOP("global", "Upload Later"),
     QT_TRANSLATE_NOOP("global", "Yes"),
-    QT_TRANSLATE_NOOP("global",
-                      "WARNING: the certificate of %1 has changed since it was trusted for the profile "
-                      "[%2]. Someone may be intercepting the connection, or the server's certificate "
-                      "was renewed.\n\nTrusted SHA-256 fingerprint:\n%3\n\nPresented certificate:\n%4"
-                      "\n\nThe connection was refused. Replace the trusted certificate?"),
-    QT_TRANSLATE_NOOP("global", "Certificate changed"),
-    QT_TRANSLATE_NOOP("global", "SHA-256 fingerprint:\n%1\nSubject: %2\nValid from %3 to %4"),
-    QT_TRANSLATE_NOOP("global",
-                      "The certificate of %1 is now trusted for the profile [%2]; you will be warned "
-                      "if it changes.\n\n%3"),
-    QT_TRANSLATE_NOOP("global",
-                      "Replace the trusted certificate only when you know that the certificate of %1 "
-                      "was renewed. Trust the presented certificate for the profile [%2] from now "
-                      "on?"),
-    QT_TRANSLATE_NOOP("global",
-                      "This computer cannot verify the certificate of %1. If it is your Korvat's own "
-                      "certificate, compare its fingerprint and trust it for the profile [%2].\n\n%3"
-                      "\n\nTrust this certificate?"),
-    QT_TRANSLATE_NOOP("global", "Unverified certificate"),
     QT_TRANSLATE_NOOP("global", "Choose the type of accounts you wish to upload your files to."),
     QT_TRANSLATE_NOOP("global", "Lumio"),
     QT_TRANSLATE_NOOP("global", "Personal Lumio"),
@@ -112,9 +93,6 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "Please enter the port number."),
     QT_TRANSLATE_NOOP("global", "Profile name [%1] already exists."),
     QT_TRANSLATE_NOOP("global", "Please enter a profile name for this server."),
-    QT_TRANSLATE_NOOP("global",
-                      "The folder for this program's runtime files cannot be used:\n%1\nIt must be a "
-                      "folder of your own that no other user can open. Remove it and try again."),
     QT_TRANSLATE_NOOP("global", "No %1 was found on the local network."),
     QT_TRANSLATE_NOOP("global", "The connection is lost. Please log in to Korvat Manager again."),
     QT_TRANSLATE_NOOP("global", "Unknown server error. (Error Code:%1)"),
@@ -132,8 +110,6 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "Welcome to the Lumio Uploader"),
     QT_TRANSLATE_NOOP("global", "Lumio Uploader is being installed now, please wait..."),
     QT_TRANSLATE_NOOP("global", "Installing Lumio Uploader"),
-    QT_TRANSLATE_NOOP("global", "No desktop keyring is available: the remembered password is kept in the "
-                                "profile database, which only your account can read."),
     QT_TRANSLATE_NOOP("global", "Are you sure you want to cancel?"),
     QT_TRANSLATE_NOOP("global", "Are you sure you want to continue?"),
     QT_TRANSLATE_NOOP("global", "Are you sure you want to remove all configurations of Lumio Uploader?"),
@@ -178,6 +154,30 @@ const char* const kCatalogue[] = {
                       "Your account does not have permission to upload the selected items to Lumio."),
     QT_TRANSLATE_NOOP("global", "The selected items have already been uploaded to the destination folder in "
                                 "Lumio. No file is available for upload."),
+    QT_TRANSLATE_NOOP("global",
+                      "WARNING: the certificate of %1 has changed since it was trusted for the profile "
+                      "[%2]. Someone may be intercepting the connection, or the server's certificate "
+                      "was renewed.\n\nTrusted SHA-256 fingerprint:\n%3\n\nPresented certificate:\n%4"
+                      "\n\nThe connection was refused. Replace the trusted certificate?"),
+    QT_TRANSLATE_NOOP("global", "Certificate changed"),
+    QT_TRANSLATE_NOOP("global", "SHA-256 fingerprint:\n%1\nSubject: %2\nValid from %3 to %4"),
+    QT_TRANSLATE_NOOP("global",
+                      "The certificate of %1 is now trusted for the profile [%2]; you will be warned "
+                      "if it changes.\n\n%3"),
+    QT_TRANSLATE_NOOP("global",
+                      "Replace the trusted certificate only when you know that the certificate of %1 "
+                      "was renewed. Trust the presented certificate for the profile [%2] from now "
+                      "on?"),
+    QT_TRANSLATE_NOOP("global",
+                      "This computer cannot verify the certificate of %1. If it is your Korvat's own "
+                      "certificate, compare its fingerprint and trust it for the profile [%2].\n\n%3"
+                      "\n\nTrust this certificate?"),
+    QT_TRANSLATE_NOOP("global", "Unverified certificate"),
+    QT_TRANSLATE_NOOP("global",
+                      "The folder for this program's runtime files cannot be used:\n%1\nIt must be a "
+                      "folder of your own that no other user can open. Remove it and try again."),
+    QT_TRANSLATE_NOOP("global", "No desktop keyring is available: the remembered password is kept in the "
+                                "profile database, which only your account can read."),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");

@@ -78,7 +78,7 @@ ServerSettings::ServerSettings(QWidget* parent, QNetworkAccessManager* manager, 
     VexaStyle::applyWidgetStyle(m_ui->m_pchkHTTPS, kCheckStyle);
     VexaStyle::applyWidgetStyle(m_ui->m_pchkSaveCred, kCheckStyle, 300, 25);
     // Without a keyring a remembered password stays in the profile database; the user should know.
-    VexaStyle::applyWidgetStyle(m_ui->m_plbKeyring, kLabelStyle);
+    VexaStyle::applyWidgetStyle(m_ui->m_plbKeyring, kLabelStyle, 300);
     m_ui->m_plbKeyring->setWordWrap(true);
     m_ui->m_plbKeyring->setVisible(!PasswordVault::isAvailable());
     for (QRadioButton* radio : {m_ui->m_pradLumio, m_ui->m_pradPersonalLumio})
