@@ -719,7 +719,7 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
     ConsoleRun::Result run = upload(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(primary.toLatin1()) &&
-                 run.err.contains("--trust-certificate " + primary.toLatin1()),
+                 run.err.contains(QByteArray("--trust-certificate ") + primary.toLatin1()),
              run.err.constData());
     QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
     QCOMPARE(pin(), QString());
