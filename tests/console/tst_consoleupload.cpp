@@ -718,9 +718,8 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
     // No terminal to ask on: refused, with the fingerprint and the option that vouches for it.
     ConsoleRun::Result run = upload(arguments);
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(primary.toLatin1()) &&
-                 run.err.contains(QByteArray("--trust-certificate ") + primary.toLatin1()),
-             run.err.constData());
+    const QByteArray option = "--trust-certificate " + primary.toLatin1();
+    QVERIFY2(run.err.contains(primary.toLatin1()) && run.err.contains(option), run.err.constData());
     QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
     QCOMPARE(pin(), QString());
 
