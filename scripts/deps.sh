@@ -19,6 +19,7 @@ packages=(
     clang libclang-rt-14-dev
     iproute2 curl
     file dpkg-dev
+    qtkeychain-qt6-dev gnome-keyring dbus-daemon
 )
 
 missing=()

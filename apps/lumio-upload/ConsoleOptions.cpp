@@ -1,5 +1,6 @@
 #include "ConsoleOptions.h"
 
+#include "CertificateTrust.h"
 #include "ServerProfile.h"
 
 #include <QCommandLineParser>
@@ -48,15 +49,20 @@ QString ConsoleOptions::usage()
         "  --dry-run                log in and ask the server, but send no file\n"
         "  --json                   one JSON object per file and a summary, one per line\n"
         "  --save-options           store the options of this run in the profile\n"
+        "  --trust-certificate SHA256\n"
+        "                           trust (and pin for the profile) the server certificate with this\n"
+        "                           SHA-256 fingerprint, also in place of a changed one\n"
         "  --verbose                show the engine's diagnostics on standard error\n"
         "  --list-profiles          list the stored profiles\n"
         "  -h, --help               show this help\n"
         "\n"
         "The password comes from the profile when it is remembered, else from LUMIO_PASSWORD, else it\n"
         "is asked on the terminal.\n"
+        "A server certificate that the system cannot verify is shown with its fingerprint and asked\n"
+        "about on the terminal; without one the run stops until --trust-certificate vouches for it.\n"
         "Exit status: 0 every file uploaded or skipped as uploaded, 1 a file failed, an upload could\n"
         "not be recorded, the session was lost or the run was cancelled, 2 usage, profile or login\n"
-        "error (a server that does not answer the login included).\n");
+        "error (a server that does not answer the login, or an untrusted certificate, included).\n");
 }
 
 bool ConsoleOptions::parseQualities(const QString& text, QList<int>* qualities)
@@ -133,6 +139,8 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption jsonOption = flag(QStringLiteral("json"), {});
     const QCommandLineOption saveOption = flag(QStringLiteral("save-options"), {});
     const QCommandLineOption verboseOption = flag(QStringLiteral("verbose"), {});
+    const QCommandLineOption trustOption =
+        valued(QStringLiteral("trust-certificate"), {}, QStringLiteral("sha256"));
     const QCommandLineOption listOption = flag(QStringLiteral("list-profiles"), {});
     // Used by scripts/run.sh to set up the demonstration.
     const QCommandLineOption seedOption =
@@ -140,7 +148,7 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     parser.addOptions({help, profileOption, albumOption, keepStructureOption, flatOption, qualityOption,
                        duplicatesOption, noSkipOption, allFilesOption, renameOption, keepNamesOption,
                        retriesOption, timeoutOption, dryRunOption, jsonOption, saveOption, verboseOption,
-                       listOption, seedOption});
+                       listOption, seedOption, trustOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {
@@ -173,6 +181,14 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     if (profile.isEmpty()) {
         *error = QStringLiteral("--profile NAME is required");
         return false;
+    }
+    if (parser.isSet(trustOption)) {
+        trustCertificate = CertificateTrust::normalisedFingerprint(parser.value(trustOption));
+        if (trustCertificate.isEmpty()) {
+            *error = QStringLiteral("--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, "
+                                    "pairs may be separated by colons");
+            return false;
+        }
     }
     if (parser.isSet(keepStructureOption) && parser.isSet(flatOption)) {
         *error = QStringLiteral("--keep-structure and --flat exclude each other");

@@ -59,5 +59,7 @@ public:
     int demoPort = 0;
     int retries = -1;        // resends after connection failures; -1: the uploader's default
     int timeoutSeconds = -1; // request inactivity limit; -1: the default
+    // SHA-256 fingerprint ("AB:CD:…") of a server certificate the user vouches for.
+    QString trustCertificate;
     QStringList paths;
 };

@@ -1,9 +1,11 @@
 #include "ConsoleUpload.h"
 
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "InterruptNotifier.h"
+#include "PasswordVault.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
 #include "RequestTimeout.h"
@@ -74,6 +76,14 @@ void ConsoleUpload::start()
             return;
         }
     }
+    if (m_options.verbose && !PasswordVault::isAvailable())
+        printError(tx(TextId::keyring_unavailable));
+    QString reason;
+    if (!AppPaths::ensureRuntimeFolder(&reason)) {
+        fail(ConsoleOptions::ExitFailure,
+             QStringLiteral("cannot use the runtime folder %1: %2").arg(AppPaths::runtimeFolder(), reason));
+        return;
+    }
     m_options.applyTo(&m_profile);
     if (m_options.timeoutSeconds > 0)
         RequestTimeout::setSeconds(m_options.timeoutSeconds);
@@ -86,6 +96,7 @@ void ConsoleUpload::start()
         m_profile.savepass = true;
     }
 
+    CertificateTrust::setPreapproved(m_options.trustCertificate);
     m_stage = Stage::LoggingIn;
     if (!m_login.prepareLogin(&m_manager, &m_profile, false, false)) {
         if (InterruptNotifier::interrupted()) {
@@ -110,6 +121,20 @@ void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
         // The refusal's own text is already shown.
         m_status = ConsoleOptions::ExitUsage;
         m_error = QStringLiteral("login refused");
+        const CertificateTrust::Refusal refusal = CertificateTrust::lastRefusal();
+        if (refusal.outcome == CertificateTrust::Outcome::Declined)
+            m_error =
+                QStringLiteral("the certificate of %1 is not trusted (SHA-256 %2); after checking it, run "
+                               "again with --trust-certificate %2")
+                    .arg(refusal.server, refusal.fingerprint);
+        else if (refusal.outcome == CertificateTrust::Outcome::Changed)
+            m_error =
+                QStringLiteral("the certificate of %1 has changed: profile \"%2\" trusts SHA-256 %3, the "
+                               "server presented %4. Someone may be intercepting the connection; only when "
+                               "the certificate was renewed, run again with --trust-certificate %4")
+                    .arg(refusal.server, m_profile.profname, refusal.pinned, refusal.fingerprint);
+        if (refusal.outcome != CertificateTrust::Outcome::Trusted)
+            printError(m_error);
         finish();
         return;
     }
@@ -225,7 +250,11 @@ void ConsoleUpload::reportDryRun(const QList<ConversionEntry>& list, const Uploa
 
 void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
 {
-    AppPaths::prepareTempRootFolder();
+    if (!AppPaths::prepareTempRootFolder()) {
+        fail(ConsoleOptions::ExitFailure,
+             QStringLiteral("cannot prepare the work folder %1").arg(AppPaths::defaultTempRootFolder()));
+        return;
+    }
     m_queue.setConversionList(list);
     m_queue.setTotal(list.size());
     m_listed = list.size();

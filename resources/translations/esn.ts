@@ -503,6 +503,80 @@
         <source>no thumbnails: %1</source>
         <translation>sin miniaturas: %1</translation>
     </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>ADVERTENCIA: el certificado de %1 ha cambiado desde que se consideró de confianza para el perfil [%2]. Es posible que alguien esté interceptando la conexión o que se haya renovado el certificado del servidor.
+
+Huella SHA-256 de confianza:
+%3
+
+Certificado presentado:
+%4
+
+Se ha rechazado la conexión. ¿Reemplazar el certificado de confianza?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certificado cambiado</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Huella SHA-256:
+%1
+Sujeto: %2
+Válido del %3 al %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>El certificado de %1 es ahora de confianza para el perfil [%2]; se le avisará si cambia.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Reemplace el certificado de confianza solo si sabe que el certificado de %1 se ha renovado. ¿Confiar a partir de ahora en el certificado presentado para el perfil [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Este equipo no puede verificar el certificado de %1. Si es el certificado de su Korvat, compare su huella y confíe en él para el perfil [%2].
+
+%3
+
+¿Confiar en este certificado?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Certificado no verificado</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>No se puede usar la carpeta de archivos de ejecución de este programa:
+%1
+Debe ser una carpeta propia que ningún otro usuario pueda abrir. Elimínela e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>No hay ningún llavero del escritorio disponible: la contraseña recordada se guarda en la base de datos de perfiles, que solo su cuenta puede leer.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -503,6 +503,80 @@
         <source>no thumbnails: %1</source>
         <translation>inga miniatyrer: %1</translation>
     </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>VARNING: certifikatet för %1 har ändrats sedan det godkändes som betrott för profilen [%2]. Någon kanske avlyssnar anslutningen, eller så har serverns certifikat förnyats.
+
+Betrott SHA-256-fingeravtryck:
+%3
+
+Uppvisat certifikat:
+%4
+
+Anslutningen avvisades. Vill du ersätta det betrodda certifikatet?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certifikatet har ändrats</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256-fingeravtryck:
+%1
+Ämne: %2
+Giltigt från %3 till %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Certifikatet för %1 är nu betrott för profilen [%2]; du varnas om det ändras.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Ersätt bara det betrodda certifikatet när du vet att certifikatet för %1 har förnyats. Vill du lita på det uppvisade certifikatet för profilen [%2] från och med nu?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Den här datorn kan inte verifiera certifikatet för %1. Om det är din Korvats eget certifikat, jämför fingeravtrycket och lita på det för profilen [%2].
+
+%3
+
+Vill du lita på det här certifikatet?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Overifierat certifikat</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Mappen för programmets körningsfiler kan inte användas:
+%1
+Det måste vara en egen mapp som ingen annan användare kan öppna. Ta bort den och försök igen.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Ingen nyckelring för skrivbordet är tillgänglig: det sparade lösenordet förvaras i profildatabasen, som bara ditt konto kan läsa.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

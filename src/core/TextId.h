@@ -129,5 +129,14 @@ enum class TextId : int
     err_temp_folder_full,
     err_temp_folder_write,
     upload_warn_no_thumbnails,
+    cert_changed,
+    cert_changed_title,
+    cert_details,
+    cert_pinned_notice,
+    cert_replace_confirm,
+    cert_trust_new,
+    cert_trust_title,
+    err_runtime_folder,
+    keyring_unavailable,
     count
 };

@@ -1,5 +1,6 @@
 #include "SecurityConfirm.h"
 
+#include "CertificateTrust.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
 #include "RequestTimeout.h"
@@ -58,6 +59,12 @@ bool SecurityConfirm::prepareLogin(QNetworkAccessManager* manager, ServerProfile
 
 void SecurityConfirm::slotLoginLumio()
 {
+    // The password goes out only over a connection whose certificate the user trusts.
+    const CertificateTrust::Outcome trust = CertificateTrust::settle(m_profile);
+    if (trust == CertificateTrust::Outcome::Declined || trust == CertificateTrust::Outcome::Changed) {
+        emit signalLoginFinish(false);
+        return;
+    }
     QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/blog/login.php")));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
@@ -72,7 +79,7 @@ void SecurityConfirm::slotLoginLumio()
     m_reply = m_manager->post(request, body);
     QNetworkReply* reply = m_reply;
     connect(reply, &QNetworkReply::finished, this, &SecurityConfirm::slotLoginRequestFinished);
-    connect(reply, &QNetworkReply::sslErrors, reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    CertificateTrust::guard(reply);
     RequestTimeout::watch(reply);
 }
 
@@ -136,9 +143,9 @@ void SecurityConfirm::slotLoginRequestFinished()
     m_loginSucceeded = false;
     const QString errorText = evaluate(reply);
     if (m_loginSucceeded) {
-        if (m_promptForced && m_profile)
-            ProfileStore::setProfileColumn(QStringLiteral("ServerProfiles"), m_profile->profname,
-                                           QStringLiteral("password"), m_password);
+        // A password typed while "Remember password" is off serves this run only.
+        if (m_promptForced && m_profile && m_profile->savepass)
+            ProfileStore::storePassword(m_profile->profname, m_password);
         emit signalLoginFinish(true);
         return;
     }

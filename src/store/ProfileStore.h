@@ -47,6 +47,13 @@ public:
     static bool profileExists(const QString& name);
     static int shortcutIndexOf(const QString& name);
     static void removeProfile(const QString& name);
+    // Remembers a password for a stored profile: in the desktop keyring when there is one, else in
+    // the password column.
+    static void storePassword(const QString& profileName, const QString& password);
+    // The certificate fingerprint pinned for a profile. False for a profile stored before pins were
+    // kept (no entry at all); true with an empty text for a profile that has not pinned one yet.
+    static bool certificatePin(const QString& profileName, QString* fingerprint);
+    static void setCertificatePin(const QString& profileName, const QString& fingerprint);
     // Rewrites the shortcut list from the profile table; a list that cannot be read is left as it is.
     static void writeShortcutList();
     // *ok, when given, is false when the table could not be read.

@@ -1,5 +1,6 @@
 #include "AlbumBrowser.h"
 
+#include "CertificateTrust.h"
 #include "Prompter.h"
 #include "RequestHeaders.h"
 #include "RequestTimeout.h"
@@ -73,7 +74,7 @@ QNetworkReply* AlbumBrowser::post(const QString& path, const QByteArray& body,
     for (const auto& header : headers)
         request.setRawHeader(header.first, header.second);
     QNetworkReply* reply = m_manager->post(request, body);
-    connect(reply, &QNetworkReply::sslErrors, reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    CertificateTrust::guard(reply);
     RequestTimeout::watch(reply);
     return reply;
 }

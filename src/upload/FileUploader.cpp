@@ -1,6 +1,7 @@
 #include "FileUploader.h"
 
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "ProfileStore.h"
 #include "RequestHeaders.h"
 #include "RequestTimeout.h"
@@ -133,8 +134,7 @@ void FileUploader::waitForReply()
     QEventLoop loop;
     m_loop = &loop;
     connect(m_reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors),
-            Qt::DirectConnection);
+    CertificateTrust::guard(m_reply);
     RequestTimeout::watch(m_reply);
     // A cancel must not wait for a long transfer to end.
     QTimer stopPoll;

@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "ConsoleRun.h"
 #include "ProfileStore.h"
 #include "RefServer.h"
@@ -18,6 +19,7 @@
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,6 +126,7 @@ private slots:
     void interruptStopsEverything();
     void listProfiles();
     void seedDemoProfileOnlyWhenAbsent();
+    void certificateTrustOnTheConsole();
 
 private:
     void addProfile(const QString& name, const QString& account, const QString& password, bool savepass);
@@ -764,6 +767,67 @@ void TestConsoleUpload::seedDemoProfileOnlyWhenAbsent()
     QVERIFY(demo.savepass);
     QCOMPARE(ProfileStore::profileNamesDescending().count(QStringLiteral("Demo")), 1);
     ProfileStore::removeProfile(QStringLiteral("Demo"));
+}
+
+void TestConsoleUpload::certificateTrustOnTheConsole()
+{
+    RefServer secure;
+    secure.setHttps(true);
+    QVERIFY2(secure.start(), qPrintable(secure.errorString()));
+    const QString certs = QFileInfo(secure.certificateFile()).absolutePath();
+    const auto fingerprintOf = [&](const QString& name) {
+        const QList<QSslCertificate> found = QSslCertificate::fromPath(certs + QLatin1Char('/') + name);
+        return found.isEmpty() ? QString() : CertificateTrust::fingerprint(found.first());
+    };
+    const QString primary = fingerprintOf(QStringLiteral("server.crt"));
+    const QString alternate = fingerprintOf(QStringLiteral("alternate.crt"));
+    QVERIFY(!primary.isEmpty() && !alternate.isEmpty() && primary != alternate);
+    ServerProfile profile;
+    profile.setAll(QStringLiteral("Secure"), QStringLiteral("127.0.0.1"), secure.port(), true,
+                   QStringLiteral("demo"), QStringLiteral("demo"), true, QString(), false, true, true, false,
+                   QStringLiteral("RENAME"), QString(), {});
+    ProfileStore::createProfile(profile);
+    const QString folder = makeFolder(QStringLiteral("Secure"), {QStringLiteral("s.jpg")});
+    const QStringList arguments{QStringLiteral("--profile"), QStringLiteral("Secure"),
+                                QStringLiteral("--dry-run"), folder};
+    const auto pin = [] {
+        QString fingerprint;
+        ProfileStore::certificatePin(QStringLiteral("Secure"), &fingerprint);
+        return fingerprint;
+    };
+
+    // No terminal to ask on: refused, with the fingerprint and the option that vouches for it.
+    ConsoleRun::Result run = upload(arguments);
+    QCOMPARE(run.exitCode, 2);
+    const QByteArray option = "--trust-certificate " + primary.toLatin1();
+    QVERIFY2(run.err.contains(primary.toLatin1()) && run.err.contains(option), run.err.constData());
+    QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
+    QCOMPARE(pin(), QString());
+
+    // On a terminal the question is asked once; the answer pins the certificate.
+    run = ConsoleRun::runOnTerminal(ConsoleRun::uploader(), arguments,
+                                    QProcessEnvironment::systemEnvironment(), "[Yes/No] ", "yes\n", 60000);
+    QVERIFY2(run.finished && run.exitCode == 0, run.out.constData());
+    QVERIFY2(run.out.contains(primary.toLatin1()), run.out.constData());
+    QCOMPARE(pin(), primary);
+    QCOMPARE(secure.requestLog(QStringLiteral("login")).size(), 1);
+
+    // Another certificate later: refused, never silently, and nothing sent.
+    QVERIFY(secure.configure({{QStringLiteral("certificate"), QStringLiteral("alternate")}}));
+    secure.clearRequestLog();
+    run = upload(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("has changed") && run.err.contains(alternate.toLatin1()), run.err.constData());
+    QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
+    QCOMPARE(pin(), primary);
+
+    // The user vouches for the new one.
+    QString spelled = alternate;
+    run = upload(
+        QStringList{QStringLiteral("--trust-certificate"), spelled.remove(QLatin1Char(':')).toLower()} +
+        arguments);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(pin(), alternate);
 }
 
 LUMIO_TEST_MAIN(TestConsoleUpload)

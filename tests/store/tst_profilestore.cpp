@@ -259,6 +259,7 @@ void TestProfileStore::summariesAndUpdates()
     QVERIFY(summary);
     QCOMPARE(summary->profname, QStringLiteral("b"));
     QCOMPARE(summary->port, 8080);
+    ProfileStore::setCertificatePin(QStringLiteral("b"), QStringLiteral("AB:CD"));
     summary->profname = QStringLiteral("renamed");
     summary->hostaddr = QStringLiteral("nas.local");
     summary->https = false;
@@ -268,6 +269,24 @@ void TestProfileStore::summariesAndUpdates()
     QCOMPARE(loaded.baseUrl, QStringLiteral("http://nas.local:8080"));
     QCOMPARE(shortcutFile(),
              (QStringList{QStringLiteral("2"), QStringLiteral("renamed"), QStringLiteral("A")}));
+    // The pinned certificate follows the name.
+    QCOMPARE(loaded.certpin, QStringLiteral("AB:CD"));
+    QVERIFY(!loaded.pinOnFirstUse);
+    QString pin;
+    QVERIFY(!ProfileStore::certificatePin(QStringLiteral("b"), &pin));
+
+    // "Remember password" off in the settings dialog: the typed password is not kept.
+    summary->savepass = false;
+    summary->password = QStringLiteral("typed");
+    ProfileStore::updateProfileSummary(QStringLiteral("renamed"), *summary);
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("renamed"), &loaded));
+    QCOMPARE(loaded.password, QString());
+
+    // A store of an older version has no pins at all: its profiles pin on first use.
+    QVERIFY(QSqlQuery(ProfileStore::connection()).exec(QStringLiteral("DROP TABLE CertificatePins")));
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("A"), &loaded));
+    QVERIFY(loaded.pinOnFirstUse);
+    QCOMPARE(loaded.certpin, QString());
 }
 
 void TestProfileStore::uploadOptionsAndCounter()

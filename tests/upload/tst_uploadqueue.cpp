@@ -93,6 +93,7 @@ private slots:
     void resendPacing();
     void headerValues();
     void workFilesOfOtherRunningCopiesStay();
+    void cleanUpNeverFollowsLinks();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -643,6 +644,32 @@ void TestUploadQueue::workFilesOfOtherRunningCopiesStay()
     QVERIFY(other.waitForFinished());
     QVERIFY(AppPaths::prepareTempRootFolder());
     QVERIFY(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+void TestUploadQueue::cleanUpNeverFollowsLinks()
+{
+    QTemporaryDir outside;
+    const QString precious = outside.filePath(QStringLiteral("precious.jpg"));
+    writeFile(precious);
+    QVERIFY(QFile::setPermissions(precious, QFile::ReadOwner));
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    const QString root = AppPaths::tempRootFolder();
+    QVERIFY(QFile::link(precious, root + QStringLiteral("/link.jpg")));
+    QVERIFY(QFile::link(outside.path(), root + QStringLiteral("/linked-folder")));
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    QVERIFY(QDir(root)
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                .isEmpty());
+    QVERIFY(QFile::exists(precious));
+    QCOMPARE(QFile::permissions(precious) & QFile::WriteOwner, QFile::Permissions());
+
+    // The work folder itself replaced by a link: a folder of our own takes its place, nothing is
+    // emptied behind the link.
+    QVERIFY(QDir().rmdir(root));
+    QVERIFY(QFile::link(outside.path(), root));
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    QVERIFY(QFileInfo(root).isDir() && !QFileInfo(root).isSymLink());
+    QVERIFY(QFile::exists(precious));
 }
 
 LUMIO_TEST_MAIN(TestUploadQueue)

@@ -604,18 +604,20 @@ void TestUploadWizard::deviceImport()
     const QString camera = makeFolder(QStringLiteral("camera"), {QStringLiteral("DSC_1.JPG")});
     QFile file(script);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\n"
-                              "data=\"$XDG_DATA_HOME/Vexalon/Lumio Uploader\"\n"
-                              "utf16() { printf '\\377\\376' > \"$1\"; printf \"$2\" | iconv -f UTF-8 -t "
-                              "UTF-16LE >> \"$1\"; }\n"
-                              "case \"$1\" in\n"
-                              "0) utf16 \"$data/DeviceList\" '1\\ncam:1\\nTest Camera\\nPTP\\n' ;;\n"
-                              "1) utf16 \"$data/ContentList\" 'DSC_1.JPG\\n1234\\n2012:05:01\\n' ;;\n"
-                              "2) mkdir -p \"$TMPDIR/ZUL_PHOTO_TEMP/AUTOPLAY\"; cp '%1/DSC_1.JPG' "
-                              "\"$TMPDIR/ZUL_PHOTO_TEMP/AUTOPLAY/\" ;;\n"
-                              "esac\n")
-                   .arg(camera)
-                   .toUtf8());
+    file.write(
+        QStringLiteral(
+            "#!/bin/sh\n"
+            "data=\"$XDG_DATA_HOME/Vexalon/Lumio Uploader\"\n"
+            "utf16() { printf '\\377\\376' > \"$1\"; printf \"$2\" | iconv -f UTF-8 -t "
+            "UTF-16LE >> \"$1\"; }\n"
+            "case \"$1\" in\n"
+            "0) utf16 \"$data/DeviceList\" '1\\ncam:1\\nTest Camera\\nPTP\\n' ;;\n"
+            "1) utf16 \"$data/ContentList\" 'DSC_1.JPG\\n1234\\n2012:05:01\\n' ;;\n"
+            "2) mkdir -p \"$XDG_RUNTIME_DIR/lumio-uploader/ZUL_PHOTO_TEMP/AUTOPLAY\"; cp '%1/DSC_1.JPG' "
+            "\"$XDG_RUNTIME_DIR/lumio-uploader/ZUL_PHOTO_TEMP/AUTOPLAY/\" ;;\n"
+            "esac\n")
+            .arg(camera)
+            .toUtf8());
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     HandOver::setPhotoAcquirePath(script);

@@ -83,19 +83,39 @@ ConnectionRelay::~ConnectionRelay()
     stop();
     if (m_tls)
         SSL_CTX_free(m_tls);
+    if (m_alternateTls)
+        SSL_CTX_free(m_alternateTls);
 }
+
+namespace {
+
+SSL_CTX* loadTlsContext(const QString& certificateFile, const QString& keyFile, QString* error)
+{
+    SSL_CTX* context = SSL_CTX_new(TLS_server_method());
+    if (!context ||
+        SSL_CTX_use_certificate_chain_file(context, certificateFile.toLocal8Bit().constData()) != 1 ||
+        SSL_CTX_use_PrivateKey_file(context, keyFile.toLocal8Bit().constData(), SSL_FILETYPE_PEM) != 1 ||
+        SSL_CTX_check_private_key(context) != 1) {
+        *error = QStringLiteral("cannot load the certificate %1 and key %2").arg(certificateFile, keyFile);
+        SSL_CTX_free(context);
+        return nullptr;
+    }
+    SSL_CTX_set_mode(context, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
+    return context;
+}
+
+} // namespace
 
 bool ConnectionRelay::useTls(const QString& certificateFile, const QString& keyFile, QString* error)
 {
-    m_tls = SSL_CTX_new(TLS_server_method());
-    if (!m_tls || SSL_CTX_use_certificate_chain_file(m_tls, certificateFile.toLocal8Bit().constData()) != 1 ||
-        SSL_CTX_use_PrivateKey_file(m_tls, keyFile.toLocal8Bit().constData(), SSL_FILETYPE_PEM) != 1 ||
-        SSL_CTX_check_private_key(m_tls) != 1) {
-        *error = QStringLiteral("cannot load the certificate %1 and key %2").arg(certificateFile, keyFile);
-        return false;
-    }
-    SSL_CTX_set_mode(m_tls, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
-    return true;
+    m_tls = loadTlsContext(certificateFile, keyFile, error);
+    return m_tls != nullptr;
+}
+
+bool ConnectionRelay::useAlternateTls(const QString& certificateFile, const QString& keyFile, QString* error)
+{
+    m_alternateTls = loadTlsContext(certificateFile, keyFile, error);
+    return m_alternateTls != nullptr;
 }
 
 int ConnectionRelay::listen(int port, int upstreamPort, QString* error)
@@ -214,7 +234,7 @@ void ConnectionRelay::serveConnection(int client)
         // The handshake runs blocking, bounded by a receive time-out; the relay itself polls.
         const timeval handshakeTimeout{10, 0};
         setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &handshakeTimeout, sizeof(handshakeTimeout));
-        ssl = SSL_new(m_tls);
+        ssl = SSL_new(m_presentAlternate && m_alternateTls ? m_alternateTls : m_tls);
         ready = ssl && SSL_set_fd(ssl, client) == 1 && SSL_accept(ssl) == 1;
         ERR_clear_error();
     }

@@ -30,6 +30,9 @@ public:
     ConnectionRelay& operator=(const ConnectionRelay&) = delete;
 
     bool useTls(const QString& certificateFile, const QString& keyFile, QString* error);
+    // A second identity that new connections get while presentAlternate(true) holds.
+    bool useAlternateTls(const QString& certificateFile, const QString& keyFile, QString* error);
+    void presentAlternate(bool alternate) { m_presentAlternate = alternate; }
     // Binds 127.0.0.1 at port (0: any free port) and relays to upstreamPort; the bound port or -1.
     int listen(int port, int upstreamPort, QString* error);
     void start();
@@ -69,5 +72,7 @@ private:
     int m_upstreamPort = 0;
     std::atomic<bool> m_stopping{false};
     SSL_CTX* m_tls = nullptr;
+    SSL_CTX* m_alternateTls = nullptr;
+    std::atomic<bool> m_presentAlternate{false};
     std::thread m_acceptor;
 };

@@ -72,6 +72,11 @@ bool LumioServer::useTls(const QString& certificateFile, const QString& keyFile,
     return m_relay.useTls(certificateFile, keyFile, error);
 }
 
+bool LumioServer::useAlternateTls(const QString& certificateFile, const QString& keyFile, QString* error)
+{
+    return m_relay.useAlternateTls(certificateFile, keyFile, error);
+}
+
 int LumioServer::bind(int port, QString* error)
 {
     prepareFolders(m_config);
@@ -288,6 +293,12 @@ void LumioServer::serveControl(const httplib::Request& request, httplib::Respons
         exchange.replyJson(failure(parseError.errorString()));
         return;
     }
+    const QString certificate = changes.take(QStringLiteral("certificate")).toString();
+    if (!certificate.isEmpty() && certificate != QLatin1String("primary") &&
+        certificate != QLatin1String("alternate")) {
+        exchange.replyJson(failure(QStringLiteral("certificate must be primary or alternate")));
+        return;
+    }
     const bool resetSessions = changes.take(QStringLiteral("reset_sessions")).toBool();
     const bool resetCounts =
         changes.take(QStringLiteral("reset_counters")).toBool() || changes.contains(QStringLiteral("faults"));
@@ -300,6 +311,8 @@ void LumioServer::serveControl(const httplib::Request& request, httplib::Respons
         m_requestCounts.clear();
     if (resetSessions)
         m_sessions.clear();
+    if (!certificate.isEmpty())
+        m_relay.presentAlternate(certificate == QLatin1String("alternate"));
     prepareFolders(m_config);
     exchange.replyJson(QJsonObject{{QStringLiteral("success"), true}});
 }
