@@ -27,8 +27,6 @@ public:
     QString rawSource(const QString& localPath);
     // May be called from any thread; a non-zero value kills the running tool.
     void setStopFlag(int value);
-    // Why the last convert() failed, in the tool's words where it gave any; empty after a success.
-    QString failureReason() const { return m_failureReason; }
 
     // The convert command for a source picture of the given pixel size, writing the thumbnails of the
     // current sequence number.
@@ -53,5 +51,4 @@ private:
     QString m_dcrawPath;
     QList<int> m_sizes;
     QMap<int, QString> m_sizeFiles;
-    QString m_failureReason;
 };

@@ -43,8 +43,6 @@ public:
     QString targetSize(int quality, int rotation) const;
     // May be called from any thread; a non-zero value kills the running tool.
     void setStopFlag(int value);
-    // Why the last convert() returned -1, in ffmpeg's words where it gave any; empty after a success.
-    QString failureReason() const { return m_failureReason; }
 
     // Reads ffmpeg's description of its input (what "ffmpeg -i file" writes to standard error) into
     // the probe results, replacing those of an earlier call.
@@ -128,7 +126,6 @@ private:
     QString m_pixelAspect;
     int m_rotation = 0;
     bool m_rotationFromMatrix = false;
-    QString m_failureReason;
     QDateTime m_creationTime;
     QString m_colourTransfer;
     QString m_colourPrimaries;
