@@ -145,10 +145,11 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     // Used by scripts/run.sh to set up the demonstration.
     const QCommandLineOption seedOption =
         valued(QStringLiteral("seed-demo-profile"), {}, QStringLiteral("port"));
-    parser.addOptions({help, profileOption, albumOption, keepStructureOption, flatOption, qualityOption,
-                       duplicatesOption, noSkipOption, allFilesOption, renameOption, keepNamesOption,
-                       retriesOption, timeoutOption, dryRunOption, jsonOption, saveOption, verboseOption,
-                       listOption, seedOption, trustOption});
+    parser.addOptions({help,           profileOption, albumOption,      keepStructureOption,
+                       flatOption,     qualityOption, duplicatesOption, noSkipOption,
+                       allFilesOption, renameOption,  keepNamesOption,  retriesOption,
+                       timeoutOption,  dryRunOption,  jsonOption,       saveOption,
+                       verboseOption,  listOption,    seedOption,       trustOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {

@@ -149,7 +149,7 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
     m_failureReason.clear();
     const QFileInfo info(localPath);
     if (!info.exists()) {
-        m_failureReason = localPath + QLatin1String(": ") + QFile(localPath).errorString();
+        m_failureReason = tx(TextId::err_file_missing).arg(QDir::toNativeSeparators(localPath));
         return -1;
     }
     if (!QDir().mkpath(AppPaths::tempRootFolder())) {

@@ -570,7 +570,7 @@ int VideoConverter::convert(const QString& localPath, int sequenceNumber)
     // Nothing of the previous file may stand for this one, its creation time least of all.
     clearProbe();
     if (!QFileInfo::exists(localPath)) {
-        m_failureReason = localPath + QLatin1String(": ") + QFile(localPath).errorString();
+        m_failureReason = tx(TextId::err_file_missing).arg(QDir::toNativeSeparators(localPath));
         return -1;
     }
     // The work folder is named by the work prefix itself; the pass logs of ffmpeg land in it.

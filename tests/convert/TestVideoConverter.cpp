@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 #include "TestMedia.h"
 #include "ToolProcess.h"
+#include "VexaLocale.h"
 #include "VideoConverter.h"
 
 #include <QApplication>
@@ -770,8 +771,9 @@ void TestVideoConverter::missingSourceProducesNothing()
 {
     VideoConverter converter({0});
     const int sequence = AppPaths::nextFileSequence();
-    QCOMPARE(converter.convert(m_media.filePath(QStringLiteral("gone.mp4")), sequence), -1);
-    QCOMPARE(converter.failureReason(), QStringLiteral("file not found"));
+    const QString path = m_media.filePath(QStringLiteral("gone.mp4"));
+    QCOMPARE(converter.convert(path, sequence), -1);
+    QCOMPARE(converter.failureReason(), tx(TextId::err_file_missing).arg(QDir::toNativeSeparators(path)));
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence)));
     QCOMPARE(m_log->indexOf(QStringLiteral("Get Video Info")), -1);
 }

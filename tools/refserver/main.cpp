@@ -97,8 +97,7 @@ int main(int argc, char* argv[])
                                           QStringLiteral("Stop when the starting process ends."));
     parser.addOptions({portOption, httpsOption, certDirOption, certOption, keyOption, configOption,
                        demoOption, rootOption, homesOption, logOption, noRunPhotoOption, noRootPathOption,
-                       secureCookieOption,
-                       faultOption, parentOption});
+                       secureCookieOption, faultOption, parentOption});
     parser.process(app);
 
     if (parser.isSet(parentOption)) {
