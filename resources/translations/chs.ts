@@ -471,6 +471,106 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>所选项目已上传到 Lumio 中的目标文件夹。没有可上传的文件。</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>上传</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>保存…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>重试失败的文件</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>正在转换 %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>正在转换 %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>正在上传 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已发送 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>高画质</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>中画质</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>低画质</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>移动设备画质</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>正在登录…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>正在检查 %Ln 个文件…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -493,7 +593,7 @@
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader 设置</translation>
     </message>
 </context>

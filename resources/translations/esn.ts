@@ -471,6 +471,108 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Los elementos seleccionados ya se han subido a la carpeta de destino de Lumio. No hay ningún archivo disponible para subir.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Reintentar archivos fallidos</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Convirtiendo %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Convirtiendo %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Subiendo %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 de %2 enviados</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Quedan %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Con errores: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidos: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>calidad alta</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>calidad media</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>calidad baja</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>calidad móvil</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Iniciando sesión…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Comprobando %Ln archivo…</numerusform>
+            <numerusform>Comprobando %Ln archivos…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -493,7 +595,7 @@
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Configuración de Lumio Uploader</translation>
     </message>
 </context>

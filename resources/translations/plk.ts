@@ -471,6 +471,110 @@
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Wybrane elementy zostały już przesłane do folderu docelowego w Lumio. Brak plików do przesłania.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Prześlij</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Zapisz…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Ponów nieudane pliki</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n plik</numerusform>
+            <numerusform>%n pliki</numerusform>
+            <numerusform>%n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Konwertowanie %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Konwertowanie %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Przesyłanie %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>Wysłano %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Pozostało %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Nieudane: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Pominięte: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>wysoka jakość</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>średnia jakość</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>niska jakość</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>jakość mobilna</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Logowanie…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Sprawdzanie %Ln pliku…</numerusform>
+            <numerusform>Sprawdzanie %Ln plików…</numerusform>
+            <numerusform>Sprawdzanie %Ln plików…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -493,7 +597,7 @@
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Ustawienia Lumio Uploader</translation>
     </message>
 </context>

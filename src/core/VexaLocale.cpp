@@ -154,6 +154,30 @@ const char* const kCatalogue[] = {
                       "Your account does not have permission to upload the selected items to Lumio."),
     QT_TRANSLATE_NOOP("global", "The selected items have already been uploaded to the destination folder in "
                                 "Lumio. No file is available for upload."),
+    QT_TRANSLATE_NOOP("global", "Upload"),
+    QT_TRANSLATE_NOOP("global", "Edit"),
+    QT_TRANSLATE_NOOP("global", "Delete"),
+    QT_TRANSLATE_NOOP("global", "Copy"),
+    QT_TRANSLATE_NOOP("global", "Save..."),
+    QT_TRANSLATE_NOOP("global", "Retry failed files"),
+    QT_TRANSLATE_NOOP("global", "%1:"),
+    QT_TRANSLATE_NOOP("global", "%n file(s)"),
+    QT_TRANSLATE_NOOP("global", "Converting %1"),
+    QT_TRANSLATE_NOOP("global", "Converting %1 - %2"),
+    QT_TRANSLATE_NOOP("global", "Uploading %1"),
+    QT_TRANSLATE_NOOP("global", "%1 of %2 sent"),
+    QT_TRANSLATE_NOOP("global", "%1/s"),
+    QT_TRANSLATE_NOOP("global", "%1 left"),
+    QT_TRANSLATE_NOOP("global", "Failed: %1"),
+    QT_TRANSLATE_NOOP("global", "Skipped: %1"),
+    QT_TRANSLATE_NOOP("global", "high quality"),
+    QT_TRANSLATE_NOOP("global", "medium quality"),
+    QT_TRANSLATE_NOOP("global", "low quality"),
+    QT_TRANSLATE_NOOP("global", "mobile quality"),
+    QT_TRANSLATE_NOOP("global", "Logging in..."),
+    QT_TRANSLATE_NOOP("global", "Checking %Ln file(s)..."),
+    QT_TRANSLATE_NOOP("global", "CSV files (*.csv)"),
+    QT_TRANSLATE_NOOP("global", "Could not save %1: %2"),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");
@@ -169,7 +193,12 @@ QString VexaLocale::englishText(TextId id)
 
 QString VexaLocale::text(TextId id)
 {
-    QString result = QCoreApplication::translate(kContext, kCatalogue[static_cast<int>(id)]);
+    return text(id, -1);
+}
+
+QString VexaLocale::text(TextId id, int count)
+{
+    QString result = QCoreApplication::translate(kContext, kCatalogue[static_cast<int>(id)], nullptr, count);
     result.replace(QLatin1String("\\n"), QLatin1String("\n"));
     result.replace(QLatin1String("\\t"), QLatin1String("\t"));
     return result;

@@ -20,6 +20,9 @@ CreateWizard::CreateWizard(QWidget* parent, int mode, QNetworkAccessManager* man
     m_loadingLabel->setGeometry(15, 323, 20, 20);
     m_loadingLabel->setMovie(&m_loadingMovie);
     m_loadingLabel->hide();
+    m_plbBusy->setObjectName(QStringLiteral("m_plbBusy"));
+    m_plbBusy->setGeometry(40, 323, 260, 20);
+    m_plbBusy->hide();
 
     m_serverPage = new WizIPDialog(manager, &m_serverMap, this);
     m_targetPage = new WizPerDialog(this);
@@ -49,9 +52,11 @@ bool CreateWizard::isBusy() const
     return m_loadingLabel->isVisible();
 }
 
-void CreateWizard::setBusy(bool busy)
+void CreateWizard::setBusy(bool busy, const QString& text)
 {
     m_loadingLabel->setVisible(busy);
+    m_plbBusy->setText(text);
+    m_plbBusy->setVisible(busy && !text.isEmpty());
     if (busy)
         m_loadingMovie.start();
     else
@@ -85,6 +90,7 @@ bool CreateWizard::validateCurrentPage()
                 m_loginInProgress = true;
                 m_loggedInTarget = loginTarget();
                 if (m_login->prepareLogin(m_manager, m_profile, false, false)) {
+                    setBusy(true, tx(TextId::busy_logging_in));
                     m_login->start(QThread::InheritPriority);
                     m_login->wait();
                 } else {

@@ -11,6 +11,7 @@
 
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QListView>
 #include <QtEndian>
 
 #include <cstring>
@@ -258,6 +259,12 @@ void WizIPDialog::attachServerList(QComboBox* combo, CAsstAddDlgNasinfoProxyMode
 {
     combo->setModel(proxy);
     combo->setModelColumn(CAsstNasinfoModel::DisplayColumn);
+    // The pop-up list is a window of its own and would not get the program's font from the combo's
+    // style sheet; rows keep the height of that font.
+    auto* list = new QListView(combo);
+    VexaStyle::applyWidgetStyle(list, QStringLiteral("QListView { font-size : 13px;\n color : #535353 }"));
+    list->setUniformItemSizes(true);
+    combo->setView(list);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     proxy->setFilterKeyColumn(CAsstNasinfoModel::NameColumn);

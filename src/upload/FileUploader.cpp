@@ -129,6 +129,8 @@ void FileUploader::sendItem()
         }
     }
 
+    const bool isSource = m_item.contains(UploadQueue::BatchLast) && m_uploadFile;
+    qint64 sourceCounted = 0;
     for (int attempt = 1;; ++attempt) {
         m_resend = false;
         QEventLoop loop;
@@ -144,10 +146,15 @@ void FileUploader::sendItem()
         qint64 counted = 0;
         connect(
             m_reply, &QNetworkReply::uploadProgress, m_reply,
-            [this, &counted](qint64 sent, qint64) {
+            [this, &counted, &sourceCounted, isSource](qint64 sent, qint64) {
                 if (sent > counted) {
                     m_bytesSent.fetch_add(sent - counted);
                     counted = sent;
+                }
+                // A resend counts again on the wire, but not again toward the chosen files.
+                if (isSource && sent > sourceCounted) {
+                    m_sourceBytesSent.fetch_add(sent - sourceCounted);
+                    sourceCounted = sent;
                 }
             },
             Qt::DirectConnection);
@@ -231,7 +238,7 @@ void FileUploader::recordOutcome(bool success, const QString& errorText, const Q
         // Only what the server confirmed is remembered, so a refused file is offered again next time.
         addUploadRecord(info);
     } else {
-        m_queue->addFailure(info.fileName(), errorText);
+        m_queue->addProblem(UploadProblem::fromOutcome(outcome));
     }
     emit signalFileFinished(outcome);
 }

@@ -51,7 +51,7 @@ QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, cons
 }
 
 bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
-                                 const std::function<void()>& betweenFiles, QList<ConversionEntry>* dropped)
+                                 const std::function<bool()>& betweenFiles, QList<ConversionEntry>* dropped)
 {
     ProfileStore::ensurePhotoRecordsIndex();
     QList<ConversionEntry> kept;
@@ -59,8 +59,9 @@ bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& pr
     for (const ConversionEntry& entry : std::as_const(*list)) {
         const QFileInfo info(entry.value(UploadQueue::LocalPath));
         if (!info.isDir()) {
-            if (betweenFiles)
-                betweenFiles();
+            // A false answer stops the check; the list stays as it was.
+            if (betweenFiles && !betweenFiles())
+                return false;
             const QStringList recorded =
                 ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
                                                    QString::number(info.lastModified().toSecsSinceEpoch()));

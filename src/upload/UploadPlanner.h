@@ -39,7 +39,7 @@ public:
     // betweenFiles runs before each file (the wizard keeps its window responsive with it). The dropped
     // entries are added to *dropped when given.
     static bool dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
-                             const std::function<void()>& betweenFiles = {},
+                             const std::function<bool()>& betweenFiles = {},
                              QList<ConversionEntry>* dropped = nullptr);
 
     // "/" + target folder + "/" + the entry's file or folder name, in form C.

@@ -40,8 +40,11 @@ void UploadQueue::setConversionList(const QList<ConversionEntry>& entries)
     QMutexLocker lock(&m_lock);
     m_conversionList = entries;
     m_pendingFolders.clear();
+    m_totalBytes = 0;
     for (const ConversionEntry& entry : entries) {
         const QFileInfo info(entry.value(LocalPath));
+        if (info.isFile())
+            m_totalBytes += info.size();
         if (info.isDir())
             m_pendingFolders.insert(folderPath(entry.value(TargetFolder), info.fileName()));
     }
@@ -207,13 +210,39 @@ void UploadQueue::addSuccess()
 
 void UploadQueue::addFailure(const QString& name, const QString& errorText)
 {
+    UploadProblem problem;
+    problem.path = name;
+    problem.text = errorText;
+    problem.time = QDateTime::currentDateTime();
+    addProblem(problem);
+}
+
+void UploadQueue::addProblem(const UploadProblem& problem)
+{
     QMutexLocker lock(&m_lock);
-    ++m_failureCount;
-    m_failures.append({name, errorText});
+    if (problem.kind == UploadProblem::Kind::Error)
+        ++m_failureCount;
+    m_problems.append(problem);
+}
+
+QList<UploadProblem> UploadQueue::problems() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_problems;
+}
+
+qint64 UploadQueue::totalBytes() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_totalBytes;
 }
 
 QList<UploadFailure> UploadQueue::failures() const
 {
     QMutexLocker lock(&m_lock);
-    return m_failures;
+    QList<UploadFailure> rows;
+    for (const UploadProblem& problem : std::as_const(m_problems))
+        if (problem.kind == UploadProblem::Kind::Error)
+            rows.append({problem.fileName(), problem.text});
+    return rows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileTypes.h"
+#include "UploadProblem.h"
 
 #include <QList>
 #include <QMap>
@@ -39,6 +40,8 @@ public:
     UploadQueue();
 
     void setConversionList(const QList<ConversionEntry>& entries);
+    // The size of every file in the conversion list as it was set.
+    qint64 totalBytes() const;
     void setTotal(int total);
     int total() const;
     bool takeConversionEntry(ConversionEntry* entry);
@@ -66,9 +69,14 @@ public:
 
     void addSuccess();
     void addFailure(const QString& name, const QString& errorText);
+    // An error row counts as a failure; a warning row is only listed.
+    void addProblem(const UploadProblem& problem);
     int successCount() const { return m_successCount.load(); }
     int failureCount() const { return m_failureCount.load(); }
+    // File names and texts of the error rows.
     QList<UploadFailure> failures() const;
+    // Error and warning rows in the order they happened.
+    QList<UploadProblem> problems() const;
 
     static const QStringList& thumbnailKinds();
     static const QStringList& videoKinds();
@@ -90,7 +98,8 @@ private:
     int m_batchesQueued = 0;
     float m_completeProgress = 0.0f;
     float m_nextProgress = 0.0f;
-    QList<UploadFailure> m_failures;
+    qint64 m_totalBytes = 0;
+    QList<UploadProblem> m_problems;
     QList<UploadItem> m_uploadList;
     QList<ConversionEntry> m_conversionList;
     QMap<QString, int> m_usedNames;

@@ -226,10 +226,20 @@ bool WizUpdDialog::validatePage()
     options.targetFolder = m_targetFolder;
     m_uploadList = UploadPlanner::buildList(sources, options, &m_hasVideo);
 
-    if (m_mode != 6 && m_profile->incbackup &&
-        UploadPlanner::dropUploaded(&m_uploadList, m_profile->profname,
-                                    [] { QCoreApplication::processEvents(); }))
-        m_skippedAsUploaded = true;
+    if (m_mode != 6 && m_profile->incbackup) {
+        m_checking = true;
+        m_checkCancelled = false;
+        emit signalBusyText(tx(TextId::busy_checking_files, static_cast<int>(m_uploadList.size())));
+        if (UploadPlanner::dropUploaded(&m_uploadList, m_profile->profname, [this] {
+                QCoreApplication::processEvents();
+                return !m_checkCancelled;
+            }))
+            m_skippedAsUploaded = true;
+        m_checking = false;
+        emit signalBusyText(QString());
+        if (m_checkCancelled)
+            return false;
+    }
 
     UploadPlanner::InitReply reply;
     if (!m_initRequest->send(m_profile->baseUrl, m_uploadList, &reply))
@@ -252,10 +262,12 @@ bool WizUpdDialog::validatePage()
 
 bool WizUpdDialog::isWaitingForServer() const
 {
-    return m_initRequest->isWaiting();
+    return m_checking || m_initRequest->isWaiting();
 }
 
 void WizUpdDialog::cancelWaiting()
 {
-    m_initRequest->cancel();
+    m_checkCancelled = true;
+    if (m_initRequest->isWaiting())
+        m_initRequest->cancel();
 }
