@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -109,7 +110,10 @@ private:
             QCOMPARE(editor->hoveredRow(), row);
             QTest::keyClick(view, key);
         } else {
-            QTest::mouseClick(view->viewport(), Qt::RightButton, {}, rowPoint(editor, row));
+            const QPoint point = rowPoint(editor, row);
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point,
+                                         view->viewport()->mapToGlobal(point));
+            QApplication::sendEvent(view->viewport(), &rightClick);
             QTRY_VERIFY(editor->contextMenu() && editor->contextMenu()->isVisible());
             QStringList entries;
             QAction* chosen = nullptr;

@@ -442,9 +442,13 @@ void TestUploadQueue::skipUploadedFiles()
         list.append({{UploadQueue::LocalPath, root + QLatin1Char('/') + QLatin1String(name)},
                      {UploadQueue::TargetFolder, QString()}});
     int calls = 0;
-    QVERIFY(UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { ++calls; }));
+    QVERIFY(UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { return ++calls > 0; }));
     QCOMPARE(calls, 3);
     QCOMPARE(list.size(), 2);
+    // A stop between files leaves the list as it was.
+    QList<ConversionEntry> untouched = list;
+    QVERIFY(!UploadPlanner::dropUploaded(&untouched, QStringLiteral("p"), [] { return false; }));
+    QCOMPARE(untouched, list);
     QVERIFY(!UploadPlanner::dropUploaded(&list, QStringLiteral("other profile")));
 }
 

@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QSaveFile>
 
+#include <algorithm>
+
 ErrorReport::ErrorReport(QWidget* parent, const UploadQueue* queue)
     : QDialog(parent), m_ui(std::make_unique<Ui::ErrorReport>())
 {

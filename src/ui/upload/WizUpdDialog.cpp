@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -229,7 +230,11 @@ bool WizUpdDialog::validatePage()
     if (m_mode != 6 && m_profile->incbackup) {
         m_checking = true;
         m_checkCancelled = false;
-        emit signalBusyText(tx(TextId::busy_checking_files, static_cast<int>(m_uploadList.size())));
+        const auto files =
+            std::count_if(m_uploadList.cbegin(), m_uploadList.cend(), [](const ConversionEntry& entry) {
+                return QFileInfo(entry.value(UploadQueue::LocalPath)).isFile();
+            });
+        emit signalBusyText(tx(TextId::busy_checking_files, static_cast<int>(files)));
         if (UploadPlanner::dropUploaded(&m_uploadList, m_profile->profname, [this] {
                 QCoreApplication::processEvents();
                 return !m_checkCancelled;
