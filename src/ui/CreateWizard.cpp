@@ -15,7 +15,7 @@
 CreateWizard::CreateWizard(QWidget* parent, int mode, QNetworkAccessManager* manager, ServerProfile* profile)
     : VexaWizard(parent), m_profile(profile), m_manager(manager),
       m_login(std::make_unique<SecurityConfirm>()), m_loadingMovie(QStringLiteral(":/images/loading.gif")),
-      m_loadingLabel(new QLabel(this))
+      m_loadingLabel(new QLabel(this)), m_plbBusy(new QLabel(this))
 {
     m_loadingLabel->setGeometry(15, 323, 20, 20);
     m_loadingLabel->setMovie(&m_loadingMovie);

@@ -11,7 +11,6 @@
 
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QListView>
 #include <QtEndian>
 
 #include <cstring>
@@ -259,12 +258,6 @@ void WizIPDialog::attachServerList(QComboBox* combo, CAsstAddDlgNasinfoProxyMode
 {
     combo->setModel(proxy);
     combo->setModelColumn(CAsstNasinfoModel::DisplayColumn);
-    // The pop-up list is a window of its own and would not get the program's font from the combo's
-    // style sheet; rows keep the height of that font.
-    auto* list = new QListView(combo);
-    VexaStyle::applyWidgetStyle(list, QStringLiteral("QListView { font-size : 13px;\n color : #535353 }"));
-    list->setUniformItemSizes(true);
-    combo->setView(list);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     proxy->setFilterKeyColumn(CAsstNasinfoModel::NameColumn);
