@@ -65,7 +65,8 @@ void TestCatalogue::entriesKeepTheirPositions()
 {
     QFETCH(int, position);
     QFETCH(QString, english);
-    QCOMPARE(static_cast<int>(TextId::count), 117);
+    // Later texts are added after the last original entry.
+    QCOMPARE(static_cast<int>(TextId::upload_zero_file_uploaded), 116);
     QCOMPARE(VexaLocale::englishText(static_cast<TextId>(position)), english);
     QCOMPARE(tx(static_cast<TextId>(position)), english);
 }

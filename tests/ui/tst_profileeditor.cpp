@@ -448,7 +448,7 @@ void TestProfileEditor::keyboardMovesTheRowAndFocus()
     EditorTableView* view = table(&editor);
     QTRY_VERIFY(view->hasFocus());
 
-    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Home);
     QCOMPARE(editor.hoveredRow(), 0);
     QTest::keyClick(view, Qt::Key_Down);
     QCOMPARE(editor.hoveredRow(), 1);

@@ -88,8 +88,8 @@ void TestScreenshots::picture()
 
 void TestScreenshots::nothingElseWritten()
 {
-    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files).size(), 17);
-    QCOMPARE(m_listed.size(), 17);
+    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files).size(), 18);
+    QCOMPARE(m_listed.size(), 18);
 }
 
 LUMIO_TEST_MAIN(TestScreenshots)
