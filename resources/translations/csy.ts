@@ -385,11 +385,11 @@
     </message>
     <message>
         <source>Failed to upload</source>
-        <translation>Nenahrané soubory</translation>
+        <translation>Nenahráno</translation>
     </message>
     <message>
         <source>Successfully uploaded</source>
-        <translation>Úspěšně nahrané soubory</translation>
+        <translation>Úspěšně nahráno</translation>
     </message>
     <message>
         <source>Upload finished</source>

@@ -385,11 +385,11 @@
     </message>
     <message>
         <source>Failed to upload</source>
-        <translation>Nieprzesłane pliki</translation>
+        <translation>Nie przesłano</translation>
     </message>
     <message>
         <source>Successfully uploaded</source>
-        <translation>Pomyślnie przesłane pliki</translation>
+        <translation>Pomyślnie przesłano</translation>
     </message>
     <message>
         <source>Upload finished</source>

@@ -385,11 +385,11 @@
     </message>
     <message>
         <source>Failed to upload</source>
-        <translation>Не загружено файлов</translation>
+        <translation>Не загружено</translation>
     </message>
     <message>
         <source>Successfully uploaded</source>
-        <translation>Успешно загружено файлов</translation>
+        <translation>Успешно загружено</translation>
     </message>
     <message>
         <source>Upload finished</source>
