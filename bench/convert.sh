@@ -24,6 +24,8 @@ media=$scratch/media
 mkdir -p "$media" "$scratch/tmp"
 # The helper's temporary root lies in the scratch folder, away from any real upload run.
 export TMPDIR=$scratch/tmp
+unset XDG_RUNTIME_DIR
+work=$TMPDIR/lumio-uploader-$(id -u)/ZUL_PHOTO_TEMP
 ffmpeg=/usr/bin/ffmpeg
 
 timed() { # command... ; leaves the wall seconds in $elapsed and the processor seconds (with children) in $cpu
@@ -34,7 +36,7 @@ timed() { # command... ; leaves the wall seconds in $elapsed and the processor s
     elapsed=$(awk -v f="$figures" 'BEGIN { split(f, t, " "); printf "%.2f", t[1] }')
     cpu=$(awk -v f="$figures" 'BEGIN { split(f, t, " "); printf "%.2f", t[2] + t[3] }')
 }
-fresh_temp() { rm -rf "$TMPDIR/ZUL_PHOTO_TEMP" && mkdir -p "$TMPDIR/ZUL_PHOTO_TEMP"; }
+fresh_temp() { rm -rf "$work" && mkdir -p -m 700 "$(dirname "$work")" "$work"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo "== generating media (fractal photos with detail at every scale, like a landscape; a 1080p clip with sound)"

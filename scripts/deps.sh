@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need, when any is missing.
+# Installs the Debian packages the build, the program and the tests need, when any is missing
+# (the package test needs `file` and dpkg-shlibdeps for CPack's DEB generator).
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,8 @@ packages=(
     libgl-dev
     libexiv2-dev exiv2
     imagemagick ffmpeg dcraw
+    # ImageMagick's HEIC/AVIF and WebP readers; ffmpeg brings libx265 and zscale (libzimg) itself.
+    libheif1 libwebp7 libwebpdemux2
     libcpp-httplib-dev libssl-dev openssl
     libgphoto2-dev gphoto2
     librsvg2-bin desktop-file-utils
@@ -15,6 +18,8 @@ packages=(
     xvfb xauth x11-apps
     clang libclang-rt-14-dev
     iproute2 curl
+    file dpkg-dev
+    qtkeychain-qt6-dev gnome-keyring dbus-daemon
 )
 
 missing=()

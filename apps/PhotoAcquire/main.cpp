@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QSet>
 
@@ -46,12 +47,17 @@ int importItems(const QString& port)
     if (!device.open())
         return 1;
     const QString target = AppPaths::autoPlayFolder();
-    if (!QDir().mkpath(target))
+    if (!AppPaths::ensureAutoPlayFolder())
         return 1;
     int failures = 0;
-    // Only names the camera itself offers are copied, so a name can never lead outside the folder.
+    // Only names the camera itself offers are copied, so a name can never lead outside the folder;
+    // an entry of that name already there goes first, so a link cannot redirect the copy.
     for (const CameraItem& item : device.items()) {
-        if (names.contains(item.name) && !device.copy(item, target + QLatin1Char('/') + item.name))
+        if (!names.contains(item.name))
+            continue;
+        const QString path = target + QLatin1Char('/') + item.name;
+        QFile::remove(path);
+        if (!device.copy(item, path))
             ++failures;
     }
     return failures == 0 ? 0 : 1;

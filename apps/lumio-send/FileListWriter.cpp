@@ -18,5 +18,8 @@ bool FileListWriter::write(const QStringList& paths, QStringList* rejected)
     }
     QStringList lines{QString::number(absolute.size())};
     lines += absolute;
+    QString reason;
+    if (!AppPaths::ensureRuntimeFolder(&reason))
+        return false;
     return Utf16File::writeLines(AppPaths::fileListPath(), lines);
 }

@@ -1,6 +1,7 @@
 // lumio-send: the file managers' "Upload to Lumio" entry. It hands the selected files over in
 // "FileList", runs lumio-uploader in the mode of the chosen menu entry and then brings the per-user
 // file-manager menus up to date with the profiles the run may have changed.
+#include "AppPaths.h"
 #include "FileListWriter.h"
 #include "HandOver.h"
 #include "MenuWriter.h"
@@ -126,8 +127,13 @@ int main(int argc, char* argv[])
         return 1;
     if (SendChoice::needsFileList(row, profileCount)) {
         QStringList rejected;
+        QString reason;
+        if (!AppPaths::ensureRuntimeFolder(&reason))
+            return fail(QStringLiteral("lumio-send: cannot use the runtime folder %1: %2")
+                            .arg(AppPaths::runtimeFolder(), reason));
         if (!FileListWriter::write(files, &rejected))
-            return fail(QStringLiteral("lumio-send: cannot write the file list"));
+            return fail(
+                QStringLiteral("lumio-send: cannot write the file list %1").arg(AppPaths::fileListPath()));
         for (const QString& path : rejected)
             QTextStream(stderr) << "lumio-send: skipped a name with a line break: " << path << '\n';
     }

@@ -1,5 +1,6 @@
 #include "ConsoleOptions.h"
 
+#include "CertificateTrust.h"
 #include "ServerProfile.h"
 
 #include <QCommandLineParser>
@@ -42,17 +43,26 @@ QString ConsoleOptions::usage()
         "  --all-files              also send files of unsupported types\n"
         "  --rename-by-date         name files by capture time (IMG_yyyyMMdd_hhmmss)\n"
         "  --keep-names             keep the files' own names\n"
+        "  --retries N              send a file again at most N times after a lost connection or a\n"
+        "                           time-out, at once, then after 1 s, 2 s, 4 s ... up to 30 s (default 7)\n"
+        "  --timeout SECONDS        give up on a request that moves no byte for this long (default 60)\n"
         "  --dry-run                log in and ask the server, but send no file\n"
         "  --json                   one JSON object per file and a summary, one per line\n"
         "  --save-options           store the options of this run in the profile\n"
+        "  --trust-certificate SHA256\n"
+        "                           trust (and pin for the profile) the server certificate with this\n"
+        "                           SHA-256 fingerprint, also in place of a changed one\n"
         "  --verbose                show the engine's diagnostics on standard error\n"
         "  --list-profiles          list the stored profiles\n"
         "  -h, --help               show this help\n"
         "\n"
         "The password comes from the profile when it is remembered, else from LUMIO_PASSWORD, else it\n"
         "is asked on the terminal.\n"
-        "Exit status: 0 every file uploaded or skipped as uploaded, 1 a file failed or the run was\n"
-        "cancelled, 2 usage, profile or login error.\n");
+        "A server certificate that the system cannot verify is shown with its fingerprint and asked\n"
+        "about on the terminal; without one the run stops until --trust-certificate vouches for it.\n"
+        "Exit status: 0 every file uploaded or skipped as uploaded, 1 a file failed, an upload could\n"
+        "not be recorded, the session was lost or the run was cancelled, 2 usage, profile or login\n"
+        "error (a server that does not answer the login, or an untrusted certificate, included).\n");
 }
 
 bool ConsoleOptions::parseQualities(const QString& text, QList<int>* qualities)
@@ -123,17 +133,22 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption allFilesOption = flag(QStringLiteral("all-files"), {});
     const QCommandLineOption renameOption = flag(QStringLiteral("rename-by-date"), {});
     const QCommandLineOption keepNamesOption = flag(QStringLiteral("keep-names"), {});
+    const QCommandLineOption retriesOption = valued(QStringLiteral("retries"), {}, QStringLiteral("count"));
+    const QCommandLineOption timeoutOption = valued(QStringLiteral("timeout"), {}, QStringLiteral("seconds"));
     const QCommandLineOption dryRunOption = flag(QStringLiteral("dry-run"), {});
     const QCommandLineOption jsonOption = flag(QStringLiteral("json"), {});
     const QCommandLineOption saveOption = flag(QStringLiteral("save-options"), {});
     const QCommandLineOption verboseOption = flag(QStringLiteral("verbose"), {});
+    const QCommandLineOption trustOption =
+        valued(QStringLiteral("trust-certificate"), {}, QStringLiteral("sha256"));
     const QCommandLineOption listOption = flag(QStringLiteral("list-profiles"), {});
     // Used by scripts/run.sh to set up the demonstration.
     const QCommandLineOption seedOption =
         valued(QStringLiteral("seed-demo-profile"), {}, QStringLiteral("port"));
     parser.addOptions({help, profileOption, albumOption, keepStructureOption, flatOption, qualityOption,
                        duplicatesOption, noSkipOption, allFilesOption, renameOption, keepNamesOption,
-                       dryRunOption, jsonOption, saveOption, verboseOption, listOption, seedOption});
+                       retriesOption, timeoutOption, dryRunOption, jsonOption, saveOption, verboseOption,
+                       listOption, seedOption, trustOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {
@@ -166,6 +181,14 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     if (profile.isEmpty()) {
         *error = QStringLiteral("--profile NAME is required");
         return false;
+    }
+    if (parser.isSet(trustOption)) {
+        trustCertificate = CertificateTrust::normalisedFingerprint(parser.value(trustOption));
+        if (trustCertificate.isEmpty()) {
+            *error = QStringLiteral("--trust-certificate takes a SHA-256 fingerprint: 64 hexadecimal digits, "
+                                    "pairs may be separated by colons");
+            return false;
+        }
     }
     if (parser.isSet(keepStructureOption) && parser.isSet(flatOption)) {
         *error = QStringLiteral("--keep-structure and --flat exclude each other");
@@ -205,6 +228,22 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
         if (duplicates != QLatin1String("RENAME") && duplicates != QLatin1String("OVERWRITE") &&
             duplicates != QLatin1String("SKIP")) {
             *error = QStringLiteral("--duplicates takes rename, overwrite or skip");
+            return false;
+        }
+    }
+    if (parser.isSet(retriesOption)) {
+        bool ok = false;
+        retries = parser.value(retriesOption).toInt(&ok);
+        if (!ok || retries < 0 || retries > 1000) {
+            *error = QStringLiteral("--retries takes a number from 0 to 1000");
+            return false;
+        }
+    }
+    if (parser.isSet(timeoutOption)) {
+        bool ok = false;
+        timeoutSeconds = parser.value(timeoutOption).toInt(&ok);
+        if (!ok || timeoutSeconds < 1 || timeoutSeconds > 86400) {
+            *error = QStringLiteral("--timeout takes a number of seconds from 1 to 86400");
             return false;
         }
     }

@@ -21,8 +21,8 @@ public:
         Help
     };
 
-    // Exit statuses: every file uploaded or skipped as uploaded; a file failed or the run was cancelled;
-    // usage, profile or login errors.
+    // Exit statuses: every file uploaded or skipped as uploaded; a file failed, an upload could not be
+    // recorded or the run was cancelled; usage, profile or login errors.
     enum ExitStatus
     {
         ExitSuccess = 0,
@@ -57,5 +57,9 @@ public:
     bool saveOptions = false;
     bool verbose = false;
     int demoPort = 0;
+    int retries = -1;        // resends after connection failures; -1: the uploader's default
+    int timeoutSeconds = -1; // request inactivity limit; -1: the default
+    // SHA-256 fingerprint ("AB:CD:…") of a server certificate the user vouches for.
+    QString trustCertificate;
     QStringList paths;
 };

@@ -120,12 +120,20 @@ void ConsoleReport::file(const FileRow& row)
             object.insert(QStringLiteral("reason"), row.reason);
         if (!row.message.isEmpty())
             object.insert(QStringLiteral("message"), row.message);
+        if (!row.warning.isEmpty())
+            object.insert(QStringLiteral("warning"), row.warning);
         write(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
         return;
     }
-    // On a terminal the live line stands for the files that went well.
-    if (m_live && row.status == FileStatus::Uploaded)
+    // A warning shows even on a terminal, where the live line stands for the files that went well.
+    const QString warningLine = row.warning.isEmpty() ? QString()
+                                                      : QStringLiteral("warning").leftJustified(13) +
+                                                            row.path + QStringLiteral(": ") + row.warning;
+    if (m_live && row.status == FileStatus::Uploaded) {
+        if (!warningLine.isEmpty())
+            write(warningLine);
         return;
+    }
     const QString word = statusWord(row.status).replace(QLatin1Char('_'), QLatin1Char(' '));
     QString line = word.leftJustified(13) + row.path;
     switch (row.status) {
@@ -142,6 +150,8 @@ void ConsoleReport::file(const FileRow& row)
         break;
     }
     write(line);
+    if (!warningLine.isEmpty())
+        write(warningLine);
 }
 
 void ConsoleReport::progress(const Progress& progress)
@@ -170,6 +180,10 @@ void ConsoleReport::summary(const Summary& summary)
         for (const UploadFailure& failure : summary.errorRows)
             rows.append(QJsonObject{{QStringLiteral("name"), failure.first},
                                     {QStringLiteral("message"), failure.second}});
+        QJsonArray warnings;
+        for (const UploadFailure& warning : summary.warningRows)
+            warnings.append(QJsonObject{{QStringLiteral("name"), warning.first},
+                                        {QStringLiteral("message"), warning.second}});
         QJsonObject object{{QStringLiteral("type"), QStringLiteral("summary")},
                            {QStringLiteral("profile"), summary.profile},
                            {QStringLiteral("album"), summary.album},
@@ -184,6 +198,7 @@ void ConsoleReport::summary(const Summary& summary)
                            {QStringLiteral("cancelled"), summary.cancelled},
                            {QStringLiteral("session_lost"), summary.sessionLost},
                            {QStringLiteral("errors"), rows},
+                           {QStringLiteral("warnings"), warnings},
                            {QStringLiteral("exit_status"), summary.exitStatus}};
         if (!summary.error.isEmpty())
             object.insert(QStringLiteral("error"), summary.error);
@@ -215,17 +230,18 @@ void ConsoleReport::summary(const Summary& summary)
                   tx(TextId::upload_finish_unit).arg(summary.refused));
         write(QStringLiteral("Sent %1 in %2.").arg(byteText(summary.bytes), durationText(summary.seconds)));
     }
-    if (summary.errorRows.isEmpty())
+    // The error report's rows: failures first, then the files that went up with a warning.
+    const QList<UploadFailure> reportRows = summary.errorRows + summary.warningRows;
+    if (reportRows.isEmpty())
         return;
-    // The error report's rows.
     int width = 0;
-    for (const UploadFailure& failure : summary.errorRows)
+    for (const UploadFailure& failure : reportRows)
         width = qMax(width, static_cast<int>(failure.first.size()));
     const QString nameHeader = QCoreApplication::translate("ErrorTableModel", "File Name");
     width = qMax(width, static_cast<int>(nameHeader.size()));
     write(QString());
     write(nameHeader.leftJustified(width + 2) +
           QCoreApplication::translate("ErrorTableModel", "Error Status"));
-    for (const UploadFailure& failure : summary.errorRows)
+    for (const UploadFailure& failure : reportRows)
         write(failure.first.leftJustified(width + 2) + failure.second);
 }

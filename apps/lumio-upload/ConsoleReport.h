@@ -31,6 +31,7 @@ public:
         qint64 size = 0;
         QString reason;  // a fixed word for scripts: "uploaded_before", "no_privilege", "duplicated_file" …
         QString message; // the text shown to the user
+        QString warning; // uploaded, but for example without thumbnails: "no thumbnails: …"
     };
 
     struct Progress
@@ -60,6 +61,7 @@ public:
         int exitStatus = 0;
         QString error;
         QList<UploadFailure> errorRows;
+        QList<UploadFailure> warningRows; // files uploaded with a warning
     };
 
     ConsoleReport(bool json, bool live, FILE* out = stdout);

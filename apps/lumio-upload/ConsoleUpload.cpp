@@ -1,11 +1,14 @@
 #include "ConsoleUpload.h"
 
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "InterruptNotifier.h"
+#include "PasswordVault.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
+#include "RequestTimeout.h"
 #include "UploadRun.h"
 #include "VexaLocale.h"
 
@@ -72,7 +75,17 @@ void ConsoleUpload::start()
             return;
         }
     }
+    if (m_options.verbose && !PasswordVault::isAvailable())
+        printError(tx(TextId::keyring_unavailable));
+    QString reason;
+    if (!AppPaths::ensureRuntimeFolder(&reason)) {
+        fail(ConsoleOptions::ExitFailure,
+             QStringLiteral("cannot use the runtime folder %1: %2").arg(AppPaths::runtimeFolder(), reason));
+        return;
+    }
     m_options.applyTo(&m_profile);
+    if (m_options.timeoutSeconds > 0)
+        RequestTimeout::setSeconds(m_options.timeoutSeconds);
     const QString rootPrefix = kPhotoRoot + QLatin1Char('/');
     m_targetFolder =
         m_profile.serverdst.startsWith(rootPrefix) ? m_profile.serverdst.mid(rootPrefix.size()) : QString();
@@ -82,6 +95,7 @@ void ConsoleUpload::start()
         m_profile.savepass = true;
     }
 
+    CertificateTrust::setPreapproved(m_options.trustCertificate);
     m_stage = Stage::LoggingIn;
     if (!m_login.prepareLogin(&m_manager, &m_profile, false, false)) {
         if (InterruptNotifier::interrupted()) {
@@ -106,6 +120,20 @@ void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
         // The refusal's own text is already shown.
         m_status = ConsoleOptions::ExitUsage;
         m_error = QStringLiteral("login refused");
+        const CertificateTrust::Refusal refusal = CertificateTrust::lastRefusal();
+        if (refusal.outcome == CertificateTrust::Outcome::Declined)
+            m_error =
+                QStringLiteral("the certificate of %1 is not trusted (SHA-256 %2); after checking it, run "
+                               "again with --trust-certificate %2")
+                    .arg(refusal.server, refusal.fingerprint);
+        else if (refusal.outcome == CertificateTrust::Outcome::Changed)
+            m_error =
+                QStringLiteral("the certificate of %1 has changed: profile \"%2\" trusts SHA-256 %3, the "
+                               "server presented %4. Someone may be intercepting the connection; only when "
+                               "the certificate was renewed, run again with --trust-certificate %4")
+                    .arg(refusal.server, m_profile.profname, refusal.pinned, refusal.fingerprint);
+        if (refusal.outcome != CertificateTrust::Outcome::Trusted)
+            printError(m_error);
         finish();
         return;
     }
@@ -221,7 +249,11 @@ void ConsoleUpload::reportDryRun(const QList<ConversionEntry>& list, const Uploa
 
 void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
 {
-    AppPaths::prepareTempRootFolder();
+    if (!AppPaths::prepareTempRootFolder()) {
+        fail(ConsoleOptions::ExitFailure,
+             QStringLiteral("cannot prepare the work folder %1").arg(AppPaths::defaultTempRootFolder()));
+        return;
+    }
     m_queue.setConversionList(list);
     m_queue.setTotal(list.size());
     m_listed = list.size();
@@ -231,6 +263,8 @@ void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
         connect(converter.get(), &FileConverter::signalCompleteProgressChanged, this,
                 &ConsoleUpload::slotCompleteProgress);
     FileUploader* uploader = m_run->uploader();
+    if (m_options.retries >= 0)
+        uploader->setResendLimit(m_options.retries);
     connect(uploader, &FileUploader::signalCompleteProgressChanged, this,
             &ConsoleUpload::slotCompleteProgress);
     connect(uploader, &FileUploader::signalItemStarted, this, &ConsoleUpload::slotItemStarted);
@@ -269,7 +303,16 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
     row.size = outcome.size;
     if (outcome.success) {
         row.status = ConsoleReport::FileStatus::Uploaded;
+        row.warning = outcome.warning;
         ++m_uploaded;
+        if (!outcome.recordError.isEmpty()) {
+            // Uploaded, but the next run would not know it: the run must not look clean.
+            row.reason = QStringLiteral("not_recorded");
+            row.message = outcome.recordError;
+            ++m_unrecorded;
+            m_report->clearProgress();
+            printError(QStringLiteral("warning: %1: %2").arg(outcome.localPath, outcome.recordError));
+        }
     } else if (outcome.errorKey == QLatin1String("duplicated_file")) {
         // The server kept its own file as the duplicate handling asked: skipped as uploaded.
         row.status = ConsoleReport::FileStatus::Skipped;
@@ -355,7 +398,7 @@ int ConsoleUpload::exitStatus() const
 {
     if (!m_error.isEmpty())
         return m_status;
-    if (m_interrupted || m_sessionLost || m_failed > 0 || m_refused > 0)
+    if (m_interrupted || m_sessionLost || m_failed > 0 || m_refused > 0 || m_unrecorded > 0)
         return ConsoleOptions::ExitFailure;
     // Every file handed to the workers must have come back with an outcome.
     if (!m_options.dryRun && m_uploaded + m_failed + m_duplicateSkips < m_listed)
@@ -390,6 +433,7 @@ void ConsoleUpload::finish()
     summary.sessionLost = m_sessionLost;
     summary.error = m_error;
     summary.errorRows = m_errorRows + m_queue.failures();
+    summary.warningRows = m_queue.warnings();
     const int status = exitStatus();
     summary.exitStatus = status;
     m_report->summary(summary);

@@ -86,6 +86,7 @@ private:
     bool m_sessionLost = false;
     int m_uploaded = 0;
     int m_failed = 0;
+    int m_unrecorded = 0;
     int m_duplicateSkips = 0;
     int m_skipped = 0;
     int m_refused = 0;

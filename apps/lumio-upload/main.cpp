@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
         QDir().mkpath(dataFolder);
     if (!ProfileStore::open()) {
         fprintf(stderr, "%s: %s\n", qUtf8Printable(tx(TextId::err_error)),
-                qUtf8Printable(tx(TextId::err_database).arg(ProfileStore::lastErrorText())));
+                qUtf8Printable(ProfileStore::openErrorText()));
         return ConsoleOptions::ExitUsage;
     }
     if (!ProfileStore::profilesTableExists())

@@ -184,6 +184,22 @@
         <translation>无法转换 %1。</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 已不存在或无法读取。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>服务器返回了 %1。</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>已上传，但无法记录：%1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>连接错误：%1 在 %2 秒内没有响应。</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>数据库错误 (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>所选项目已上传到 Lumio 中的目标文件夹。没有可上传的文件。</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>无法读取配置文件存储 %1：%2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>临时文件夹 %1 已满。</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>无法写入临时文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>无缩略图：%1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>警告: %1 的证书自从在配置文件 [%2] 中被信任以来已发生变化。可能有人正在拦截连接,或服务器的证书已更新。
+
+受信任的 SHA-256 指纹:
+%3
+
+出示的证书:
+%4
+
+连接已被拒绝。是否替换受信任的证书?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>证书已更改</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256 指纹:
+%1
+主题: %2
+有效期: %3 至 %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>%1 的证书现在在配置文件 [%2] 中受信任;如果它发生变化,您将收到警告。
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>仅当您确知 %1 的证书已更新时才替换受信任的证书。从现在起在配置文件 [%2] 中信任出示的证书吗?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>此计算机无法验证 %1 的证书。如果这是您的 Korvat 自己的证书,请核对其指纹,然后在配置文件 [%2] 中信任它。
+
+%3
+
+是否信任此证书?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>未验证的证书</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>无法使用本程序的运行时文件文件夹:
+%1
+它必须是您自己的、其他用户无法打开的文件夹。请将其删除后重试。</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>没有可用的桌面密钥环:记住的密码保存在配置文件数据库中,只有您的帐户可以读取。</translation>
     </message>
     <message>
         <source>Upload</source>

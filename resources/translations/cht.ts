@@ -184,6 +184,22 @@
         <translation>無法轉換 %1。</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 已不存在或無法讀取。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>伺服器回應了 %1。</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>已上傳，但無法記錄：%1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>連線錯誤：%1 在 %2 秒內沒有回應。</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>資料庫錯誤 (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>所選項目已上傳至 Lumio 中的目的地資料夾。沒有可上傳的檔案。</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>無法讀取設定檔存放區 %1：%2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>暫存資料夾 %1 已滿。</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>無法寫入暫存資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>無縮圖：%1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>警告: %1 的憑證自從在設定檔 [%2] 中被信任以來已經變更。可能有人正在攔截連線,或伺服器的憑證已更新。
+
+受信任的 SHA-256 指紋:
+%3
+
+出示的憑證:
+%4
+
+連線已被拒絕。是否要取代受信任的憑證?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>憑證已變更</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256 指紋:
+%1
+主體: %2
+有效期間: %3 至 %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>%1 的憑證現在在設定檔 [%2] 中受信任;若憑證變更,您會收到警告。
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>僅在您確知 %1 的憑證已更新時才取代受信任的憑證。從現在起在設定檔 [%2] 中信任出示的憑證嗎?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>此電腦無法驗證 %1 的憑證。如果這是您的 Korvat 自己的憑證,請核對其指紋,然後在設定檔 [%2] 中信任它。
+
+%3
+
+是否信任此憑證?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>未經驗證的憑證</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>無法使用本程式的執行階段檔案資料夾:
+%1
+它必須是您自己的、其他使用者無法開啟的資料夾。請將其移除後再試一次。</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>沒有可用的桌面金鑰圈:記住的密碼保存在設定檔資料庫中,只有您的帳戶可以讀取。</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>Převod souboru %1 se nezdařil.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 již neexistuje nebo jej nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Server odpověděl %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Nahráno, ale nelze zaznamenat: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Chyba připojení: %1 neodpověděl po dobu %2 sekund.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Chyba databáze (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Vybrané položky již byly nahrány do cílové složky v Lumio. Žádný soubor není k dispozici k nahrání.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Úložiště profilů %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Dočasná složka %1 je plná.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Do dočasné složky %1 nelze zapisovat.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>bez náhledů: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>UPOZORNĚNÍ: certifikát %1 se změnil od chvíle, kdy mu bylo pro profil [%2] uděleno důvěryhodné postavení. Někdo možná odposlouchává spojení, nebo byl certifikát serveru obnoven.
+
+Důvěryhodný otisk SHA-256:
+%3
+
+Předložený certifikát:
+%4
+
+Spojení bylo odmítnuto. Nahradit důvěryhodný certifikát?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certifikát se změnil</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Otisk SHA-256:
+%1
+Subjekt: %2
+Platný od %3 do %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Certifikát %1 je nyní pro profil [%2] důvěryhodný; pokud se změní, budete upozorněni.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Důvěryhodný certifikát nahraďte pouze tehdy, když víte, že certifikát %1 byl obnoven. Důvěřovat od nynějška předloženému certifikátu pro profil [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Tento počítač nemůže ověřit certifikát %1. Pokud jde o vlastní certifikát vašeho zařízení Korvat, porovnejte jeho otisk a důvěřujte mu pro profil [%2].
+
+%3
+
+Důvěřovat tomuto certifikátu?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Neověřený certifikát</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Složku pro běhové soubory tohoto programu nelze použít:
+%1
+Musí to být vaše vlastní složka, kterou nemůže otevřít žádný jiný uživatel. Odstraňte ji a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Není k dispozici žádná klíčenka pracovního prostředí: zapamatované heslo je uloženo v databázi profilů, kterou může číst pouze váš účet.</translation>
     </message>
     <message>
         <source>Upload</source>

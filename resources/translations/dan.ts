@@ -184,6 +184,22 @@
         <translation>%1 kunne ikke konverteres.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 findes ikke længere eller kan ikke læses.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serveren svarede %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Overført, men kunne ikke registreres: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Forbindelsesfejl: %1 svarede ikke i %2 sekunder.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasefejl (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De valgte elementer er allerede uploadet til destinationsmappen i Lumio. Der er ingen filer at uploade.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Profillageret %1 kan ikke læses: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Den midlertidige mappe %1 er fuld.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Der kan ikke skrives til den midlertidige mappe %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>ingen miniaturer: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>ADVARSEL: certifikatet for %1 er ændret, siden det blev godkendt som pålideligt for profilen [%2]. Nogen opsnapper måske forbindelsen, eller serverens certifikat er blevet fornyet.
+
+Pålideligt SHA-256-fingeraftryk:
+%3
+
+Fremvist certifikat:
+%4
+
+Forbindelsen blev afvist. Vil du erstatte det pålidelige certifikat?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certifikatet er ændret</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256-fingeraftryk:
+%1
+Emne: %2
+Gyldigt fra %3 til %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Certifikatet for %1 er nu godkendt som pålideligt for profilen [%2]; du bliver advaret, hvis det ændres.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Erstat kun det pålidelige certifikat, når du ved, at certifikatet for %1 er blevet fornyet. Vil du fremover stole på det fremviste certifikat for profilen [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Denne computer kan ikke bekræfte certifikatet for %1. Hvis det er din Korvats eget certifikat, så sammenlign fingeraftrykket, og stol på det for profilen [%2].
+
+%3
+
+Vil du stole på dette certifikat?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Ikke-bekræftet certifikat</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Mappen til programmets kørselsfiler kan ikke bruges:
+%1
+Det skal være din egen mappe, som ingen anden bruger kan åbne. Fjern den, og prøv igen.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Der er ingen nøglering på skrivebordet: den huskede adgangskode gemmes i profildatabasen, som kun din konto kan læse.</translation>
     </message>
     <message>
         <source>Upload</source>

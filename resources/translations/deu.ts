@@ -184,6 +184,22 @@
         <translation>%1 konnte nicht konvertiert werden.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 existiert nicht mehr oder kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Der Server antwortete %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Hochgeladen, aber nicht vermerkt: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Verbindungsfehler: %1 hat %2 Sekunden lang nicht geantwortet.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Datenbankfehler (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Die ausgewählten Elemente wurden bereits in den Zielordner in Lumio hochgeladen. Es sind keine Dateien zum Hochladen verfügbar.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Der Profilspeicher %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Der temporäre Ordner %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>In den temporären Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>keine Miniaturansichten: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>WARNUNG: Das Zertifikat von %1 hat sich geändert, seit es für das Profil [%2] als vertrauenswürdig eingestuft wurde. Möglicherweise wird die Verbindung abgehört, oder das Zertifikat des Servers wurde erneuert.
+
+Vertrauenswürdiger SHA-256-Fingerabdruck:
+%3
+
+Vorgelegtes Zertifikat:
+%4
+
+Die Verbindung wurde abgelehnt. Das vertrauenswürdige Zertifikat ersetzen?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Zertifikat geändert</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256-Fingerabdruck:
+%1
+Antragsteller: %2
+Gültig von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Das Zertifikat von %1 gilt jetzt für das Profil [%2] als vertrauenswürdig; Sie werden gewarnt, wenn es sich ändert.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Ersetzen Sie das vertrauenswürdige Zertifikat nur, wenn Sie wissen, dass das Zertifikat von %1 erneuert wurde. Dem vorgelegten Zertifikat ab jetzt für das Profil [%2] vertrauen?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Dieser Computer kann das Zertifikat von %1 nicht überprüfen. Wenn es das eigene Zertifikat Ihres Korvat ist, vergleichen Sie den Fingerabdruck und vertrauen Sie ihm für das Profil [%2].
+
+%3
+
+Diesem Zertifikat vertrauen?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Nicht überprüftes Zertifikat</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Der Ordner für die Laufzeitdateien dieses Programms kann nicht verwendet werden:
+%1
+Er muss ein eigener Ordner sein, den kein anderer Benutzer öffnen kann. Entfernen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Es ist kein Schlüsselbund der Arbeitsumgebung verfügbar: Das gespeicherte Kennwort wird in der Profildatenbank aufbewahrt, die nur Ihr Konto lesen kann.</translation>
     </message>
     <message>
         <source>Upload</source>

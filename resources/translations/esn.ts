@@ -184,6 +184,22 @@
         <translation>No se ha podido convertir %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 ya no existe o no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>El servidor respondió %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Cargado, pero no se pudo registrar: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Error de conexión: %1 no respondió durante %2 segundos.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Error de la base de datos (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Los elementos seleccionados ya se han subido a la carpeta de destino de Lumio. No hay ningún archivo disponible para subir.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>No se puede leer el almacén de perfiles %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>La carpeta temporal %1 está llena.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>No se puede escribir en la carpeta temporal %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>sin miniaturas: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>ADVERTENCIA: el certificado de %1 ha cambiado desde que se consideró de confianza para el perfil [%2]. Es posible que alguien esté interceptando la conexión o que se haya renovado el certificado del servidor.
+
+Huella SHA-256 de confianza:
+%3
+
+Certificado presentado:
+%4
+
+Se ha rechazado la conexión. ¿Reemplazar el certificado de confianza?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certificado cambiado</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Huella SHA-256:
+%1
+Sujeto: %2
+Válido del %3 al %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>El certificado de %1 es ahora de confianza para el perfil [%2]; se le avisará si cambia.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Reemplace el certificado de confianza solo si sabe que el certificado de %1 se ha renovado. ¿Confiar a partir de ahora en el certificado presentado para el perfil [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Este equipo no puede verificar el certificado de %1. Si es el certificado de su Korvat, compare su huella y confíe en él para el perfil [%2].
+
+%3
+
+¿Confiar en este certificado?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Certificado no verificado</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>No se puede usar la carpeta de archivos de ejecución de este programa:
+%1
+Debe ser una carpeta propia que ningún otro usuario pueda abrir. Elimínela e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>No hay ningún llavero del escritorio disponible: la contraseña recordada se guarda en la base de datos de perfiles, que solo su cuenta puede leer.</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>Échec de la conversion de %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 n’existe plus ou ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Le serveur a répondu %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Chargé, mais impossible à enregistrer : %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Erreur de connexion : %1 n’a pas répondu pendant %2 secondes.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Erreur de base de données (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Les éléments sélectionnés ont déjà été chargés dans le dossier de destination de Lumio. Aucun fichier ne peut être chargé.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Impossible de lire le magasin de profils %1 : %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Le dossier temporaire %1 est plein.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Impossible d'écrire dans le dossier temporaire %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>pas de miniatures : %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>AVERTISSEMENT : le certificat de %1 a changé depuis qu'il a été approuvé pour le profil [%2]. Quelqu'un intercepte peut-être la connexion, ou le certificat du serveur a été renouvelé.
+
+Empreinte SHA-256 approuvée :
+%3
+
+Certificat présenté :
+%4
+
+La connexion a été refusée. Remplacer le certificat approuvé ?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certificat modifié</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Empreinte SHA-256 :
+%1
+Sujet : %2
+Valide du %3 au %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Le certificat de %1 est désormais approuvé pour le profil [%2] ; vous serez averti s'il change.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Ne remplacez le certificat approuvé que si vous savez que le certificat de %1 a été renouvelé. Approuver désormais le certificat présenté pour le profil [%2] ?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Cet ordinateur ne peut pas vérifier le certificat de %1. S'il s'agit du certificat de votre Korvat, comparez son empreinte et approuvez-le pour le profil [%2].
+
+%3
+
+Approuver ce certificat ?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Certificat non vérifié</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Le dossier des fichiers d'exécution de ce programme ne peut pas être utilisé :
+%1
+Il doit s'agir d'un dossier vous appartenant qu'aucun autre utilisateur ne peut ouvrir. Supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Aucun trousseau de clés du bureau n'est disponible : le mot de passe mémorisé est conservé dans la base de données des profils, que seul votre compte peut lire.</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>Nem sikerült átalakítani: %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 már nem létezik, vagy nem olvasható.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>A kiszolgáló válasza: %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Feltöltve, de nem sikerült rögzíteni: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Kapcsolódási hiba: %1 %2 másodpercig nem válaszolt.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Adatbázishiba (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>A kijelölt elemeket már feltöltötték a Lumio célmappájába. Nincs feltölthető fájl.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>A(z) %1 profiltár nem olvasható: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>A(z) %1 ideiglenes mappa megtelt.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>A(z) %1 ideiglenes mappa nem írható.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>nincsenek bélyegképek: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>FIGYELEM: %1 tanúsítványa megváltozott, amióta megbízhatónak lett jelölve a(z) [%2] profilhoz. Lehet, hogy valaki lehallgatja a kapcsolatot, vagy a kiszolgáló tanúsítványát megújították.
+
+Megbízható SHA-256 ujjlenyomat:
+%3
+
+Bemutatott tanúsítvány:
+%4
+
+A kapcsolat elutasítva. Lecseréli a megbízható tanúsítványt?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>A tanúsítvány megváltozott</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256 ujjlenyomat:
+%1
+Tárgy: %2
+Érvényes: %3 – %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>%1 tanúsítványa mostantól megbízható a(z) [%2] profilhoz; figyelmeztetést kap, ha megváltozik.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Csak akkor cserélje le a megbízható tanúsítványt, ha tudja, hogy %1 tanúsítványát megújították. Mostantól megbízik a bemutatott tanúsítványban a(z) [%2] profilhoz?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Ez a számítógép nem tudja ellenőrizni %1 tanúsítványát. Ha ez a Korvat saját tanúsítványa, hasonlítsa össze az ujjlenyomatát, és bízzon meg benne a(z) [%2] profilhoz.
+
+%3
+
+Megbízik ebben a tanúsítványban?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Nem ellenőrzött tanúsítvány</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>A program futásidejű fájljainak mappája nem használható:
+%1
+Saját mappának kell lennie, amelyet más felhasználó nem nyithat meg. Távolítsa el, majd próbálja újra.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Nem érhető el asztali kulcstartó: a megjegyzett jelszó a profiladatbázisban van tárolva, amelyet csak az Ön fiókja olvashat.</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>Impossibile convertire %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 non esiste più o non può essere letto.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Il server ha risposto %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Caricato, ma impossibile registrarlo: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Errore di connessione: %1 non ha risposto per %2 secondi.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Errore del database (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Gli elementi selezionati sono già stati caricati nella cartella di destinazione in Lumio. Nessun file disponibile per il caricamento.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Impossibile leggere l'archivio dei profili %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>La cartella temporanea %1 è piena.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Impossibile scrivere nella cartella temporanea %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>nessuna miniatura: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>ATTENZIONE: il certificato di %1 è cambiato da quando è stato considerato attendibile per il profilo [%2]. Qualcuno potrebbe intercettare la connessione, oppure il certificato del server è stato rinnovato.
+
+Impronta SHA-256 attendibile:
+%3
+
+Certificato presentato:
+%4
+
+La connessione è stata rifiutata. Sostituire il certificato attendibile?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certificato cambiato</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Impronta SHA-256:
+%1
+Soggetto: %2
+Valido dal %3 al %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Il certificato di %1 è ora attendibile per il profilo [%2]; verrà mostrato un avviso se cambia.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Sostituire il certificato attendibile solo se si sa che il certificato di %1 è stato rinnovato. Considerare attendibile d'ora in poi il certificato presentato per il profilo [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Questo computer non può verificare il certificato di %1. Se è il certificato del proprio Korvat, confrontarne l'impronta e considerarlo attendibile per il profilo [%2].
+
+%3
+
+Considerare attendibile questo certificato?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Certificato non verificato</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Impossibile usare la cartella dei file di esecuzione di questo programma:
+%1
+Deve essere una cartella propria che nessun altro utente può aprire. Rimuoverla e riprovare.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Nessun portachiavi del desktop disponibile: la password memorizzata è conservata nel database dei profili, leggibile solo dal proprio account.</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>%1 を変換できませんでした。</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 は存在しないか、読み取れません。</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>サーバーの応答: %1。</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>アップロードしましたが、記録できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>接続エラー: %1 が %2 秒間応答しませんでした。</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>データベースエラー (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>選択した項目は既に Lumio のアップロード先フォルダーにアップロードされています。アップロードできるファイルはありません。</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>プロファイル ストア %1 を読み取れません: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>一時フォルダー %1 がいっぱいです。</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>一時フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>サムネイルなし: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>警告: %1 の証明書は、プロファイル [%2] で信頼されてから変更されています。接続が傍受されているか、サーバーの証明書が更新された可能性があります。
+
+信頼済みの SHA-256 フィンガープリント:
+%3
+
+提示された証明書:
+%4
+
+接続は拒否されました。信頼済みの証明書を置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>証明書が変更されました</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256 フィンガープリント:
+%1
+サブジェクト: %2
+有効期間: %3 から %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>%1 の証明書はプロファイル [%2] で信頼されるようになりました。変更された場合は警告されます。
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>%1 の証明書が更新されたことが確かな場合にのみ、信頼済みの証明書を置き換えてください。今後、提示された証明書をプロファイル [%2] で信頼しますか?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>このコンピューターは %1 の証明書を検証できません。お使いの Korvat 自身の証明書であれば、フィンガープリントを確認して、プロファイル [%2] で信頼してください。
+
+%3
+
+この証明書を信頼しますか?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>検証されていない証明書</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>このプログラムの実行時ファイル用フォルダーを使用できません:
+%1
+他のユーザーが開けない、ご自身のフォルダーである必要があります。フォルダーを削除してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>デスクトップのキーリングを利用できません: 記憶したパスワードは、お使いのアカウントだけが読み取れるプロファイル データベースに保存されます。</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>%1을(를) 변환하지 못했습니다.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1이(가) 더 이상 없거나 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>서버 응답: %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>업로드했지만 기록하지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>연결 오류: %1이(가) %2초 동안 응답하지 않았습니다.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>데이터베이스 오류(%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>선택한 항목이 이미 Lumio의 대상 폴더에 업로드되었습니다. 업로드할 수 있는 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>프로필 저장소 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>임시 폴더 %1이(가) 가득 찼습니다.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>임시 폴더 %1에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>미리 보기 없음: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>경고: %1의 인증서가 프로필 [%2]에 대해 신뢰된 이후 변경되었습니다. 누군가 연결을 가로채고 있거나 서버의 인증서가 갱신되었을 수 있습니다.
+
+신뢰된 SHA-256 지문:
+%3
+
+제시된 인증서:
+%4
+
+연결이 거부되었습니다. 신뢰된 인증서를 교체하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>인증서 변경됨</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256 지문:
+%1
+주체: %2
+유효 기간: %3 ~ %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>이제 %1의 인증서가 프로필 [%2]에 대해 신뢰됩니다. 인증서가 변경되면 경고가 표시됩니다.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>%1의 인증서가 갱신된 것이 확실한 경우에만 신뢰된 인증서를 교체하십시오. 지금부터 프로필 [%2]에 대해 제시된 인증서를 신뢰하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>이 컴퓨터에서 %1의 인증서를 확인할 수 없습니다. Korvat 자체 인증서라면 지문을 비교한 후 프로필 [%2]에 대해 신뢰하십시오.
+
+%3
+
+이 인증서를 신뢰하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>확인되지 않은 인증서</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>이 프로그램의 실행 파일 폴더를 사용할 수 없습니다:
+%1
+다른 사용자가 열 수 없는 본인 소유의 폴더여야 합니다. 폴더를 제거한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>사용 가능한 데스크톱 키링이 없습니다. 기억된 암호는 사용자 계정만 읽을 수 있는 프로필 데이터베이스에 보관됩니다.</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>Kan %1 niet converteren.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 bestaat niet meer of kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>De server antwoordde %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Geüpload, maar kon niet worden vastgelegd: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Verbindingsfout: %1 heeft %2 seconden niet geantwoord.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasefout (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De geselecteerde items zijn al geüpload naar de doelmap in Lumio. Er zijn geen bestanden beschikbaar om te uploaden.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>De profielopslag %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>De tijdelijke map %1 is vol.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Er kan niet worden geschreven naar de tijdelijke map %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>geen miniaturen: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>WAARSCHUWING: het certificaat van %1 is gewijzigd sinds het voor het profiel [%2] werd vertrouwd. Iemand onderschept mogelijk de verbinding, of het certificaat van de server is vernieuwd.
+
+Vertrouwde SHA-256-vingerafdruk:
+%3
+
+Aangeboden certificaat:
+%4
+
+De verbinding is geweigerd. Het vertrouwde certificaat vervangen?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certificaat gewijzigd</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256-vingerafdruk:
+%1
+Onderwerp: %2
+Geldig van %3 tot %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Het certificaat van %1 wordt nu vertrouwd voor het profiel [%2]; u wordt gewaarschuwd als het verandert.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Vervang het vertrouwde certificaat alleen als u weet dat het certificaat van %1 is vernieuwd. Het aangeboden certificaat voortaan vertrouwen voor het profiel [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Deze computer kan het certificaat van %1 niet verifiëren. Als het het eigen certificaat van uw Korvat is, vergelijk dan de vingerafdruk en vertrouw het voor het profiel [%2].
+
+%3
+
+Dit certificaat vertrouwen?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Niet-geverifieerd certificaat</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>De map voor de runtimebestanden van dit programma kan niet worden gebruikt:
+%1
+Het moet een eigen map zijn die geen andere gebruiker kan openen. Verwijder de map en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Er is geen sleutelbos van het bureaublad beschikbaar: het onthouden wachtwoord wordt bewaard in de profieldatabase, die alleen uw account kan lezen.</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>Kunne ikke konvertere %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 finnes ikke lenger eller kan ikke leses.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serveren svarte %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Lastet opp, men kunne ikke registreres: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Tilkoblingsfeil: %1 svarte ikke på %2 sekunder.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasefeil (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De valgte elementene er allerede lastet opp til målmappen i Lumio. Ingen filer er tilgjengelige for opplasting.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Profillageret %1 kan ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Den midlertidige mappen %1 er full.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Kan ikke skrive til den midlertidige mappen %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>ingen miniatyrbilder: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>ADVARSEL: sertifikatet for %1 er endret siden det ble klarert for profilen [%2]. Noen kan avlytte forbindelsen, eller serverens sertifikat er fornyet.
+
+Klarert SHA-256-fingeravtrykk:
+%3
+
+Fremlagt sertifikat:
+%4
+
+Forbindelsen ble avvist. Vil du erstatte det klarerte sertifikatet?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Sertifikatet er endret</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256-fingeravtrykk:
+%1
+Emne: %2
+Gyldig fra %3 til %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Sertifikatet for %1 er nå klarert for profilen [%2]; du blir varslet hvis det endres.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Erstatt det klarerte sertifikatet bare når du vet at sertifikatet for %1 er fornyet. Vil du klarere det fremlagte sertifikatet for profilen [%2] fra nå av?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Denne datamaskinen kan ikke bekrefte sertifikatet for %1. Hvis det er Korvat-enhetens eget sertifikat, sammenlign fingeravtrykket og klarer det for profilen [%2].
+
+%3
+
+Vil du klarere dette sertifikatet?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Ubekreftet sertifikat</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Mappen for programmets kjøretidsfiler kan ikke brukes:
+%1
+Den må være din egen mappe som ingen andre brukere kan åpne. Fjern den og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Ingen nøkkelring for skrivebordet er tilgjengelig: det lagrede passordet oppbevares i profildatabasen, som bare kontoen din kan lese.</translation>
     </message>
     <message>
         <source>Upload</source>

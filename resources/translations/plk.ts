@@ -184,6 +184,22 @@
         <translation>Nie udało się przekonwertować %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 już nie istnieje lub nie można go odczytać.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Serwer odpowiedział %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Przesłano, ale nie można zapisać informacji: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Błąd połączenia: %1 nie odpowiadał przez %2 s.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Błąd bazy danych (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Wybrane elementy zostały już przesłane do folderu docelowego w Lumio. Brak plików do przesłania.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Nie można odczytać magazynu profili %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Folder tymczasowy %1 jest pełny.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Nie można zapisywać w folderze tymczasowym %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>brak miniatur: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>OSTRZEŻENIE: certyfikat %1 zmienił się od czasu, gdy został uznany za zaufany dla profilu [%2]. Ktoś może przechwytywać połączenie albo certyfikat serwera został odnowiony.
+
+Zaufany odcisk SHA-256:
+%3
+
+Przedstawiony certyfikat:
+%4
+
+Połączenie zostało odrzucone. Zastąpić zaufany certyfikat?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certyfikat się zmienił</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Odcisk SHA-256:
+%1
+Podmiot: %2
+Ważny od %3 do %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Certyfikat %1 jest teraz zaufany dla profilu [%2]; otrzymasz ostrzeżenie, jeśli się zmieni.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Zastąp zaufany certyfikat tylko wtedy, gdy wiesz, że certyfikat %1 został odnowiony. Czy od teraz ufać przedstawionemu certyfikatowi dla profilu [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Ten komputer nie może zweryfikować certyfikatu %1. Jeśli to własny certyfikat Twojego urządzenia Korvat, porównaj jego odcisk i zaufaj mu dla profilu [%2].
+
+%3
+
+Zaufać temu certyfikatowi?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Niezweryfikowany certyfikat</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Nie można użyć folderu plików roboczych tego programu:
+%1
+Musi to być Twój własny folder, którego nie może otworzyć żaden inny użytkownik. Usuń go i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Brak dostępnego pęku kluczy pulpitu: zapamiętane hasło jest przechowywane w bazie danych profili, którą może odczytać tylko Twoje konto.</translation>
     </message>
     <message>
         <source>Upload</source>

@@ -184,6 +184,22 @@
         <translation>Falha ao converter %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 não existe mais ou não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>O servidor respondeu %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Carregado, mas não foi possível registrar: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Erro de conexão: %1 não respondeu por %2 segundos.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Erro no banco de dados (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Os itens selecionados já foram carregados na pasta de destino no Lumio. Nenhum arquivo está disponível para carregamento.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Não é possível ler o armazenamento de perfis %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>A pasta temporária %1 está cheia.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Não é possível gravar na pasta temporária %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>sem miniaturas: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>AVISO: o certificado de %1 mudou desde que foi considerado confiável para o perfil [%2]. Alguém pode estar interceptando a conexão, ou o certificado do servidor foi renovado.
+
+Impressão digital SHA-256 confiável:
+%3
+
+Certificado apresentado:
+%4
+
+A conexão foi recusada. Substituir o certificado confiável?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certificado alterado</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Impressão digital SHA-256:
+%1
+Assunto: %2
+Válido de %3 a %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>O certificado de %1 agora é confiável para o perfil [%2]; você será avisado se ele mudar.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Substitua o certificado confiável somente se souber que o certificado de %1 foi renovado. Confiar a partir de agora no certificado apresentado para o perfil [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Este computador não consegue verificar o certificado de %1. Se for o certificado do seu Korvat, compare a impressão digital e confie nele para o perfil [%2].
+
+%3
+
+Confiar neste certificado?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Certificado não verificado</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>A pasta dos arquivos de execução deste programa não pode ser usada:
+%1
+Ela deve ser uma pasta sua que nenhum outro usuário possa abrir. Remova-a e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Nenhum chaveiro da área de trabalho está disponível: a senha lembrada é mantida no banco de dados de perfis, que somente a sua conta pode ler.</translation>
     </message>
     <message>
         <source>Upload</source>

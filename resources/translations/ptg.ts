@@ -184,6 +184,22 @@
         <translation>Não foi possível converter %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 já não existe ou não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>O servidor respondeu %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Carregado, mas não foi possível registar: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Erro de ligação: %1 não respondeu durante %2 segundos.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Erro da base de dados (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Os itens selecionados já foram carregados para a pasta de destino no Lumio. Não existem ficheiros disponíveis para carregar.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Não é possível ler o armazenamento de perfis %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>A pasta temporária %1 está cheia.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Não é possível escrever na pasta temporária %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>sem miniaturas: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>AVISO: o certificado de %1 mudou desde que foi considerado fidedigno para o perfil [%2]. Alguém pode estar a intercetar a ligação, ou o certificado do servidor foi renovado.
+
+Impressão digital SHA-256 fidedigna:
+%3
+
+Certificado apresentado:
+%4
+
+A ligação foi recusada. Substituir o certificado fidedigno?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certificado alterado</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Impressão digital SHA-256:
+%1
+Assunto: %2
+Válido de %3 a %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>O certificado de %1 é agora fidedigno para o perfil [%2]; será avisado se mudar.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Substitua o certificado fidedigno apenas se souber que o certificado de %1 foi renovado. Confiar a partir de agora no certificado apresentado para o perfil [%2]?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Este computador não consegue verificar o certificado de %1. Se for o certificado do seu Korvat, compare a impressão digital e confie nele para o perfil [%2].
+
+%3
+
+Confiar neste certificado?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Certificado não verificado</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Não é possível utilizar a pasta dos ficheiros de execução deste programa:
+%1
+Tem de ser uma pasta sua que nenhum outro utilizador possa abrir. Remova-a e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Não está disponível nenhum porta-chaves do ambiente de trabalho: a palavra-passe memorizada é guardada na base de dados de perfis, que apenas a sua conta pode ler.</translation>
     </message>
     <message>
         <source>Upload</source>

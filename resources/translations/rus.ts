@@ -184,6 +184,22 @@
         <translation>Не удалось преобразовать %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 больше не существует или не может быть прочитан.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Сервер ответил: %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Загружено, но не удалось записать: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Ошибка подключения: %1 не отвечал %2 с.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Ошибка базы данных (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Выбранные элементы уже загружены в папку назначения в Lumio. Нет файлов для загрузки.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать хранилище профилей %1: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Временная папка %1 заполнена.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Не удаётся записать во временную папку %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>нет миниатюр: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>ВНИМАНИЕ: сертификат %1 изменился с тех пор, как ему было выдано доверие для профиля [%2]. Возможно, соединение перехватывается, или сертификат сервера был обновлён.
+
+Доверенный отпечаток SHA-256:
+%3
+
+Предъявленный сертификат:
+%4
+
+Соединение отклонено. Заменить доверенный сертификат?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Сертификат изменился</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>Отпечаток SHA-256:
+%1
+Субъект: %2
+Действителен с %3 по %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Сертификат %1 теперь считается доверенным для профиля [%2]; при его изменении вы получите предупреждение.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Заменяйте доверенный сертификат, только если знаете, что сертификат %1 был обновлён. Доверять предъявленному сертификату для профиля [%2] с этого момента?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Этот компьютер не может проверить сертификат %1. Если это собственный сертификат вашего Korvat, сравните его отпечаток и доверьтесь ему для профиля [%2].
+
+%3
+
+Доверять этому сертификату?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Непроверенный сертификат</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Невозможно использовать папку рабочих файлов программы:
+%1
+Это должна быть ваша собственная папка, которую не может открыть ни один другой пользователь. Удалите её и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Связка ключей рабочего стола недоступна: сохранённый пароль хранится в базе данных профилей, которую может читать только ваша учётная запись.</translation>
     </message>
     <message>
         <source>Upload</source>

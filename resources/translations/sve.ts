@@ -184,6 +184,22 @@
         <translation>Det gick inte att konvertera %1.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 finns inte längre eller kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Servern svarade %1.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Överförd, men kunde inte registreras: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Anslutningsfel: %1 svarade inte på %2 sekunder.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Databasfel (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>De valda objekten har redan laddats upp till målmappen i Lumio. Det finns inga filer att ladda upp.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>Profillagret %1 kan inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>Den tillfälliga mappen %1 är full.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>Det går inte att skriva till den tillfälliga mappen %1.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>inga miniatyrer: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>VARNING: certifikatet för %1 har ändrats sedan det godkändes som betrott för profilen [%2]. Någon kanske avlyssnar anslutningen, eller så har serverns certifikat förnyats.
+
+Betrott SHA-256-fingeravtryck:
+%3
+
+Uppvisat certifikat:
+%4
+
+Anslutningen avvisades. Vill du ersätta det betrodda certifikatet?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Certifikatet har ändrats</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256-fingeravtryck:
+%1
+Ämne: %2
+Giltigt från %3 till %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>Certifikatet för %1 är nu betrott för profilen [%2]; du varnas om det ändras.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Ersätt bara det betrodda certifikatet när du vet att certifikatet för %1 har förnyats. Vill du lita på det uppvisade certifikatet för profilen [%2] från och med nu?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Den här datorn kan inte verifiera certifikatet för %1. Om det är din Korvats eget certifikat, jämför fingeravtrycket och lita på det för profilen [%2].
+
+%3
+
+Vill du lita på det här certifikatet?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Overifierat certifikat</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Mappen för programmets körningsfiler kan inte användas:
+%1
+Det måste vara en egen mapp som ingen annan användare kan öppna. Ta bort den och försök igen.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Ingen nyckelring för skrivbordet är tillgänglig: det sparade lösenordet förvaras i profildatabasen, som bara ditt konto kan läsa.</translation>
     </message>
     <message>
         <source>Upload</source>

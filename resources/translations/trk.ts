@@ -184,6 +184,22 @@
         <translation>%1 dönüştürülemedi.</translation>
     </message>
     <message>
+        <source>%1 no longer exists or cannot be read.</source>
+        <translation>%1 artık yok veya okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Sunucu %1 yanıtını verdi.</translation>
+    </message>
+    <message>
+        <source>Uploaded, but could not be recorded: %1</source>
+        <translation>Yüklendi ancak kaydedilemedi: %1</translation>
+    </message>
+    <message>
+        <source>Connection error: %1 did not answer for %2 seconds.</source>
+        <translation>Bağlantı hatası: %1, %2 saniye boyunca yanıt vermedi.</translation>
+    </message>
+    <message>
         <source>Database error (%1)</source>
         <translation>Veritabanı hatası (%1)</translation>
     </message>
@@ -470,6 +486,96 @@
     <message>
         <source>The selected items have already been uploaded to the destination folder in Lumio. No file is available for upload.</source>
         <translation>Seçilen öğeler Lumio'daki hedef klasöre zaten yüklenmiş. Yüklenebilecek dosya yok.</translation>
+    </message>
+    <message>
+        <source>The profile store %1 cannot be read: %2</source>
+        <translation>%1 profil deposu okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is full.</source>
+        <translation>%1 geçici klasörü dolu.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written.</source>
+        <translation>%1 geçici klasörüne yazılamıyor.</translation>
+    </message>
+    <message>
+        <source>no thumbnails: %1</source>
+        <translation>küçük resim yok: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: the certificate of %1 has changed since it was trusted for the profile [%2]. Someone may be intercepting the connection, or the server's certificate was renewed.
+
+Trusted SHA-256 fingerprint:
+%3
+
+Presented certificate:
+%4
+
+The connection was refused. Replace the trusted certificate?</source>
+        <translation>UYARI: %1 sertifikası, [%2] profili için güvenilir kabul edildiğinden beri değişti. Birisi bağlantıyı dinliyor olabilir ya da sunucunun sertifikası yenilenmiş olabilir.
+
+Güvenilen SHA-256 parmak izi:
+%3
+
+Sunulan sertifika:
+%4
+
+Bağlantı reddedildi. Güvenilen sertifika değiştirilsin mi?</translation>
+    </message>
+    <message>
+        <source>Certificate changed</source>
+        <translation>Sertifika değişti</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint:
+%1
+Subject: %2
+Valid from %3 to %4</source>
+        <translation>SHA-256 parmak izi:
+%1
+Konu: %2
+Geçerlilik: %3 - %4</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is now trusted for the profile [%2]; you will be warned if it changes.
+
+%3</source>
+        <translation>%1 sertifikası artık [%2] profili için güvenilir; değişirse uyarılacaksınız.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Replace the trusted certificate only when you know that the certificate of %1 was renewed. Trust the presented certificate for the profile [%2] from now on?</source>
+        <translation>Güvenilen sertifikayı yalnızca %1 sertifikasının yenilendiğini biliyorsanız değiştirin. Bundan sonra [%2] profili için sunulan sertifikaya güvenilsin mi?</translation>
+    </message>
+    <message>
+        <source>This computer cannot verify the certificate of %1. If it is your Korvat's own certificate, compare its fingerprint and trust it for the profile [%2].
+
+%3
+
+Trust this certificate?</source>
+        <translation>Bu bilgisayar %1 sertifikasını doğrulayamıyor. Korvat cihazınızın kendi sertifikasıysa parmak izini karşılaştırın ve [%2] profili için ona güvenin.
+
+%3
+
+Bu sertifikaya güvenilsin mi?</translation>
+    </message>
+    <message>
+        <source>Unverified certificate</source>
+        <translation>Doğrulanmamış sertifika</translation>
+    </message>
+    <message>
+        <source>The folder for this program's runtime files cannot be used:
+%1
+It must be a folder of your own that no other user can open. Remove it and try again.</source>
+        <translation>Bu programın çalışma dosyaları klasörü kullanılamıyor:
+%1
+Başka hiçbir kullanıcının açamayacağı size ait bir klasör olmalıdır. Klasörü kaldırıp yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
+        <translation>Kullanılabilir masaüstü anahtarlığı yok: hatırlanan parola, yalnızca hesabınızın okuyabildiği profil veritabanında tutulur.</translation>
     </message>
     <message>
         <source>Upload</source>

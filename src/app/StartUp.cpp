@@ -6,6 +6,7 @@
 #include "ProfileStore.h"
 #include "Prompter.h"
 #include "ServerProfile.h"
+#include "SingleInstanceLock.h"
 #include "VexaLocale.h"
 
 #include <QCoreApplication>
@@ -21,8 +22,6 @@
 namespace {
 
 const char kEditorLock[] = "OpenProfileEditor";
-// A name that stays in use after its removal reported success is not fought over for ever.
-const int kListenAttempts = 3;
 
 } // namespace
 
@@ -48,9 +47,17 @@ int StartUp::run(const QStringList& arguments, DialogFactory* dialogs)
     if (!QDir(dataFolder).exists())
         QDir().mkpath(dataFolder);
 
+    QString reason;
+    if (!AppPaths::ensureRuntimeFolder(&reason)) {
+        qWarning("Runtime folder %s refused: %s", qPrintable(AppPaths::runtimeFolder()), qPrintable(reason));
+        Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::err_runtime_folder).arg(AppPaths::runtimeFolder()));
+        return 0;
+    }
+
     if (!ProfileStore::open()) {
         Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error),
-                         tx(TextId::err_database).arg(ProfileStore::lastErrorText()));
+                         ProfileStore::openErrorText());
         return 0;
     }
     if (!ProfileStore::profilesTableExists())
@@ -127,25 +134,24 @@ void StartUp::dispatch(int mode, const QStringList& arguments, DialogFactory* di
 
 void StartUp::runProfileEditor(int mode, DialogFactory* dialogs, QNetworkAccessManager* manager)
 {
-    const QString name = QLatin1String(kEditorLock);
-    QLocalSocket socket;
-    socket.connectToServer(name, QIODevice::ReadWrite);
-    if (socket.waitForConnected(kProfileEditorProbeMs)) {
-        socket.disconnectFromServer();
+    // The lock file decides which copy shows the list; the socket only lets later copies find it.
+    const QString base = AppPaths::runtimeFolder() + QLatin1Char('/') + QLatin1String(kEditorLock);
+    SingleInstanceLock lock(base + QLatin1String(".lock"));
+    if (!lock.tryLock()) {
+        qDebug() << "Editor lock taken:" << lock.errorString();
+        QLocalSocket socket;
+        socket.connectToServer(base, QIODevice::ReadWrite);
+        if (socket.waitForConnected(kProfileEditorProbeMs))
+            socket.disconnectFromServer();
         return;
     }
 
+    // A socket file left by a copy that died is ours to replace: we hold the lock.
+    QLocalServer::removeServer(base);
     QLocalServer server;
-    bool listening = server.listen(name);
-    for (int attempt = 1; !listening && attempt < kListenAttempts; ++attempt) {
-        if (server.serverError() != QAbstractSocket::AddressInUseError || !QLocalServer::removeServer(name))
-            break;
-        listening = server.listen(name);
-    }
-    if (listening)
-        dialogs->runProfileEditor(mode, manager);
-    else
-        qDebug() << "Profile editor lock unavailable:" << server.errorString();
+    server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server.listen(base))
+        qDebug() << "Editor socket unavailable:" << server.errorString();
+    dialogs->runProfileEditor(mode, manager);
     server.close();
-    socket.abort();
 }

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "FileTypes.h"
 #include "ToolProcess.h"
+#include "VexaLocale.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QStorageInfo>
 
 #include <algorithm>
 
@@ -23,10 +25,53 @@ QSize pictureSize(const QString& path)
 }
 
 // QFile::copy does not overwrite, and a leftover of an earlier run must not stand in for this file.
-bool copyFresh(const QString& from, const QString& to)
+bool copyFresh(const QString& from, const QString& to, QString* failureReason)
 {
     QFile::remove(to);
-    return QFile::copy(from, to);
+    QFile source(from);
+    if (source.copy(to))
+        return true;
+    const QString folder = QFileInfo(to).absolutePath();
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.bytesAvailable() < source.size())
+        *failureReason = tx(TextId::err_temp_folder_full).arg(QDir::toNativeSeparators(folder));
+    else if (!QFileInfo::exists(from))
+        *failureReason = from + QLatin1String(": ") + source.errorString();
+    else
+        *failureReason = tx(TextId::err_temp_folder_write).arg(QDir::toNativeSeparators(folder));
+    return false;
+}
+
+// Animations and picture sequences have no one picture to stand for them: ImageMagick would read every
+// frame and write numbered thumbnails beside the expected ones. Empty for a still picture.
+QString sequenceReason(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray head = file.read(64);
+    // WebP: "RIFF" size "WEBP", then an extended header "VP8X" whose flags carry the animation bit.
+    if (head.size() >= 21 && head.startsWith("RIFF") && head.mid(8, 4) == "WEBP" &&
+        head.mid(12, 4) == "VP8X" && (static_cast<quint8>(head.at(20)) & 0x02) != 0)
+        return QStringLiteral("animated WebP: no still picture to make thumbnails from");
+    // ISO media file: "ftyp" and a major brand that names an image sequence rather than still items.
+    if (head.size() >= 12 && head.mid(4, 4) == "ftyp") {
+        const QByteArray brand = head.mid(8, 4);
+        if (brand == "avis" || brand == "msf1" || brand == "hevc" || brand == "hevs")
+            return QStringLiteral("picture sequence (brand %1): no still picture to make thumbnails from")
+                .arg(QString::fromLatin1(brand));
+    }
+    return QString();
+}
+
+// The first line of what convert wrote about its failure. Some of its readers (HEIC among them) fail
+// without a word, and then only the options complain that there is no picture to work on.
+QString convertFailure(const QString& line)
+{
+    if (line.contains(QLatin1String("image sequence is required")) ||
+        line.contains(QLatin1String("no images defined")))
+        return QStringLiteral("convert could not read a picture from the file (") + line + QLatin1Char(')');
+    return line;
 }
 
 QString geometry(int size)
@@ -56,8 +101,9 @@ void ImageConverter::setStopFlag(int value)
 QString ImageConverter::thumbnailCommand(const QString& sourcePath, const QSize& sourceSize) const
 {
     const QString prefix = AppPaths::workPrefix(m_sequenceNumber);
-    const QString orientation =
-        sourceSize.width() > sourceSize.height() ? QStringLiteral("-auto-orient") : QStringLiteral(" ");
+    // "-strip" drops the orientation tag, so every picture is turned upright first, whatever its shape;
+    // an untagged one is left as it is.
+    const QString orientation = QStringLiteral("-auto-orient");
     QString command = ToolProcess::quotedPath(m_convertPath);
     // Given before the source, the largest box lets the JPEG decoder scale down while reading instead
     // of decoding every pixel; the per-thumbnail hints below come too late to have that effect. The
@@ -100,26 +146,48 @@ QString ImageConverter::thumbnailCommand(const QString& sourcePath, const QSize&
 int ImageConverter::convert(const QString& localPath, int sequenceNumber)
 {
     m_sequenceNumber = sequenceNumber;
+    m_failureReason.clear();
     const QFileInfo info(localPath);
-    if (!info.exists())
+    if (!info.exists()) {
+        m_failureReason = localPath + QLatin1String(": ") + QFile(localPath).errorString();
         return -1;
-    if (!QDir().mkpath(AppPaths::tempRootFolder()))
+    }
+    if (!QDir().mkpath(AppPaths::tempRootFolder())) {
+        m_failureReason = tx(TextId::err_temp_folder_write).arg(AppPaths::tempRootFolder());
         return -1;
+    }
+    m_failureReason = sequenceReason(localPath);
+    if (!m_failureReason.isEmpty()) {
+        qDebug("Not converted: %s", qUtf8Printable(m_failureReason));
+        return -1;
+    }
 
     const QString prefix = AppPaths::workPrefix(sequenceNumber);
     const QString sourceCopy = prefix + QLatin1String("WinSourceTemp");
+    const int result = convertSource(info, sourceCopy);
+    // A RAW file's developed picture is as large as the photo itself, and the temporary folder is
+    // often in memory: it goes as soon as the thumbnails are made.
+    QFile::remove(sourceCopy);
+    for (const char* workFile : {"RAWJpgSrc.jpg", "RAWPPMSrc.ppm", "WinRAWTemp"})
+        QFile::remove(prefix + QLatin1String(workFile));
+    if (m_stopFlag.load() != 0)
+        m_failureReason.clear();
+    return result;
+}
+
+int ImageConverter::convertSource(const QFileInfo& info, const QString& sourceCopy)
+{
+    const QString localPath = info.filePath();
     QString source;
     if (FileTypes::isRawSuffix(info.suffix())) {
         source = rawSource(localPath);
-    } else if (copyFresh(localPath, sourceCopy)) {
+    } else if (copyFresh(localPath, sourceCopy, &m_failureReason)) {
         source = sourceCopy;
     } else {
         qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(sourceCopy));
     }
-    if (source.isEmpty() || m_stopFlag.load() != 0) {
-        QFile::remove(sourceCopy);
+    if (source.isEmpty() || m_stopFlag.load() != 0)
         return -1;
-    }
 
     const QString command = thumbnailCommand(source, pictureSize(source));
     qDebug("Image Thumb Process: %s", qUtf8Printable(command));
@@ -127,22 +195,28 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
     ToolProcess tool(m_stopFlag);
     tool.keepToOneCore();
     const ToolProcess::Outcome outcome = tool.run(command);
-    int result = 0;
     if (outcome == ToolProcess::Outcome::Stopped) {
         qDebug("kill convert process");
-        result = -1;
-    } else {
-        // The tool's messages are text; anything after a zero byte is not.
-        qDebug("Out %s", tool.standardOutput().constData());
-        if (tool.exitCode() != 0) {
-            const QString lastOutput = prefix + m_sizeFiles.value(m_sizes.last());
-            qDebug("convert thumb error. delete %s", qUtf8Printable(lastOutput));
-            QFile::remove(lastOutput);
-            result = -1;
-        }
+        return -1;
     }
-    QFile::remove(sourceCopy);
-    return result;
+    // The tool's messages are text; anything after a zero byte is not.
+    qDebug("Out %s", tool.standardOutput().constData());
+    if (tool.exitCode() == 0)
+        return 0;
+    const QString prefix = AppPaths::workPrefix(m_sequenceNumber);
+    const QString lastOutput = prefix + m_sizeFiles.value(m_sizes.last());
+    qDebug("convert thumb error. delete %s", qUtf8Printable(lastOutput));
+    QFile::remove(lastOutput);
+    // dcraw's word on a RAW file it could not develop says more than convert's on the missing bitmap.
+    if (m_failureReason.isEmpty()) {
+        // The tool only ever saw the work copy; the user knows the file by its own name.
+        m_failureReason =
+            convertFailure(tool.errorLine(false)).replace(QDir::toNativeSeparators(source), info.fileName());
+    }
+    if (m_failureReason.isEmpty())
+        m_failureReason = QFileInfo(m_convertPath).fileName() + QLatin1String(": exit code ") +
+                          QString::number(tool.exitCode());
+    return -1;
 }
 
 QString ImageConverter::rawSource(const QString& localPath)
@@ -153,7 +227,7 @@ QString ImageConverter::rawSource(const QString& localPath)
     const QString copy = prefix + QLatin1String("WinRAWTemp");
     QString result;
 
-    if (!copyFresh(localPath, copy)) {
+    if (!copyFresh(localPath, copy, &m_failureReason)) {
         qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(copy));
         return result;
     }
@@ -196,6 +270,8 @@ QString ImageConverter::rawSource(const QString& localPath)
                 file.write(developed);
         } else {
             qDebug("Out %s", tool.standardOutput().constData());
+            m_failureReason =
+                tool.errorLine(true).replace(QDir::toNativeSeparators(copy), QFileInfo(localPath).fileName());
         }
         result = bitmap;
     }

@@ -7,6 +7,8 @@
 
 #include <atomic>
 
+class QFileInfo;
+
 // Writes the five JPEG thumbnails of a photo with one run of ImageMagick's convert; camera RAW files
 // are first turned into a picture by dcraw. One instance belongs to one converter thread; the tools
 // only ever see work-file copies, never the user's own path.
@@ -17,6 +19,9 @@ public:
 
     // Writes the thumbnails of localPath as the work files of sequenceNumber. 0 on success, -1 on failure.
     int convert(const QString& localPath, int sequenceNumber);
+    // Why the last convert() failed, in the words of the tool or the file system; empty after a
+    // success or a stop.
+    QString failureReason() const { return m_failureReason; }
     // A picture standing for a RAW file: its embedded preview when that is large enough, else the file
     // developed to a bitmap; empty when the tool was stopped. Uses the current sequence number's work files.
     QString rawSource(const QString& localPath);
@@ -36,9 +41,12 @@ public:
     const QMap<int, QString>& sizeFiles() const { return m_sizeFiles; }
 
 private:
+    int convertSource(const QFileInfo& info, const QString& sourceCopy);
+
     int m_quality = 80;
     std::atomic<int> m_stopFlag{0};
     int m_sequenceNumber = 0;
+    QString m_failureReason;
     QString m_convertPath;
     QString m_dcrawPath;
     QList<int> m_sizes;

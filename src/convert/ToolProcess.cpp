@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -11,11 +12,15 @@ constexpr int kPollMilliseconds = 100;
 
 } // namespace
 
-ToolProcess::ToolProcess(const std::atomic<int>& stopFlag) : m_stopFlag(stopFlag) {}
+ToolProcess::ToolProcess(const std::atomic<int>& stopFlag)
+    : m_stopFlag(stopFlag), m_environment(QProcessEnvironment::systemEnvironment())
+{
+    // The console uploader may be given the login password in its environment; no tool needs it.
+    m_environment.remove(QStringLiteral("LUMIO_PASSWORD"));
+}
 
 void ToolProcess::keepToOneCore()
 {
-    m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert(QStringLiteral("MAGICK_THREAD_LIMIT"), QStringLiteral("1"));
     m_environment.insert(QStringLiteral("OMP_NUM_THREADS"), QStringLiteral("1"));
 }
@@ -34,11 +39,11 @@ ToolProcess::Outcome ToolProcess::run(const QString& commandLine, const QString&
     QProcess process;
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
-    if (!m_environment.isEmpty())
-        process.setProcessEnvironment(m_environment);
+    process.setProcessEnvironment(m_environment);
     process.start(program, arguments, QIODevice::ReadWrite);
     if (!process.waitForStarted(-1)) {
         qDebug("Cannot start %s: %s", qUtf8Printable(program), qUtf8Printable(process.errorString()));
+        m_standardError = (program + QLatin1String(": ") + process.errorString()).toUtf8();
         return Outcome::NotStarted;
     }
 
@@ -56,6 +61,21 @@ ToolProcess::Outcome ToolProcess::run(const QString& commandLine, const QString&
     if (process.exitStatus() == QProcess::NormalExit)
         m_exitCode = process.exitCode();
     return Outcome::Finished;
+}
+
+QString ToolProcess::errorLine(bool last) const
+{
+    const QStringList lines = QString::fromUtf8(m_standardError)
+                                  .split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines.at(last ? lines.size() - 1 - i : i).trimmed();
+        const int position = line.lastIndexOf(QLatin1String(" @ "));
+        if (position > 0)
+            line.truncate(position);
+        if (!line.isEmpty())
+            return line;
+    }
+    return QString();
 }
 
 QString ToolProcess::quoted(const QString& text)

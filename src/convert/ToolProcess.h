@@ -31,7 +31,11 @@ public:
     // The tool's exit code; -1 when it crashed, was killed or never started.
     int exitCode() const { return m_exitCode; }
     const QByteArray& standardOutput() const { return m_standardOutput; }
+    // What the tool wrote to standard error; why it could not be started when it never ran.
     const QByteArray& standardError() const { return m_standardError; }
+    // The line of standard error that says why the tool failed: its first or its last one that is not
+    // blank, without ImageMagick's " @ source-position" tail. Empty when the tool said nothing.
+    QString errorLine(bool last) const;
 
     // One token of a command text: the text in double quotes, with any double quote inside it
     // written as three, so the split gives back exactly the text whatever it holds.

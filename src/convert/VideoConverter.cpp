@@ -2,11 +2,13 @@
 
 #include "AppPaths.h"
 #include "ToolProcess.h"
+#include "VexaLocale.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -55,6 +57,47 @@ QString transposeFilter(int rotation)
     default:
         return QString();
     }
+}
+
+// HDR pictures are made for displays far brighter than an ordinary screen. Their reference white
+// (203 cd/m², ITU-R BT.2408) becomes the SDR white, the mobius curve keeps everything below 30 % of
+// it as it is and compresses the highlights up to the 1000 cd/m² that phones master for.
+const QLatin1String kReferenceWhite("203");
+const QLatin1String kHdrPeak("4.926");
+
+// The matrix, primaries and transfer of "yuv420p10le(tv, bt2020nc/bt2020/smpte2084, progressive)", or the
+// one name given when all three are the same; empty texts when the line names none.
+QStringList coloursOf(const QString& line)
+{
+    static const QRegularExpression colours(QStringLiteral(", \\w+\\((?:(?:tv|pc), )?([^,)]+)"));
+    const QRegularExpressionMatch match = colours.match(line);
+    if (!match.hasMatch())
+        return {QString(), QString(), QString()};
+    const QStringList parts = match.captured(1).split(QLatin1Char('/'));
+    return parts.size() == 3 ? parts : QStringList{parts.first(), parts.first(), parts.first()};
+}
+
+// "2024-05-01T10:15:00.000000Z" (UTC) or Apple's "2024-05-01T12:15:00+0200" (local, with its offset).
+QDateTime metadataTime(const QString& line)
+{
+    const int colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return QDateTime();
+    const QString text = line.mid(colon + 1).trimmed();
+    static const QRegularExpression stamp(QStringLiteral(
+        "^(\\d{4}-\\d{2}-\\d{2})[T ](\\d{2}:\\d{2}:\\d{2})(?:\\.\\d+)?(Z|[+-]\\d{2}:?\\d{2})?"));
+    const QRegularExpressionMatch match = stamp.match(text);
+    if (!match.hasMatch())
+        return QDateTime();
+    const QDateTime wall =
+        QDateTime::fromString(match.captured(1) + QLatin1Char('T') + match.captured(2), Qt::ISODate);
+    // Cameras without a set clock write the epoch of their format (1904 or 1970).
+    if (!wall.isValid() || wall.date().year() <= 1970)
+        return QDateTime();
+    if (match.captured(3) == QLatin1String("Z"))
+        return QDateTime(wall.date(), wall.time(), Qt::UTC).toLocalTime();
+    // A stated offset means the time is already the one on the clock where the clip was taken.
+    return QDateTime(wall.date(), wall.time(), Qt::LocalTime);
 }
 
 QString dropTrailingComma(const QString& token)
@@ -214,13 +257,24 @@ void VideoConverter::clearProbe()
     m_pixelAspect.clear();
     m_rotation = 0;
     m_rotationFromMatrix = false;
+    m_creationTime = QDateTime();
+    m_colourTransfer.clear();
+    m_colourPrimaries.clear();
+    m_colourMatrix.clear();
 }
 
 void VideoConverter::parseProbe(const QString& ffmpegStandardError)
 {
     clearProbe();
     const QStringList lines = ffmpegStandardError.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QDateTime appleCreation;
+    bool videoSeen = false;
     for (const QString& line : lines) {
+        // The container's own time comes first; a stream's may follow and is the same or later.
+        if (line.contains(QLatin1String("com.apple.quicktime.creationdate")) && !appleCreation.isValid())
+            appleCreation = metadataTime(line);
+        else if (line.trimmed().startsWith(QLatin1String("creation_time")) && !m_creationTime.isValid())
+            m_creationTime = metadataTime(line);
         const QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (line.contains(QLatin1String("Duration:")) && line.contains(QLatin1String("bitrate:"))) {
             if (bitrateBefore(tokens, &m_totalBitrate))
@@ -229,6 +283,13 @@ void VideoConverter::parseProbe(const QString& ffmpegStandardError)
         // Cover art shows up as a one-picture video stream; its size is not the video's.
         if (line.contains(QLatin1String("Stream #")) && line.contains(QLatin1String("Video:")) &&
             !line.contains(QLatin1String("(attached pic)"))) {
+            if (!videoSeen) {
+                const QStringList colours = coloursOf(line);
+                m_colourMatrix = colours.at(0);
+                m_colourPrimaries = colours.at(1);
+                m_colourTransfer = colours.at(2);
+            }
+            videoSeen = true;
             if (bitrateBefore(tokens, &m_videoBitrate))
                 qDebug("iInputVideoBitRate = %d", m_videoBitrate);
             for (int i = 1; i < tokens.size(); ++i) {
@@ -283,6 +344,47 @@ void VideoConverter::parseProbe(const QString& ffmpegStandardError)
             }
         }
     }
+    if (appleCreation.isValid())
+        m_creationTime = appleCreation;
+}
+
+bool VideoConverter::isHdr() const
+{
+    return m_colourTransfer == QLatin1String("smpte2084") ||
+           m_colourTransfer == QLatin1String("arib-std-b67");
+}
+
+QString VideoConverter::videoFilter(const QString& outputSize, Target target) const
+{
+    // The chain sees the picture before the turn filter at its end, but after the turn ffmpeg makes
+    // by itself for a display matrix.
+    const QString uprightSize =
+        isQuarterTurn(m_rotation) && !m_rotationFromMatrix ? swappedSize(outputSize) : outputSize;
+    QStringList filters;
+    if (isHdr()) {
+        // The first zscale also scales, so the float stages below work on the small picture.
+        QString linear = QStringLiteral("zscale=");
+        const QStringList size = uprightSize.split(QLatin1Char('x'));
+        if (size.size() == 2)
+            linear += QStringLiteral("w=%1:h=%2:").arg(size.at(0), size.at(1));
+        // An HDR transfer with untagged colours is BT.2020, as every HDR format has it; zscale would
+        // otherwise find no way from unknown colours to BT.709.
+        if (m_colourPrimaries.isEmpty() || m_colourPrimaries == QLatin1String("unknown"))
+            linear += QLatin1String("pin=bt2020:p=bt2020:");
+        if (m_colourMatrix.isEmpty() || m_colourMatrix == QLatin1String("unknown"))
+            linear += QLatin1String("min=bt2020nc:m=bt2020nc:");
+        filters << linear + QLatin1String("t=linear:npl=") + kReferenceWhite
+                << QStringLiteral("format=gbrpf32le") << QStringLiteral("zscale=p=bt709")
+                << QLatin1String("tonemap=tonemap=mobius:param=0.3:desat=0:peak=") + kHdrPeak
+                << (target == Picture
+                        // JPEG readers take the samples as full-range BT.601 (JFIF), whatever the video had.
+                        ? QStringLiteral("zscale=t=bt709:m=bt470bg:r=pc,format=yuvj420p")
+                        : QStringLiteral("zscale=t=bt709:m=bt709:r=tv,format=yuv420p"));
+    }
+    const QString turn = turnFilter();
+    if (!turn.isEmpty())
+        filters << turn;
+    return filters.join(QLatin1Char(','));
 }
 
 int VideoConverter::inputBitrate() const
@@ -374,7 +476,7 @@ QString VideoConverter::frameCommand(const QString& localPath, const QString& fr
     const QString size = m_resolution.isEmpty() ? QString() : targetSize(High, m_rotation);
     if (!size.isEmpty())
         command += QLatin1String(" -s ") + size + QLatin1String(" -aspect ") + aspectOf(size);
-    const QString filter = turnFilter();
+    const QString filter = videoFilter(size, Picture);
     if (!filter.isEmpty())
         command += QLatin1String(" -vf ") + filter;
     return command + QLatin1Char(' ') + ToolProcess::quotedPath(framePath);
@@ -426,9 +528,14 @@ QStringList VideoConverter::passArguments(int quality, Pass pass, const QString&
     const QString size = passSize(quality);
     if (!size.isEmpty())
         arguments << QStringLiteral("-s") << size << QStringLiteral("-aspect") << aspectOf(size);
-    const QString filter = turnFilter();
+    const QString filter = videoFilter(size, Video);
     if (!filter.isEmpty())
         arguments << QStringLiteral("-vf") << filter;
+    // Players take untagged H.264 for BT.709 anyway; a tone-mapped picture says so outright.
+    if (isHdr())
+        arguments << QStringLiteral("-color_primaries") << QStringLiteral("bt709")
+                  << QStringLiteral("-color_trc") << QStringLiteral("bt709") << QStringLiteral("-colorspace")
+                  << QStringLiteral("bt709");
     arguments << ToolProcess::quotedPath(outputPath);
 
     // Never more bits than the source has.
@@ -459,15 +566,36 @@ QString VideoConverter::fastStartCommand(const QString& inputPath, const QString
 
 int VideoConverter::convert(const QString& localPath, int sequenceNumber)
 {
-    if (!QFileInfo::exists(localPath))
+    m_failureReason.clear();
+    // Nothing of the previous file may stand for this one, its creation time least of all.
+    clearProbe();
+    if (!QFileInfo::exists(localPath)) {
+        m_failureReason = localPath + QLatin1String(": ") + QFile(localPath).errorString();
         return -1;
+    }
     // The work folder is named by the work prefix itself; the pass logs of ffmpeg land in it.
     const QString prefix = AppPaths::workPrefix(sequenceNumber);
-    if (!QDir().mkpath(prefix))
+    if (!QDir().mkpath(prefix)) {
+        m_failureReason =
+            tx(TextId::err_temp_folder_write).arg(QDir::toNativeSeparators(AppPaths::tempRootFolder()));
         return -1;
+    }
     const int result = convertInWorkFolder(localPath, prefix);
     QDir(prefix).removeRecursively();
+    // A stopped or failed encoder leaves a partial file, and the grabbed frame may still be there; the
+    // temporary folder is often in memory, so they go now rather than at the end of the run.
+    QFile::remove(prefix + QLatin1String("TEMP.jpg"));
+    for (const QString& suffix : std::as_const(m_suffixes))
+        QFile::remove(prefix + QLatin1String("tmp") + suffix);
+    if (m_stopFlag.load() != 0)
+        m_failureReason.clear();
     return result;
+}
+
+void VideoConverter::setFailureReason(const ToolProcess& tool, const QString& localPath)
+{
+    m_failureReason =
+        tool.errorLine(true).replace(QDir::toNativeSeparators(localPath), QFileInfo(localPath).fileName());
 }
 
 bool VideoConverter::runTool(ToolProcess* tool, const QString& command, const QString& workFolder)
@@ -475,6 +603,7 @@ bool VideoConverter::runTool(ToolProcess* tool, const QString& command, const QS
     if (tool->run(command, workFolder) != ToolProcess::Outcome::Stopped)
         return true;
     qDebug("kill video convert process");
+    m_failureReason = QStringLiteral("stopped");
     return false;
 }
 
@@ -503,8 +632,12 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         qDebug("Make Thumbnail image: %s", qUtf8Printable(grab));
         if (!runTool(&tool, grab, workFolder))
             return -1;
-        if (!nonEmptyFile(frame))
+        if (!nonEmptyFile(frame)) {
+            setFailureReason(tool, localPath);
+            if (m_failureReason.isEmpty())
+                m_failureReason = QStringLiteral("no picture could be taken from the video");
             return -1;
+        }
     }
 
     const QString thumbnails = thumbnailCommand(frame, prefix);
@@ -581,8 +714,13 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         qDebug("Out %s", tool.standardOutput().constData());
         // The rendition is a complete copy; the encoder's own file is of no further use.
         QFile::remove(encoded);
-        if (!nonEmptyFile(rendition))
+        if (!nonEmptyFile(rendition)) {
+            setFailureReason(tool, rendition);
+            if (m_failureReason.isEmpty())
+                m_failureReason = QFileInfo(m_fastStartPath).fileName() + QLatin1String(": exit code ") +
+                                  QString::number(tool.exitCode());
             return -1;
+        }
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -34,6 +35,9 @@ public:
     // Writes the thumbnails and renditions of localPath as the work files of sequenceNumber.
     // 0 when every chosen quality was processed, -1 when the conversion stopped early.
     int convert(const QString& localPath, int sequenceNumber);
+    // Why the last convert() failed, in the words of the tool or the file system; empty after a
+    // success or a stop.
+    QString failureReason() const { return m_failureReason; }
     // The frame size (width "x" height) of a quality for the probed source; height first when the
     // source is turned by 90 or 270 degrees. Empty when the probe found no resolution (mobile then
     // gets its bounding box).
@@ -57,6 +61,14 @@ public:
     int rotation() const { return m_rotation; }
     // Whether the turn came from the display matrix, which ffmpeg applies by itself when decoding.
     bool rotationFromMatrix() const { return m_rotationFromMatrix; }
+    // When the clip was taken: the QuickTime creation date as written (the wall-clock time where it was
+    // taken), else the container's UTC creation_time in local time; invalid when neither is known.
+    QDateTime creationTime() const { return m_creationTime; }
+    // The colour transfer named in the video stream's description ("smpte2084", "arib-std-b67", ...);
+    // empty when not given.
+    QString colourTransfer() const { return m_colourTransfer; }
+    // Whether the picture is HDR (PQ or HLG) and is tone-mapped to SDR BT.709 on the way.
+    bool isHdr() const;
     // The source's video bitrate in kbit/s, derived from the total when only that is known; 0 if unknown.
     int inputBitrate() const;
 
@@ -87,9 +99,19 @@ private:
     std::function<void(int quality)> m_qualityStarted;
     QString passSize(int quality) const;
     QString turnFilter() const;
+    enum Target
+    {
+        Picture, // the JPEG frame the thumbnails are made from
+        Video    // an H.264 rendition
+    };
+    // The whole "-vf" chain for an output of the given size (as given to "-s"; empty keeps the
+    // source's size): tone mapping of HDR sources, then the turn. Empty when nothing is needed.
+    QString videoFilter(const QString& outputSize, Target target) const;
     // False when the stop flag ended the tool.
     bool runTool(ToolProcess* tool, const QString& command, const QString& workFolder);
     int convertInWorkFolder(const QString& localPath, const QString& prefix);
+    // The tool's own words, with the user's path cut to the file name.
+    void setFailureReason(const ToolProcess& tool, const QString& localPath);
 
     QList<int> m_qualities;
     QList<int> m_thumbnailSizes;
@@ -103,6 +125,7 @@ private:
     QMap<int, QStringList> m_firstPassArguments;
     QMap<int, QStringList> m_secondPassArguments;
     std::atomic<int> m_stopFlag{0};
+    QString m_failureReason;
 
     int m_totalBitrate = 0;
     int m_videoBitrate = 0;
@@ -111,4 +134,8 @@ private:
     QString m_pixelAspect;
     int m_rotation = 0;
     bool m_rotationFromMatrix = false;
+    QDateTime m_creationTime;
+    QString m_colourTransfer;
+    QString m_colourPrimaries;
+    QString m_colourMatrix;
 };

@@ -8,6 +8,10 @@
 #include <QStandardPaths>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,12 +35,83 @@ QString AppPaths::dataFile(const QString& name)
 
 QString AppPaths::fileListPath()
 {
-    return QDir::tempPath() + QLatin1String("//FileList");
+    return runtimeFolder() + QLatin1String("/FileList");
+}
+
+QString AppPaths::runtimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime))
+        return QDir::cleanPath(runtime) + QLatin1String("/lumio-uploader");
+    QString temp = qEnvironmentVariable("TMPDIR");
+    if (!QDir::isAbsolutePath(temp))
+        temp = QStringLiteral("/tmp");
+    return QDir::cleanPath(temp) + QLatin1String("/lumio-uploader-") + QString::number(::geteuid());
+}
+
+namespace {
+
+// The folder must be ours alone: in a shared temporary folder anyone may have made it first.
+bool isPrivateFolder(const QByteArray& path, QString* reason)
+{
+    struct stat info;
+    if (::lstat(path.constData(), &info) != 0)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    else if (S_ISLNK(info.st_mode))
+        *reason = QStringLiteral("it is a symbolic link");
+    else if (!S_ISDIR(info.st_mode))
+        *reason = QStringLiteral("it is not a folder");
+    else if (info.st_uid != ::geteuid())
+        *reason = QStringLiteral("it belongs to another user");
+    else if ((info.st_mode & 077) != 0)
+        *reason = QStringLiteral("other users have access to it");
+    else
+        return true;
+    return false;
+}
+
+// Makes a folder inside the runtime folder, or takes the one there when it is a real folder; a link
+// or file in its place is removed so that nothing written later can be led elsewhere.
+bool makeInnerFolder(const QString& folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) == 0)
+        return true;
+    if (errno != EEXIST)
+        return false;
+    struct stat info;
+    if (::lstat(path.constData(), &info) != 0)
+        return false;
+    if (S_ISDIR(info.st_mode))
+        return true;
+    return ::unlink(path.constData()) == 0 && ::mkdir(path.constData(), 0700) == 0;
+}
+
+} // namespace
+
+bool AppPaths::ensureRuntimeFolder(QString* reason)
+{
+    const QByteArray path = QFile::encodeName(runtimeFolder());
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return isPrivateFolder(path, reason);
+}
+
+bool AppPaths::ensureAutoPlayFolder()
+{
+    QString reason;
+    if (!ensureRuntimeFolder(&reason)) {
+        qWarning("Runtime folder %s refused: %s", qPrintable(runtimeFolder()), qPrintable(reason));
+        return false;
+    }
+    return makeInnerFolder(tempRootFolder()) && makeInnerFolder(autoPlayFolder());
 }
 
 QString AppPaths::defaultTempRootFolder()
 {
-    return QDir::tempPath() + QLatin1String("/ZUL_PHOTO_TEMP");
+    return runtimeFolder() + QLatin1String("/ZUL_PHOTO_TEMP");
 }
 
 QString AppPaths::tempRootFolder()
@@ -57,7 +132,12 @@ bool AppPaths::prepareTempRootFolder()
         QMutexLocker lock(&g_tempMutex);
         g_tempRoot = QFileInfo(folder).absoluteFilePath();
     }
-    return QDir(folder).exists() ? removeWorkFiles() : QDir().mkpath(folder);
+    QString reason;
+    if (!ensureRuntimeFolder(&reason)) {
+        qWarning("Runtime folder %s refused: %s", qPrintable(runtimeFolder()), qPrintable(reason));
+        return false;
+    }
+    return makeInnerFolder(folder) && removeWorkFiles();
 }
 
 namespace {
@@ -103,7 +183,9 @@ bool AppPaths::removeEntry(QDir* dir, const QFileInfo& entry)
     if (entry.isDir() && !entry.isSymLink())
         return removeFolderContents(entry.absoluteFilePath()) && dir->rmdir(entry.fileName());
     QFile file(entry.absoluteFilePath());
-    file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::ReadOwner);
+    // Permissions set on a link would change whatever it points at.
+    if (!entry.isSymLink())
+        file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::ReadOwner);
     return file.remove();
 }
 

@@ -14,14 +14,24 @@ public:
     static QString dataFolder();
     // A file in the data folder, joined with "//".
     static QString dataFile(const QString& name);
-    // The shell hand-over file: system temporary folder + "//FileList".
+    // The shell hand-over file: runtime folder + "/FileList".
     static QString fileListPath();
+
+    // This user's folder for the lock, the hand-over files and the work files:
+    // $XDG_RUNTIME_DIR/lumio-uploader, else $TMPDIR (or /tmp) + "/lumio-uploader-<uid>".
+    static QString runtimeFolder();
+    // Creates the runtime folder (mode 0700) or checks the one there: a real folder, owned by this
+    // user, closed to group and others. Otherwise false, with the reason in *reason.
+    static bool ensureRuntimeFolder(QString* reason);
 
     static QString defaultTempRootFolder();
     static QString tempRootFolder();
     static QString autoPlayFolder();
-    // Empties the temporary root (or creates it) and makes its absolute path the process-wide one.
-    // Work files of other copies of the program that are still running are left alone.
+    // Makes the temporary root and its AutoPlay folder (mode 0700) inside a sound runtime folder.
+    static bool ensureAutoPlayFolder();
+    // Empties the temporary root (or creates it, mode 0700) and makes its absolute path the
+    // process-wide one. Work files of other copies of the program that are still running are left
+    // alone. False when the runtime folder is refused or the root cannot be made.
     static bool prepareTempRootFolder();
     // Removes this run's work files, and those of copies that are no longer running, from the
     // temporary root.

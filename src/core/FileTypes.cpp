@@ -27,7 +27,11 @@ struct SuffixSets
         const QStringList common = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
                                     QStringLiteral("bmp"), QStringLiteral("png"),  QStringLiteral("tiff"),
                                     QStringLiteral("tif")};
-        conversionImage = QSet<QString>(common.begin(), common.end()) + raw;
+        // What phones save today; ImageMagick reads them through libheif and libwebp.
+        const QStringList modern = {QStringLiteral("heic"), QStringLiteral("heif"), QStringLiteral("avif"),
+                                    QStringLiteral("webp")};
+        conversionImage =
+            QSet<QString>(common.begin(), common.end()) + raw + QSet<QString>(modern.begin(), modern.end());
         uploadImage = conversionImage;
         uploadImage.insert(QStringLiteral("gif"));
 
@@ -43,12 +47,12 @@ struct SuffixSets
             QStringLiteral("smi"),    QStringLiteral("psb"),  QStringLiteral("trp"),  QStringLiteral("tp")};
         uploadVideo = QSet<QString>(video.begin(), video.end());
 
-        const QStringList convVideo = {QStringLiteral("mpg"),  QStringLiteral("mpeg"), QStringLiteral("avi"),
-                                       QStringLiteral("wmv"),  QStringLiteral("asf"),  QStringLiteral("mov"),
-                                       QStringLiteral("flv"),  QStringLiteral("3gp"),  QStringLiteral("3g2"),
-                                       QStringLiteral("mp4"),  QStringLiteral("m4v"),  QStringLiteral("qt"),
-                                       QStringLiteral("divx"), QStringLiteral("xvid"), QStringLiteral("dat"),
-                                       QStringLiteral("m2ts"), QStringLiteral("m2t"),  QStringLiteral("mts")};
+        const QStringList convVideo = {
+            QStringLiteral("mpg"),  QStringLiteral("mpeg"), QStringLiteral("avi"), QStringLiteral("wmv"),
+            QStringLiteral("asf"),  QStringLiteral("mov"),  QStringLiteral("flv"), QStringLiteral("3gp"),
+            QStringLiteral("3g2"),  QStringLiteral("mp4"),  QStringLiteral("m4v"), QStringLiteral("qt"),
+            QStringLiteral("divx"), QStringLiteral("xvid"), QStringLiteral("dat"), QStringLiteral("m2ts"),
+            QStringLiteral("m2t"),  QStringLiteral("mts"),  QStringLiteral("mkv")};
         conversionVideo = QSet<QString>(convVideo.begin(), convVideo.end());
     }
 };

@@ -1,6 +1,7 @@
 #include "Utf16File.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTextStream>
 
 bool Utf16File::readLines(const QString& path, QStringList* lines)
@@ -23,8 +24,8 @@ bool Utf16File::readLines(const QString& path, QStringList* lines)
 
 bool Utf16File::writeLines(const QString& path, const QStringList& lines)
 {
-    QFile::remove(path);
-    QFile file(path);
+    // Other programs read these files at any time: they must find the old or the new list, whole.
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     QTextStream stream(&file);
@@ -33,7 +34,7 @@ bool Utf16File::writeLines(const QString& path, const QStringList& lines)
     for (const QString& line : lines)
         stream << line << '\n';
     stream.flush();
-    return file.error() == QFile::NoError;
+    return file.error() == QFile::NoError && file.commit();
 }
 
 QStringList Utf16File::countedLines(const QStringList& lines)

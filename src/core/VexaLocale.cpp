@@ -154,6 +154,38 @@ const char* const kCatalogue[] = {
                       "Your account does not have permission to upload the selected items to Lumio."),
     QT_TRANSLATE_NOOP("global", "The selected items have already been uploaded to the destination folder in "
                                 "Lumio. No file is available for upload."),
+    QT_TRANSLATE_NOOP("global", "%1 no longer exists or cannot be read."),
+    QT_TRANSLATE_NOOP("global", "The server answered %1."),
+    QT_TRANSLATE_NOOP("global", "Uploaded, but could not be recorded: %1"),
+    QT_TRANSLATE_NOOP("global", "Connection error: %1 did not answer for %2 seconds."),
+    QT_TRANSLATE_NOOP("global", "The profile store %1 cannot be read: %2"),
+    QT_TRANSLATE_NOOP("global", "The temporary folder %1 is full."),
+    QT_TRANSLATE_NOOP("global", "The temporary folder %1 cannot be written."),
+    QT_TRANSLATE_NOOP("global", "no thumbnails: %1"),
+    QT_TRANSLATE_NOOP("global",
+                      "WARNING: the certificate of %1 has changed since it was trusted for the profile "
+                      "[%2]. Someone may be intercepting the connection, or the server's certificate "
+                      "was renewed.\n\nTrusted SHA-256 fingerprint:\n%3\n\nPresented certificate:\n%4"
+                      "\n\nThe connection was refused. Replace the trusted certificate?"),
+    QT_TRANSLATE_NOOP("global", "Certificate changed"),
+    QT_TRANSLATE_NOOP("global", "SHA-256 fingerprint:\n%1\nSubject: %2\nValid from %3 to %4"),
+    QT_TRANSLATE_NOOP("global",
+                      "The certificate of %1 is now trusted for the profile [%2]; you will be warned "
+                      "if it changes.\n\n%3"),
+    QT_TRANSLATE_NOOP("global",
+                      "Replace the trusted certificate only when you know that the certificate of %1 "
+                      "was renewed. Trust the presented certificate for the profile [%2] from now "
+                      "on?"),
+    QT_TRANSLATE_NOOP("global",
+                      "This computer cannot verify the certificate of %1. If it is your Korvat's own "
+                      "certificate, compare its fingerprint and trust it for the profile [%2].\n\n%3"
+                      "\n\nTrust this certificate?"),
+    QT_TRANSLATE_NOOP("global", "Unverified certificate"),
+    QT_TRANSLATE_NOOP("global",
+                      "The folder for this program's runtime files cannot be used:\n%1\nIt must be a "
+                      "folder of your own that no other user can open. Remove it and try again."),
+    QT_TRANSLATE_NOOP("global", "No desktop keyring is available: the remembered password is kept in the "
+                                "profile database, which only your account can read."),
     QT_TRANSLATE_NOOP("global", "Upload"),
     QT_TRANSLATE_NOOP("global", "Edit"),
     QT_TRANSLATE_NOOP("global", "Delete"),

@@ -110,8 +110,8 @@ void FindHostUtils::slotInsert(NASINFO nasInfo)
     const QString mac = textOf(nasInfo.serverMac, sizeof nasInfo.serverMac);
     const auto known = m_serverMap->constFind(mac);
     const bool isKnown = known != m_serverMap->constEnd();
-    // Between searches only servers already listed are updated.
-    if (!m_searching && !isKnown)
+    // Between searches only servers already listed are updated; a search lists a bounded number.
+    if (!isKnown && (!m_searching || m_serverMap->size() >= kMaxServers))
         return;
 
     NASINFO record = nasInfo;
@@ -134,10 +134,14 @@ bool FindHostUtils::applyProbeDecision(NASINFO& record, const NASINFO* known)
                   known->qcStatus == kProbePending))
         return false;
 
+    // Another answer already had this address probed; the probe's result would go to that record.
+    if (m_probedAddresses.contains(record.ipAddress))
+        return false;
     record.qcStatus = kProbePending;
     record.probeState = -1;
     if (!m_manager)
         return true;
+    m_probedAddresses.insert(record.ipAddress);
     QUrl url;
     url.setScheme(QStringLiteral("http"));
     url.setHost(dottedAddress(record.ipAddress));

@@ -26,6 +26,8 @@ public:
 
     // Sends one query round (returns after its one-second pause) and counts the search's ticks.
     void startSearch();
+    // Most servers one search adds to the map; further answers from unknown servers are dropped.
+    static constexpr int kMaxServers = 256;
     bool isSearching() const { return m_searching; }
     // One second in the program; tests shorten it.
     void setTickInterval(int milliseconds) { m_tickInterval = milliseconds; }
@@ -62,4 +64,7 @@ private:
     QNetworkAccessManager* m_manager;
     // Probes in flight; other replies of the shared manager belong to someone else.
     QSet<QNetworkReply*> m_probes;
+    // Every address probed so far: answers are unauthenticated datagrams, so a flood of forged ones
+    // under fresh MACs must not turn into a flood of requests.
+    QSet<quint32> m_probedAddresses;
 };

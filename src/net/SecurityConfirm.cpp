@@ -1,7 +1,9 @@
 #include "SecurityConfirm.h"
 
+#include "CertificateTrust.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
+#include "RequestTimeout.h"
 #include "ServerProfile.h"
 #include "ServerReply.h"
 #include "VexaLocale.h"
@@ -57,6 +59,12 @@ bool SecurityConfirm::prepareLogin(QNetworkAccessManager* manager, ServerProfile
 
 void SecurityConfirm::slotLoginLumio()
 {
+    // The password goes out only over a connection whose certificate the user trusts.
+    const CertificateTrust::Outcome trust = CertificateTrust::settle(m_profile);
+    if (trust == CertificateTrust::Outcome::Declined || trust == CertificateTrust::Outcome::Changed) {
+        emit signalLoginFinish(false);
+        return;
+    }
     QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/blog/login.php")));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
@@ -71,7 +79,8 @@ void SecurityConfirm::slotLoginLumio()
     m_reply = m_manager->post(request, body);
     QNetworkReply* reply = m_reply;
     connect(reply, &QNetworkReply::finished, this, &SecurityConfirm::slotLoginRequestFinished);
-    connect(reply, &QNetworkReply::sslErrors, reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    CertificateTrust::guard(reply);
+    RequestTimeout::watch(reply);
 }
 
 QString SecurityConfirm::evaluate(QNetworkReply* reply)
@@ -81,7 +90,7 @@ QString SecurityConfirm::evaluate(QNetworkReply* reply)
     if (reply->error() == QNetworkReply::ContentNotFoundError)
         return tx(TextId::err_photo_not_install);
     if (reply->error() != QNetworkReply::NoError)
-        return ServerReply::transportErrorText(reply->error());
+        return RequestTimeout::transportErrorText(reply);
 
     const QString disabledText =
         personal ? tx(TextId::err_photo_personal_disable) : tx(TextId::err_photo_disable);
@@ -134,9 +143,9 @@ void SecurityConfirm::slotLoginRequestFinished()
     m_loginSucceeded = false;
     const QString errorText = evaluate(reply);
     if (m_loginSucceeded) {
-        if (m_promptForced && m_profile)
-            ProfileStore::setProfileColumn(QStringLiteral("ServerProfiles"), m_profile->profname,
-                                           QStringLiteral("password"), m_password);
+        // A password typed while "Remember password" is off serves this run only.
+        if (m_promptForced && m_profile && m_profile->savepass)
+            ProfileStore::storePassword(m_profile->profname, m_password);
         emit signalLoginFinish(true);
         return;
     }

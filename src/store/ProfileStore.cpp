@@ -1,6 +1,7 @@
 #include "ProfileStore.h"
 
 #include "AppPaths.h"
+#include "PasswordVault.h"
 #include "Prompter.h"
 #include "ServerProfile.h"
 #include "Utf16File.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QMutex>
 #include <QSqlError>
@@ -24,6 +26,7 @@ const char kConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
 
 QMutex g_pathMutex;
 QString g_path;
+QString g_openError;
 QThread* g_ownerThread = nullptr;
 
 QString storePath()
@@ -85,6 +88,28 @@ QByteArray sampleUpToZero(QFile& file, qint64 offset)
     return bytes;
 }
 
+// What the password column holds: a password is kept only when the user asked to remember it, and
+// then in the desktop keyring when there is one; the column is the fallback.
+QString storedPassword(const QString& profileName, const QString& password, bool savepass)
+{
+    const QString empty(QLatin1String(""));
+    if (!savepass) {
+        PasswordVault::remove(profileName);
+        return empty;
+    }
+    if (PasswordVault::write(profileName, password))
+        return empty;
+    return password.isNull() ? empty : password;
+}
+
+// Pins live in a table of their own so that older copies of the program, which insert profile rows
+// by position, keep working with the same file.
+void ensurePinTable()
+{
+    run(QStringLiteral("CREATE TABLE IF NOT EXISTS CertificatePins (profname varchar(100) PRIMARY KEY, "
+                       "fingerprint varchar(100))"));
+}
+
 const QString kFirstRowOfProfile =
     QStringLiteral("rowid = (SELECT rowid FROM ServerProfiles WHERE profname = ? LIMIT 1)");
 
@@ -109,7 +134,31 @@ bool ProfileStore::open(const QString& path)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(path);
     db.setConnectOptions(QLatin1String(kConnectOptions));
-    return db.open();
+    // SQLite opens any file and only complains at the first statement: a damaged or foreign file is
+    // found here, not later as an empty profile list or a blank "Database error ()".
+    bool opened = db.open();
+    QSqlError error = db.lastError();
+    if (opened) {
+        QSqlQuery probe(db);
+        opened = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        error = probe.lastError();
+    }
+    QMutexLocker lock(&g_pathMutex);
+    if (opened) {
+        g_openError.clear();
+        return true;
+    }
+    db.close();
+    const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    g_openError =
+        tx(TextId::err_store_unreadable).arg(QDir::toNativeSeparators(QDir::cleanPath(path)), reason);
+    return false;
+}
+
+QString ProfileStore::openErrorText()
+{
+    QMutexLocker lock(&g_pathMutex);
+    return g_openError;
 }
 
 bool ProfileStore::open()
@@ -208,9 +257,11 @@ void ProfileStore::createProfile(const ServerProfile& p)
     run(QStringLiteral("insert into ServerProfiles values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                        "?, ?, 0)"),
         {p.profname, p.hostaddr, p.port, boolValue(p.https), boolValue(p.personal), p.usrname, p.account,
-         p.password, boolValue(p.savepass), boolValue(p.qualities.contains(0)),
-         boolValue(p.qualities.contains(1)), boolValue(p.qualities.contains(2)),
-         boolValue(p.qualities.contains(3)), 1, 1, 1, QStringLiteral("RENAME"), QString(QLatin1String(""))});
+         storedPassword(p.profname, p.password, p.savepass), boolValue(p.savepass),
+         boolValue(p.qualities.contains(0)), boolValue(p.qualities.contains(1)),
+         boolValue(p.qualities.contains(2)), boolValue(p.qualities.contains(3)), 1, 1, 1,
+         QStringLiteral("RENAME"), QString(QLatin1String(""))});
+    setCertificatePin(p.profname, p.certpin);
     writeShortcutList();
 }
 
@@ -240,7 +291,43 @@ bool ProfileStore::loadProfile(const QString& name, ServerProfile* profile)
                     query.value(5).toString(), query.value(6).toString(), flag(7), query.value(4).toString(),
                     flag(3), flag(12), flag(13), flag(14), query.value(15).toString(),
                     query.value(16).toString(), qualities);
+    profile->certpin.clear();
+    profile->pinOnFirstUse = !certificatePin(name, &profile->certpin);
+    if (profile->savepass) {
+        // A password of an older version moves to the keyring the first time one is there.
+        if (!profile->password.isEmpty()) {
+            if (PasswordVault::write(name, profile->password))
+                setProfileColumn(QStringLiteral("ServerProfiles"), name, QStringLiteral("password"),
+                                 QString(QLatin1String("")));
+        } else {
+            PasswordVault::read(name, &profile->password);
+        }
+    }
     return true;
+}
+
+void ProfileStore::storePassword(const QString& profileName, const QString& password)
+{
+    setProfileColumn(QStringLiteral("ServerProfiles"), profileName, QStringLiteral("password"),
+                     storedPassword(profileName, password, true));
+}
+
+bool ProfileStore::certificatePin(const QString& profileName, QString* fingerprint)
+{
+    ensurePinTable();
+    QSqlQuery query =
+        prepared(QStringLiteral("SELECT fingerprint FROM CertificatePins WHERE profname = ?"), {profileName});
+    if (!query.exec() || !query.next())
+        return false;
+    *fingerprint = query.value(0).toString();
+    return true;
+}
+
+void ProfileStore::setCertificatePin(const QString& profileName, const QString& fingerprint)
+{
+    ensurePinTable();
+    run(QStringLiteral("INSERT OR REPLACE INTO CertificatePins (profname, fingerprint) VALUES (?, ?)"),
+        {profileName, QString(fingerprint.isNull() ? QLatin1String("") : fingerprint)});
 }
 
 void ProfileStore::loadProfileSummaries(ProfileSummaryMap* map)
@@ -261,6 +348,8 @@ void ProfileStore::loadProfileSummaries(ProfileSummaryMap* map)
         summary.usrname = query.value(6).toString();
         summary.account = query.value(7).toString();
         summary.password = query.value(8).toString();
+        if (summary.savepass && summary.password.isEmpty())
+            PasswordVault::read(summary.profname, &summary.password);
         map->insert(summary.profname, summary);
     }
 }
@@ -285,7 +374,13 @@ void ProfileStore::updateProfileSummary(const QString& oldName, const ProfileSum
                        "port = ?, account = ?, hostaddr = ?, password = ?, usrname = ? WHERE ") +
             kFirstRowOfProfile,
         {s.profname, boolValue(s.https), boolValue(s.personal), boolValue(s.savepass), s.port, s.account,
-         s.hostaddr, s.password, s.usrname, oldName});
+         s.hostaddr, storedPassword(s.profname, s.password, s.savepass), s.usrname, oldName});
+    if (s.profname != oldName) {
+        PasswordVault::remove(oldName);
+        ensurePinTable();
+        run(QStringLiteral("UPDATE CertificatePins SET profname = ? WHERE profname = ?"),
+            {s.profname, oldName});
+    }
     writeShortcutList();
 }
 
@@ -336,14 +431,17 @@ bool ProfileStore::profileExists(const QString& name)
     return false;
 }
 
-QStringList ProfileStore::profileNamesDescending()
+QStringList ProfileStore::profileNamesDescending(bool* ok)
 {
     QStringList names;
     QSqlQuery query = prepared(QStringLiteral("SELECT profname FROM ServerProfiles ORDER BY profname DESC"));
-    if (query.exec()) {
+    const bool read = query.exec();
+    if (read) {
         while (query.next())
             names.append(query.value(0).toString());
     }
+    if (ok)
+        *ok = read;
     return names;
 }
 
@@ -364,27 +462,39 @@ void ProfileStore::removeProfile(const QString& name)
     if (!query.exec() || !query.next())
         return;
     run(QStringLiteral("DELETE FROM ServerProfiles WHERE rowid = ?"), {query.value(0)});
-    QSqlQuery records =
-        prepared(QStringLiteral("SELECT count(*) FROM PhotoRecords WHERE profname = ?"), {name});
-    if (records.exec() && records.next() && records.value(0).toInt() > 0) {
+    ensurePinTable();
+    run(QStringLiteral("DELETE FROM CertificatePins WHERE profname = ?"), {name});
+    PasswordVault::remove(name);
+    if (photoRecordsTableExists())
         run(QStringLiteral("DELETE FROM PhotoRecords WHERE profname = ?"), {name});
-        writeShortcutList();
-    }
+    // The list's positions address profiles: a stale list would send a later upload elsewhere.
+    writeShortcutList();
 }
 
 void ProfileStore::writeShortcutList()
 {
-    const QStringList names = profileNamesDescending();
+    bool ok = false;
+    const QStringList names = profileNamesDescending(&ok);
+    if (!ok)
+        return;
     QStringList lines{QString::number(names.size())};
     lines += names;
     Utf16File::writeLines(AppPaths::dataFile(QStringLiteral("ShortCutList")), lines);
 }
 
-void ProfileStore::addUploadRecord(const QString& name, const QString& profileName, qint64 size,
-                                   const QString& modified, const QString& md5)
+bool ProfileStore::addUploadRecord(const QString& name, const QString& profileName, qint64 size,
+                                   const QString& modified, const QString& md5, QString* error)
 {
-    run(QStringLiteral("insert into PhotoRecords values(?, ?, ?, ?, ?)"),
-        {name, profileName, size, modified, md5});
+    QSqlQuery query = prepared(QStringLiteral("insert into PhotoRecords values(?, ?, ?, ?, ?)"),
+                               {name, profileName, size, modified, md5});
+    if (query.exec())
+        return true;
+    qDebug() << "ProfileStore: cannot record the upload of" << name << query.lastError().text();
+    // SQLite's own message; Qt's driver text adds nothing a user could act on.
+    if (error)
+        *error = query.lastError().databaseText().isEmpty() ? query.lastError().text()
+                                                            : query.lastError().databaseText();
+    return false;
 }
 
 QStringList ProfileStore::uploadedFingerprints(const QString& name, const QString& profileName, qint64 size,

@@ -16,6 +16,8 @@ public:
     // Opens (creating when missing, readable by its owner only) the store file.
     static bool open(const QString& path);
     static bool open();
+    // After a failed open(): "The profile store <path> cannot be read: <SQLite's message>".
+    static QString openErrorText();
     static QString lastErrorText();
     static void close();
     static QString databasePath();
@@ -45,11 +47,21 @@ public:
     static bool profileExists(const QString& name);
     static int shortcutIndexOf(const QString& name);
     static void removeProfile(const QString& name);
+    // Remembers a password for a stored profile: in the desktop keyring when there is one, else in
+    // the password column.
+    static void storePassword(const QString& profileName, const QString& password);
+    // The certificate fingerprint pinned for a profile. False for a profile stored before pins were
+    // kept (no entry at all); true with an empty text for a profile that has not pinned one yet.
+    static bool certificatePin(const QString& profileName, QString* fingerprint);
+    static void setCertificatePin(const QString& profileName, const QString& fingerprint);
+    // Rewrites the shortcut list from the profile table; a list that cannot be read is left as it is.
     static void writeShortcutList();
-    static QStringList profileNamesDescending();
+    // *ok, when given, is false when the table could not be read.
+    static QStringList profileNamesDescending(bool* ok = nullptr);
 
-    static void addUploadRecord(const QString& name, const QString& profileName, qint64 size,
-                                const QString& modified, const QString& md5);
+    // False with *error set (when given) to SQLite's message when the record could not be written.
+    static bool addUploadRecord(const QString& name, const QString& profileName, qint64 size,
+                                const QString& modified, const QString& md5, QString* error = nullptr);
     static QStringList uploadedFingerprints(const QString& name, const QString& profileName, qint64 size,
                                             const QString& modified);
     static void addDeviceRecord(const QString& name, const QString& profileName, const QString& size,

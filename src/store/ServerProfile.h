@@ -25,6 +25,10 @@ public:
     QString duphandler;
     QString serverdst;
     QList<int> qualities; // 0 high, 1 medium, 2 low, 3 mobile
+    // SHA-256 of the server certificate trusted for this profile ("AB:CD:…"); empty while none is.
+    QString certpin;
+    // A profile stored before certificates were pinned: its first certificate is trusted with a notice.
+    bool pinOnFirstUse = false;
 
     // Assigns every stored field (keepFolderStructure keeps its value) and recomputes baseUrl.
     void setAll(const QString& profname, const QString& hostaddr, int port, bool https,

@@ -1,7 +1,9 @@
 #include "AlbumBrowser.h"
 
+#include "CertificateTrust.h"
 #include "Prompter.h"
 #include "RequestHeaders.h"
+#include "RequestTimeout.h"
 #include "ServerReply.h"
 #include "VexaLocale.h"
 #include "ui_AlbumBrowser.h"
@@ -72,7 +74,8 @@ QNetworkReply* AlbumBrowser::post(const QString& path, const QByteArray& body,
     for (const auto& header : headers)
         request.setRawHeader(header.first, header.second);
     QNetworkReply* reply = m_manager->post(request, body);
-    connect(reply, &QNetworkReply::sslErrors, reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    CertificateTrust::guard(reply);
+    RequestTimeout::watch(reply);
     return reply;
 }
 
@@ -112,7 +115,7 @@ void AlbumBrowser::slotGetUpdAlbumLstRequestFinished()
     if (reply->error() == QNetworkReply::ContentNotFoundError) {
         errorText = tx(TextId::err_kv_not_supp).arg(QStringLiteral("2.3"));
     } else if (reply->error() != QNetworkReply::NoError) {
-        errorText = ServerReply::transportErrorText(reply->error());
+        errorText = RequestTimeout::transportErrorText(reply);
     } else {
         const ServerReply parsed(reply->readAll());
         if (!parsed.isJson()) {
@@ -185,7 +188,7 @@ void AlbumBrowser::slotGetSubAlbumLstRequestFinished()
         return;
     QString errorText;
     if (reply->error() != QNetworkReply::NoError) {
-        errorText = ServerReply::transportErrorText(reply->error());
+        errorText = RequestTimeout::transportErrorText(reply);
     } else {
         const ServerReply parsed(reply->readAll());
         if (!parsed.isJson()) {
@@ -216,10 +219,15 @@ void AlbumBrowser::slotCreateFolderClicked()
     const QList<QTreeWidgetItem*> selected = m_ui->m_ptrewServerDirTree->selectedItems();
     if (selected.isEmpty())
         return;
+    // One request at a time, and the name it sends is the one the new item gets.
     m_ui->m_ptrewServerDirTree->setEnabled(false);
+    m_ui->m_pbtnCreateAlbum->setEnabled(false);
+    m_ui->m_plnedtNewFolderName->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_ui->m_plnedtNewFolderName->setText(m_ui->m_plnedtNewFolderName->text().trimmed());
     const QString name = m_ui->m_plnedtNewFolderName->text();
+    m_pendingName = name;
+    m_pendingParent = selected.first();
     const QString parentPath = selected.first()->data(0, Qt::UserRole).toString();
     delete m_createReply;
     m_createReply = post(QLatin1String(kUploadScript), QByteArray(),
@@ -237,12 +245,11 @@ void AlbumBrowser::slotCreateAlbumRequestFinished()
         return;
     QString errorText;
     if (reply->error() != QNetworkReply::NoError) {
-        errorText = ServerReply::transportErrorText(reply->error());
+        errorText = RequestTimeout::transportErrorText(reply);
     } else {
         const QByteArray body = reply->readAll();
         qDebug() << "AlbumBrowser: create album reply" << body;
         const ServerReply parsed(body);
-        const QList<QTreeWidgetItem*> selected = m_ui->m_ptrewServerDirTree->selectedItems();
         if (!parsed.isJson()) {
             errorText = ServerReply::notJsonText();
         } else if (!parsed.success()) {
@@ -250,9 +257,9 @@ void AlbumBrowser::slotCreateAlbumRequestFinished()
                 ServerReply::errorText(ServerReply::Endpoint::CreateAlbum, parsed.errorKey(), &m_sessionLost);
         } else if (parsed.boolProperty(QStringLiteral("duplicate_folder"))) {
             errorText = tx(TextId::err_duplicate_dir_name);
-        } else if (!selected.isEmpty()) {
-            QTreeWidgetItem* parent = selected.first();
-            const QString name = m_ui->m_plnedtNewFolderName->text();
+        } else if (m_pendingParent) {
+            QTreeWidgetItem* parent = m_pendingParent;
+            const QString name = m_pendingName;
             const QString parentPath = parent->data(0, Qt::UserRole).toString();
             QString path;
             int type;
@@ -270,6 +277,9 @@ void AlbumBrowser::slotCreateAlbumRequestFinished()
         }
     }
     reply->deleteLater();
+    m_pendingParent = nullptr;
+    m_ui->m_plnedtNewFolderName->setEnabled(true);
+    slotDirItemSelectionChanged();
     finishReply(errorText);
     if (m_sessionLost)
         m_ui->m_pbtnbxDialogBtnBox->button(QDialogButtonBox::Cancel)->click();

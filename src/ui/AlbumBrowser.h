@@ -69,4 +69,7 @@ private:
     QList<QNetworkCookie> m_cookies;
     QSet<QString> m_loadedPaths;
     QHash<QString, QTreeWidgetItem*> m_createdPaths;
+    // The album asked for by the create request in flight, and where it goes.
+    QString m_pendingName;
+    QTreeWidgetItem* m_pendingParent = nullptr;
 };

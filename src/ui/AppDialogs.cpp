@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QDialog>
+#include <QTimer>
 
 namespace {
 
@@ -20,6 +21,10 @@ void AppDialogs::runProfileEditor(int mode, QNetworkAccessManager* manager)
     ProfileEditor editor(nullptr, mode, manager);
     if (qEnvironmentVariableIsSet("LUMIO_CLOSE_DIALOGS_AT_ONCE"))
         return;
+    // Tests keep the list open for a while to see what a second copy does meanwhile.
+    const int closeAfterMs = qEnvironmentVariableIntValue("LUMIO_CLOSE_DIALOGS_AFTER_MS");
+    if (closeAfterMs > 0)
+        QTimer::singleShot(closeAfterMs, &editor, &QDialog::reject);
     editor.exec();
 }
 

@@ -17,6 +17,9 @@ CreateWizard::CreateWizard(QWidget* parent, int mode, QNetworkAccessManager* man
       m_login(std::make_unique<SecurityConfirm>()), m_loadingMovie(QStringLiteral(":/images/loading.gif")),
       m_loadingLabel(new QLabel(this)), m_plbBusy(new QLabel(this))
 {
+    // A new profile has trusted no certificate yet, whatever the record held before.
+    m_profile->certpin.clear();
+    m_profile->pinOnFirstUse = false;
     m_loadingLabel->setGeometry(15, 323, 20, 20);
     m_loadingLabel->setMovie(&m_loadingMovie);
     m_loadingLabel->hide();
@@ -89,6 +92,8 @@ bool CreateWizard::validateCurrentPage()
             if (!m_loginSucceeded) {
                 m_loginInProgress = true;
                 m_loggedInTarget = loginTarget();
+                // A certificate trusted for another server vouches for nothing here either.
+                m_profile->certpin.clear();
                 if (m_login->prepareLogin(m_manager, m_profile, false, false)) {
                     setBusy(true, tx(TextId::busy_logging_in));
                     m_login->start(QThread::InheritPriority);

@@ -3,6 +3,7 @@
 #include "CAsstAddDlgNasinfoProxyModel.h"
 #include "CAsstNasinfoModel.h"
 #include "FindHostUtils.h"
+#include "PasswordVault.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
 #include "VexaLocale.h"
@@ -76,6 +77,10 @@ ServerSettings::ServerSettings(QWidget* parent, QNetworkAccessManager* manager, 
     VexaStyle::applyWidgetStyle(m_ui->m_cbxIP, kComboStyle, 300, 25);
     VexaStyle::applyWidgetStyle(m_ui->m_pchkHTTPS, kCheckStyle);
     VexaStyle::applyWidgetStyle(m_ui->m_pchkSaveCred, kCheckStyle, 300, 25);
+    // Without a keyring a remembered password stays in the profile database; the user should know.
+    VexaStyle::applyWidgetStyle(m_ui->m_plbKeyring, kLabelStyle, 300);
+    m_ui->m_plbKeyring->setWordWrap(true);
+    m_ui->m_plbKeyring->setVisible(!PasswordVault::isAvailable());
     for (QRadioButton* radio : {m_ui->m_pradLumio, m_ui->m_pradPersonalLumio})
         VexaStyle::applyWidgetStyle(radio, kRadioStyle);
 
@@ -102,6 +107,7 @@ void ServerSettings::languageChange()
     m_ui->m_plbAccount->setText(tx(TextId::create_pw_account));
     m_ui->m_plbPassword->setText(tx(TextId::create_pw_password));
     m_ui->m_pchkSaveCred->setText(tx(TextId::create_pw_savepass));
+    m_ui->m_plbKeyring->setText(tx(TextId::keyring_unavailable));
     m_ui->m_pbtnCancel->setText(tx(TextId::btn_cancel));
     m_ui->m_pbtnSave->setText(tx(TextId::btn_save));
 }

@@ -3,12 +3,16 @@
 #include "AppPaths.h"
 #include "ImageConverter.h"
 #include "ServerProfile.h"
+#include "VexaLocale.h"
 #include "VideoConverter.h"
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <mutex>
 
 #include <exiv2/exiv2.hpp>
 
@@ -19,6 +23,13 @@ const QString kTimeFormat = QStringLiteral("yyyyMMdd_hhmmss");
 QString modifiedTimeName(const QFileInfo& info)
 {
     return QStringLiteral("IMG_") + info.lastModified().toString(kTimeFormat);
+}
+
+// Exiv2 reads HEIC and AVIF (ISO base media files) only once asked to.
+void enableIsoMediaMetadata()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { Exiv2::enableBMFF(true); });
 }
 
 } // namespace
@@ -60,24 +71,35 @@ void FileConverter::run()
         m_queue->setCurrentFileSize(info.size());
         emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
 
-        const QString baseName = serverBaseName(localPath, m_renameByDate);
-
+        // A file that cannot be converted still goes up, but the user learns that it has no thumbnails.
+        QString warning;
         const FileTypes::ConversionClass type = FileTypes::conversionClass(suffix);
+        QString baseName = serverBaseName(localPath, m_renameByDate);
         if (type == FileTypes::ConvertImage || type == FileTypes::ConvertVideo)
             emit signalConversionStarted(info.fileName(), -1);
         if (type == FileTypes::ConvertImage) {
             qDebug("FileConverter: Convert Image [%s]", qUtf8Printable(baseName));
-            if (m_imageConverter->convert(localPath, sequence) == -1)
+            if (m_imageConverter->convert(localPath, sequence) == -1) {
                 qDebug("Image convert error");
+                warning = conversionWarning(m_imageConverter->failureReason());
+            }
         } else if (type == FileTypes::ConvertVideo) {
             qDebug("FileConverter: Convert Video [%s]", qUtf8Printable(baseName));
-            if (m_videoConverter->convert(localPath, sequence) == -1)
+            if (m_videoConverter->convert(localPath, sequence) == -1) {
                 qDebug("Video convert error");
+                warning = conversionWarning(m_videoConverter->failureReason());
+            }
+            // The clip's own time comes from the probe that the conversion has just run.
+            baseName = serverBaseName(localPath, m_renameByDate, m_videoConverter->creationTime());
         }
 
+        // A stopped conversion left the renditions unfinished: the file must not go up without them.
+        if (m_stop.load() != 0)
+            break;
         const bool isFolder = info.isDir();
         const QString serverName = isFolder ? info.fileName() : uniqueServerName(m_queue, baseName, suffix);
-        m_queue->handOver(sequence, type, isFolder, localPath, targetFolder, serverName, m_qualities);
+        m_queue->handOver(sequence, type, isFolder, localPath, targetFolder, serverName, m_qualities,
+                          warning);
 
         const float complete = m_queue->completeProgressStep(0.8f);
         emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
@@ -85,16 +107,46 @@ void FileConverter::run()
     qDebug("FileConverter: End");
 }
 
-QString FileConverter::serverBaseName(const QString& localPath, bool renameByDate)
+QString FileConverter::conversionWarning(const QString& reason)
+{
+    // A stopped conversion has no reason: the run is ending, and there is nothing to warn about.
+    return reason.isEmpty() ? QString() : tx(TextId::upload_warn_no_thumbnails).arg(reason);
+}
+
+QString FileConverter::serverBaseName(const QString& localPath, bool renameByDate,
+                                      const QDateTime& videoTaken)
 {
     const QFileInfo info(localPath);
     const FileTypes::ConversionClass type = FileTypes::conversionClass(info.suffix());
     if (renameByDate && type == FileTypes::ConvertImage)
         return captureTimeName(localPath);
-    // Videos are never read for metadata.
-    if (renameByDate && type == FileTypes::ConvertVideo)
+    if (renameByDate && type == FileTypes::ConvertVideo) {
+        // Both halves of a Live Photo are named by the still, so the pair stays recognisable.
+        const QString still = livePhotoStill(localPath);
+        if (!still.isEmpty())
+            return captureTimeName(still);
+        if (videoTaken.isValid())
+            return QStringLiteral("IMG_") + videoTaken.toString(kTimeFormat);
         return modifiedTimeName(info);
+    }
     return info.completeBaseName();
+}
+
+QString FileConverter::livePhotoStill(const QString& videoPath)
+{
+    const QFileInfo video(videoPath);
+    const QStringList suffixes{QStringLiteral("heic"), QStringLiteral("heif"), QStringLiteral("jpg"),
+                               QStringLiteral("jpeg")};
+    // Listed unfiltered: a name filter would read brackets or stars in the base name as wildcards.
+    const QFileInfoList siblings = video.dir().entryInfoList(QDir::Files, QDir::Name);
+    for (const QString& suffix : suffixes) {
+        for (const QFileInfo& sibling : siblings) {
+            if (sibling.completeBaseName() == video.completeBaseName() &&
+                sibling.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+                return sibling.filePath();
+        }
+    }
+    return QString();
 }
 
 QString FileConverter::uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix)
@@ -115,6 +167,7 @@ QString FileConverter::captureTimeName(const QString& localPath)
     if (!info.exists())
         return QString();
     const QString fallback = modifiedTimeName(info);
+    enableIsoMediaMetadata();
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return fallback;

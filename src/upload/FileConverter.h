@@ -2,6 +2,7 @@
 
 #include "UploadQueue.h"
 
+#include <QDateTime>
 #include <QThread>
 
 #include <atomic>
@@ -27,9 +28,17 @@ public:
     // "IMG_" + the EXIF capture time (else the last-modified time) as yyyyMMdd_hhmmss; "" when the
     // file does not exist.
     static QString captureTimeName(const QString& localPath);
-    // The base name a file goes to the server under: the capture time of an image or the modification
-    // time of a video when renaming by date, else the file's own complete base name.
-    static QString serverBaseName(const QString& localPath, bool renameByDate);
+    // The base name a file goes to the server under when renaming by date: the capture time of an image;
+    // for a video the name of its Live Photo still (a photo of the same base name beside it), else
+    // "IMG_" + videoTaken (the clip's own creation time), else its modification time. Without renaming,
+    // the file's own complete base name.
+    static QString serverBaseName(const QString& localPath, bool renameByDate,
+                                  const QDateTime& videoTaken = QDateTime());
+    // The still of a Live Photo pair: a HEIC/HEIF/JPEG beside the video with the same base name; empty
+    // when there is none.
+    static QString livePhotoStill(const QString& videoPath);
+    // "no thumbnails: " and the converter's reason; empty when there is no reason (a stop).
+    static QString conversionWarning(const QString& reason);
     // The name, or name_1, name_2 ... when the run already used it.
     static QString uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix);
 

@@ -1,12 +1,17 @@
 #include "FileUploader.h"
 
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "ProfileStore.h"
 #include "RequestHeaders.h"
+#include "RequestTimeout.h"
 #include "ServerProfile.h"
 #include "ServerReply.h"
+#include "UploadBody.h"
+#include "UploadPlanner.h"
 #include "VexaLocale.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QEventLoop>
 #include <QFile>
@@ -28,6 +33,23 @@ bool isTrue(const UploadItem& item, int key)
     return item.value(key) == QLatin1String("true");
 }
 
+// No whole answer came: the connection failed, was cut, timed out or was cancelled. A reply whose
+// head arrived before its connection broke counts here too, whatever status the head named.
+bool isTransportFailure(const QNetworkReply* reply)
+{
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::NoError)
+        return false;
+    return error < QNetworkReply::ContentAccessDenied ||
+           reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 0;
+}
+
+// Whatever the status, a reply that says the session is gone ends the run.
+bool saysSessionLost(const QByteArray& body)
+{
+    return body.contains("session_lost");
+}
+
 } // namespace
 
 FileUploader::FileUploader(UploadQueue* queue, QNetworkAccessManager* manager, const ServerProfile* profile,
@@ -37,8 +59,7 @@ FileUploader::FileUploader(UploadQueue* queue, QNetworkAccessManager* manager, c
       m_deviceMap(deviceMap)
 {
     if (manager && manager->cookieJar())
-        m_cookies = manager->cookieJar()->cookiesForUrl(
-            QUrl(QStringLiteral("http://%1:%2").arg(profile->hostaddr).arg(profile->port)));
+        m_cookies = manager->cookieJar()->cookiesForUrl(QUrl(m_baseUrl));
 }
 
 FileUploader::~FileUploader()
@@ -54,8 +75,11 @@ void FileUploader::stop()
 
 int FileUploader::resendDelayMs(int attempt)
 {
+    // A single lost connection is usually a passing glitch: the first resend goes at once.
+    if (attempt <= 1)
+        return 0;
     qint64 delay = kFirstResendDelayMs;
-    for (int i = 1; i < attempt && delay < kLongestResendDelayMs; ++i)
+    for (int i = 2; i < attempt && delay < kLongestResendDelayMs; ++i)
         delay *= 2;
     return static_cast<int>(qMin<qint64>(delay, kLongestResendDelayMs));
 }
@@ -66,6 +90,9 @@ void FileUploader::run()
         if (!m_queue->waitForItem(kPollMs))
             continue;
         m_item = m_queue->takeUploadItem();
+        // A cancel may have come while this thread waited: nothing more goes out.
+        if (m_stop.load())
+            break;
         qDebug("FileUploader: Upload file [%s]", qUtf8Printable(m_item.value(UploadQueue::LocalPath)));
         emit signalItemStarted(m_item.value(UploadQueue::ServerName));
         if (isTrue(m_item, UploadQueue::BatchFirst)) {
@@ -97,6 +124,30 @@ bool FileUploader::pauseBeforeResend(int attempt)
     return !m_stop.load();
 }
 
+bool FileUploader::isOriginal() const
+{
+    return m_item.value(UploadQueue::UploadType) == QLatin1String("ORIG_FILE");
+}
+
+void FileUploader::waitForReply()
+{
+    QEventLoop loop;
+    m_loop = &loop;
+    connect(m_reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    CertificateTrust::guard(m_reply);
+    RequestTimeout::watch(m_reply);
+    // A cancel must not wait for a long transfer to end.
+    QTimer stopPoll;
+    connect(&stopPoll, &QTimer::timeout, m_reply, [this] {
+        if (m_stop.load())
+            m_reply->abort();
+    });
+    stopPoll.start(kPollMs);
+    if (!m_reply->isFinished())
+        loop.exec();
+    m_loop = nullptr;
+}
+
 void FileUploader::sendItem()
 {
     QNetworkAccessManager manager;
@@ -114,75 +165,129 @@ void FileUploader::sendItem()
 
     const bool isFolder = m_item.value(UploadQueue::UploadType) == QLatin1String("FOLDER");
     const QString localPath = m_item.value(UploadQueue::LocalPath);
+    const QFileInfo info(localPath);
+    if (isFolder && !info.isDir()) {
+        finishSource(false, tx(TextId::err_file_missing).arg(info.fileName()));
+        return;
+    }
     if (!isFolder) {
-        m_uploadFile = std::make_unique<QFile>(localPath);
-        if (!m_uploadFile->exists() || !m_uploadFile->open(QIODevice::ReadOnly)) {
-            m_uploadFile.reset();
-            recordOutcome(false, tx(TextId::err_convert).arg(QFileInfo(localPath).fileName()));
+        if (!info.isFile() || !UploadBody(localPath).openFile()) {
+            const TextId text = isOriginal() ? TextId::err_file_missing : TextId::err_convert;
+            recordOutcome(false, tx(text).arg(info.fileName()));
             return;
         }
+        request.setHeader(QNetworkRequest::ContentLengthHeader, info.size());
+        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
         if (m_item.contains(UploadQueue::BatchLast)) {
-            const QByteArray modified =
-                QByteArray::number(QFileInfo(localPath).lastModified().toSecsSinceEpoch());
+            const QByteArray modified = QByteArray::number(info.lastModified().toSecsSinceEpoch());
             request.setRawHeader("X-LAST-MODIFIED-TIME", modified);
             qDebug("Get last modifiled time: %s", modified.constData());
         }
     }
 
-    const bool isSource = m_item.contains(UploadQueue::BatchLast) && m_uploadFile;
+    const bool isSource = m_item.contains(UploadQueue::BatchLast) && !isFolder;
     qint64 sourceCounted = 0;
+    m_ambiguous = false;
     for (int attempt = 1;; ++attempt) {
         m_resend = false;
-        QEventLoop loop;
-        m_loop = &loop;
-        if (m_uploadFile)
-            m_uploadFile->seek(0);
-        m_reply =
-            m_uploadFile ? manager.put(request, m_uploadFile.get()) : manager.put(request, QByteArray());
-        connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors),
-                Qt::DirectConnection);
-        connect(m_reply, &QNetworkReply::finished, this, &FileUploader::slotFileUploadRequestFinished,
-                Qt::DirectConnection);
-        qint64 counted = 0;
-        connect(
-            m_reply, &QNetworkReply::uploadProgress, m_reply,
-            [this, &counted, &sourceCounted, isSource](qint64 sent, qint64) {
-                if (sent > counted) {
-                    m_bytesSent.fetch_add(sent - counted);
-                    counted = sent;
+        if (m_ambiguous) {
+            const Presence presence = askServerForOriginal(&manager);
+            if (presence == Presence::Held) {
+                qDebug("FileUploader: the server holds %s already", qUtf8Printable(info.fileName()));
+                finishSource(true, QString());
+                break;
+            }
+            m_resend = presence == Presence::Unknown;
+        }
+        if (!m_resend && !m_sessionLost && !m_stop.load()) {
+            if (!isFolder) {
+                m_uploadFile = std::make_unique<UploadBody>(localPath);
+                if (!m_uploadFile->openFile()) {
+                    m_uploadFile.reset();
+                    recordOutcome(false, tx(TextId::err_file_missing).arg(info.fileName()));
+                    return;
                 }
-                // A resend counts again on the wire, but not again toward the chosen files.
-                if (isSource && sent > sourceCounted) {
-                    m_sourceBytesSent.fetch_add(sent - sourceCounted);
-                    sourceCounted = sent;
-                }
-            },
-            Qt::DirectConnection);
-        // A cancel must not wait for a long transfer to end.
-        QTimer stopPoll;
-        connect(&stopPoll, &QTimer::timeout, m_reply, [this] {
-            if (m_stop.load())
-                m_reply->abort();
-        });
-        stopPoll.start(kPollMs);
-        loop.exec();
-        m_loop = nullptr;
-        delete m_reply;
-        m_reply = nullptr;
-        if (m_stop.load() || !m_resend || !pauseBeforeResend(attempt))
+            }
+            m_reply =
+                m_uploadFile ? manager.put(request, m_uploadFile.get()) : manager.put(request, QByteArray());
+            connect(m_reply, &QNetworkReply::finished, this, &FileUploader::slotFileUploadRequestFinished,
+                    Qt::DirectConnection);
+            qint64 counted = 0;
+            connect(
+                m_reply, &QNetworkReply::uploadProgress, m_reply,
+                [this, &counted, &sourceCounted, isSource](qint64 sent, qint64) {
+                    if (sent > counted) {
+                        m_bytesSent.fetch_add(sent - counted);
+                        counted = sent;
+                    }
+                    // A resend counts again on the wire, but not again toward the chosen files.
+                    if (isSource && sent > sourceCounted) {
+                        m_sourceBytesSent.fetch_add(sent - sourceCounted);
+                        sourceCounted = sent;
+                    }
+                },
+                Qt::DirectConnection);
+            waitForReply();
+            delete m_reply;
+            m_reply = nullptr;
+            m_uploadFile.reset();
+        }
+        if (m_stop.load() || m_sessionLost || !m_resend)
+            break;
+        if (attempt > m_resendLimit) {
+            qDebug() << "FileUploader: giving up on" << localPath << "-" << m_lastFailure;
+            if (isTrue(m_item, UploadQueue::BatchLast))
+                finishSource(false, m_lastFailure);
+            break;
+        }
+        qDebug() << "FileUploader:" << m_lastFailure << "- sending again";
+        if (!pauseBeforeResend(attempt))
             break;
     }
     m_uploadFile.reset();
 }
 
+FileUploader::Presence FileUploader::askServerForOriginal(QNetworkAccessManager* manager)
+{
+    const QString path = QLatin1Char('/') + m_item.value(UploadQueue::TargetFolder) + QLatin1Char('/') +
+                         m_item.value(UploadQueue::ServerName);
+    const QString key = path.normalized(QString::NormalizationForm_C);
+    const QString boundary = UploadPlanner::boundary(QDateTime::currentDateTime());
+    QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/photo/include/asst_upload_init.php")));
+    request.setRawHeader("Content-Type", UploadPlanner::initContentType(boundary));
+    if (!m_cookies.isEmpty())
+        request.setRawHeader("Cookie", RequestHeaders::cookieValue(m_cookies));
+    m_reply = manager->post(request, UploadPlanner::initBodyForKeys({key}, boundary));
+    waitForReply();
+    Presence presence = Presence::Unknown;
+    if (isTransportFailure(m_reply)) {
+        m_lastFailure = RequestTimeout::transportErrorText(m_reply);
+    } else {
+        const QByteArray body = m_reply->readAll();
+        const ServerReply parsed(body);
+        if (saysSessionLost(body)) {
+            m_sessionLost = true;
+            finishSource(false, tx(TextId::err_session_lost), QStringLiteral("session_lost"));
+        } else if (parsed.isJson() && parsed.success()) {
+            presence = parsed.stringList(QStringLiteral("duplicated_files")).contains(key)
+                           ? Presence::Held
+                           : Presence::Missing;
+        }
+    }
+    delete m_reply;
+    m_reply = nullptr;
+    return presence;
+}
+
 void FileUploader::slotFileUploadRequestFinished()
 {
     QNetworkReply* reply = m_reply;
-    if (reply->error() != QNetworkReply::NoError) {
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (isTransportFailure(reply)) {
         if (!m_stop.load()) {
-            qDebug() << "FileUploader:" << ServerReply::transportErrorText(reply->error())
-                     << "- sending again";
+            m_lastFailure = RequestTimeout::transportErrorText(reply);
             m_resend = true;
+            m_ambiguous = m_ambiguous || isOriginal();
         }
         m_loop->quit();
         return;
@@ -191,9 +296,26 @@ void FileUploader::slotFileUploadRequestFinished()
     bool success = false;
     QString errorText;
     QString errorKey;
-    const ServerReply parsed(reply->readAll());
-    if (!parsed.isJson()) {
+    const QByteArray body = reply->readAll();
+    const ServerReply parsed(body);
+    if (saysSessionLost(body)) {
+        errorKey = QStringLiteral("session_lost");
+        errorText = ServerReply::errorText(ServerReply::Endpoint::FileUpload, errorKey, &m_sessionLost);
+    } else if (status >= 400 || reply->error() != QNetworkReply::NoError) {
+        const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        errorText = tx(TextId::err_http_status)
+                        .arg(reason.isEmpty() ? QString::number(status)
+                                              : QString::number(status) + QLatin1Char(' ') + reason);
+    } else if (!parsed.isJson()) {
         errorText = ServerReply::notJsonText();
+        // A garbled answer may hide a stored original.
+        if (isOriginal() && !m_stop.load()) {
+            m_lastFailure = errorText;
+            m_resend = true;
+            m_ambiguous = true;
+            m_loop->quit();
+            return;
+        }
     } else if (parsed.success()) {
         success = true;
     } else {
@@ -201,15 +323,8 @@ void FileUploader::slotFileUploadRequestFinished()
         errorText = ServerReply::errorText(ServerReply::Endpoint::FileUpload, errorKey, &m_sessionLost);
     }
 
-    if (m_uploadFile) {
-        m_uploadFile->close();
-        m_uploadFile.reset();
-    }
-
     if (isTrue(m_item, UploadQueue::BatchLast)) {
-        const float complete = m_queue->completeProgressStep(0.2f);
-        emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
-        recordOutcome(success, errorText, errorKey);
+        finishSource(success, errorText, errorKey);
     } else {
         qDebug("FileUploader: Remove temp thumb");
         const QString workFile = AppPaths::tempRootFolder() + QLatin1Char('/') +
@@ -220,6 +335,13 @@ void FileUploader::slotFileUploadRequestFinished()
     m_loop->quit();
 }
 
+void FileUploader::finishSource(bool success, const QString& errorText, const QString& errorKey)
+{
+    const float complete = m_queue->completeProgressStep(0.2f);
+    emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
+    recordOutcome(success, errorText, errorKey);
+}
+
 void FileUploader::recordOutcome(bool success, const QString& errorText, const QString& errorKey)
 {
     const QString localPath = m_item.value(UploadQueue::LocalPath);
@@ -228,22 +350,24 @@ void FileUploader::recordOutcome(bool success, const QString& errorText, const Q
     outcome.localPath = localPath;
     outcome.targetFolder = m_item.value(UploadQueue::TargetFolder);
     outcome.serverName = m_item.value(UploadQueue::ServerName);
-    outcome.isFolder = info.isDir();
+    outcome.isFolder = m_item.value(UploadQueue::UploadType) == QLatin1String("FOLDER");
     outcome.success = success;
     outcome.errorKey = errorKey;
     outcome.errorText = errorText;
     outcome.size = info.isFile() ? info.size() : 0;
     if (success) {
+        outcome.warning = m_item.value(UploadQueue::Warning);
         m_queue->addSuccess();
         // Only what the server confirmed is remembered, so a refused file is offered again next time.
-        addUploadRecord(info);
-    } else {
-        m_queue->addProblem(UploadProblem::fromOutcome(outcome));
+        QString recordError;
+        if (!addUploadRecord(info, &recordError))
+            outcome.recordError = tx(TextId::err_not_recorded).arg(recordError);
     }
+    m_queue->addOutcome(outcome);
     emit signalFileFinished(outcome);
 }
 
-void FileUploader::addUploadRecord(const QFileInfo& info)
+bool FileUploader::addUploadRecord(const QFileInfo& info, QString* error)
 {
     const QString name = info.fileName();
     if (m_mode == 6) {
@@ -252,16 +376,16 @@ void FileUploader::addUploadRecord(const QFileInfo& info)
         m_deviceTableChecked = true;
         const DeviceItem device = m_deviceMap ? m_deviceMap->value(name) : DeviceItem();
         ProfileStore::addDeviceRecord(name, m_profileName, device.size, device.modified, device.deviceId);
-        return;
+        return true;
     }
     qDebug("AddSuccessFileInfoToDB = %s", qUtf8Printable(name));
     if (!m_photoTableChecked && !ProfileStore::photoRecordsTableExists())
         ProfileStore::createPhotoRecordsTable();
     m_photoTableChecked = true;
     if (info.isDir())
-        return;
+        return true;
     const QString md5 = ProfileStore::fileFingerprint(info.absoluteFilePath());
     qDebug("MD5 = %s", qUtf8Printable(md5));
-    ProfileStore::addUploadRecord(name, m_profileName, info.size(),
-                                  QString::number(info.lastModified().toSecsSinceEpoch()), md5);
+    return ProfileStore::addUploadRecord(name, m_profileName, info.size(),
+                                         QString::number(info.lastModified().toSecsSinceEpoch()), md5, error);
 }

@@ -11,7 +11,7 @@
 #include <memory>
 
 class QEventLoop;
-class QFile;
+class UploadBody;
 class QFileInfo;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -20,6 +20,9 @@ class ServerProfile;
 // The worker that sends every upload item to the server, one PUT each, in queue order; counts and
 // records each source file's outcome and stops when the server reports a lost session.
 // signalUploadFinished() is always its last signal.
+// An HTTP error status is the server's answer: the file fails. A lost connection or a time-out is sent
+// again, a bounded number of times; an original whose body may have reached the server is first looked
+// up there, so it is neither stored twice nor sent again when the server has it.
 class FileUploader : public QThread
 {
     Q_OBJECT
@@ -29,10 +32,15 @@ public:
                  const DeviceImportMap* deviceMap, QObject* parent = nullptr);
     ~FileUploader() override;
 
+    // Resends of one item after connection failures, before it counts as failed.
+    static constexpr int kDefaultResends = 7;
+
     // Ends the run: wakes a wait for the next item, a pause before a resend and a request in flight.
     void stop();
+    // Call before start(); 0 sends every item once.
+    void setResendLimit(int resends) { m_resendLimit = qMax(0, resends); }
 
-    // Pause before the n-th resend after network errors (n from 1): 1 s doubling up to 30 s.
+    // Pause before the n-th resend after network errors (n from 1): none, then 1 s doubling up to 30 s.
     static int resendDelayMs(int attempt);
 
     // Body bytes handed to the network so far in this run, resends included. Safe from any thread.
@@ -58,13 +66,28 @@ protected:
     void run() override;
 
 private:
+    enum class Presence
+    {
+        Held,
+        Missing,
+        Unknown
+    };
+
     void sendItem();
+    void waitForReply();
+    Presence askServerForOriginal(QNetworkAccessManager* manager);
+    void finishSource(bool success, const QString& errorText, const QString& errorKey = QString());
     void recordOutcome(bool success, const QString& errorText, const QString& errorKey = QString());
-    void addUploadRecord(const QFileInfo& info);
+    bool addUploadRecord(const QFileInfo& info, QString* error);
     bool pauseBeforeResend(int attempt);
+    bool isOriginal() const;
 
     int m_mode;
     bool m_resend = false;
+    // The last failure left open whether the server stored the original.
+    bool m_ambiguous = false;
+    int m_resendLimit = kDefaultResends;
+    QString m_lastFailure;
     bool m_sessionLost = false;
     std::atomic<bool> m_stop{false};
     std::atomic<qint64> m_bytesSent{0};
@@ -76,7 +99,7 @@ private:
     UploadQueue* m_queue;
     QList<QNetworkCookie> m_cookies;
     UploadItem m_item;
-    std::unique_ptr<QFile> m_uploadFile;
+    std::unique_ptr<UploadBody> m_uploadFile;
     const DeviceImportMap* m_deviceMap;
     QNetworkReply* m_reply = nullptr;
     QEventLoop* m_loop = nullptr;

@@ -1,5 +1,8 @@
 #include "UploadInitRequest.h"
 
+#include "CertificateTrust.h"
+#include "RequestTimeout.h"
+
 #include <QDateTime>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -28,7 +31,8 @@ bool UploadInitRequest::send(const QString& baseUrl, const QList<ConversionEntry
     delete m_reply;
     m_reply = m_manager->post(request, UploadPlanner::initBody(list, boundary));
     connect(m_reply, &QNetworkReply::finished, this, &UploadInitRequest::slotUploadInitRequestFinished);
-    connect(m_reply, &QNetworkReply::sslErrors, m_reply, qOverload<>(&QNetworkReply::ignoreSslErrors));
+    CertificateTrust::guard(m_reply);
+    RequestTimeout::watch(m_reply);
     QEventLoop loop;
     m_loop = &loop;
     loop.exec();

@@ -55,6 +55,7 @@ bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& pr
 {
     ProfileStore::ensurePhotoRecordsIndex();
     QList<ConversionEntry> kept;
+    QList<ConversionEntry> droppedHere;
     kept.reserve(list->size());
     for (const ConversionEntry& entry : std::as_const(*list)) {
         const QFileInfo info(entry.value(UploadQueue::LocalPath));
@@ -67,16 +68,16 @@ bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& pr
                                                    QString::number(info.lastModified().toSecsSinceEpoch()));
             if (!recorded.isEmpty() &&
                 recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
-                if (dropped)
-                    dropped->append(entry);
+                droppedHere.append(entry);
                 continue;
             }
         }
         kept.append(entry);
     }
-    const bool anyDropped = kept.size() != list->size();
+    if (dropped)
+        dropped->append(droppedHere);
     *list = kept;
-    return anyDropped;
+    return !droppedHere.isEmpty();
 }
 
 QString UploadPlanner::itemKey(const ConversionEntry& entry)
@@ -103,6 +104,11 @@ QByteArray UploadPlanner::initBody(const QList<ConversionEntry>& list, const QSt
         if (QFileInfo::exists(entry.value(UploadQueue::LocalPath)))
             keys.append(itemKey(entry));
     }
+    return initBodyForKeys(keys, boundary);
+}
+
+QByteArray UploadPlanner::initBodyForKeys(const QStringList& keys, const QString& boundary)
+{
     const QByteArray b = boundary.toUtf8();
     QByteArray body;
     body += "--" + b + "\r\n";

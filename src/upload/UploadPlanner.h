@@ -36,8 +36,9 @@ public:
                                             bool* hasVideo, QStringList* unsupported = nullptr);
 
     // Drops files whose fingerprint is recorded as uploaded with this profile; folders stay.
-    // betweenFiles runs before each file (the wizard keeps its window responsive with it). The dropped
-    // entries are added to *dropped when given.
+    // betweenFiles runs before each file (the wizard keeps its window responsive with it); when it
+    // answers false the scan ends there and the list stays as it was. The dropped entries are added to
+    // *dropped when given.
     static bool dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
                              const std::function<bool()>& betweenFiles = {},
                              QList<ConversionEntry>* dropped = nullptr);
@@ -46,6 +47,7 @@ public:
     static QString itemKey(const ConversionEntry& entry);
     static QString boundary(const QDateTime& now);
     static QByteArray initBody(const QList<ConversionEntry>& list, const QString& boundary);
+    static QByteArray initBodyForKeys(const QStringList& keys, const QString& boundary);
     static QByteArray initContentType(const QString& boundary);
     static InitReply evaluateInitReply(QNetworkReply* reply);
 

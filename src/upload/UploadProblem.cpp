@@ -2,15 +2,30 @@
 
 #include <QFileInfo>
 
-UploadProblem UploadProblem::fromOutcome(const UploadOutcome& outcome)
+QList<UploadProblem> UploadProblem::fromOutcome(const UploadOutcome& outcome)
 {
     UploadProblem problem;
     problem.path = outcome.localPath;
     problem.targetFolder = outcome.targetFolder;
-    problem.text = outcome.errorText;
     problem.time = QDateTime::currentDateTime();
-    problem.kind = outcome.success ? Kind::Warning : Kind::Error;
-    return problem;
+    QList<UploadProblem> rows;
+    if (!outcome.success) {
+        problem.text = outcome.errorText;
+        rows.append(problem);
+        return rows;
+    }
+    problem.onServer = true;
+    if (!outcome.warning.isEmpty()) {
+        problem.kind = Kind::Warning;
+        problem.text = outcome.warning;
+        rows.append(problem);
+    }
+    if (!outcome.recordError.isEmpty()) {
+        problem.kind = Kind::Error;
+        problem.text = outcome.recordError;
+        rows.append(problem);
+    }
+    return rows;
 }
 
 QString UploadProblem::fileName() const

@@ -3,6 +3,7 @@
 #include "UploadOutcome.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 // One row of a run's error report: a file that failed (an error), or one that reached the server but
@@ -20,9 +21,11 @@ struct UploadProblem
     QString text;         // the catalogue text shown to the user
     QDateTime time;
     Kind kind = Kind::Error;
+    bool onServer = false; // the file went up; sending it again would only duplicate it
 
-    // The one place an outcome becomes a report row: a file the server holds can only be a warning.
-    static UploadProblem fromOutcome(const UploadOutcome& outcome);
+    // The one place an outcome becomes report rows: the error of a failed file; for a file the server
+    // holds, its warning and, when the upload could not be recorded, an error.
+    static QList<UploadProblem> fromOutcome(const UploadOutcome& outcome);
     QString fileName() const;
     // "/photo" or "/photo/<target folder>", as the server names the album.
     QString album() const;

@@ -148,10 +148,14 @@ void UploadQueue::appendBatch(const QList<UploadItem>& batch)
 
 void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool isFolder,
                            const QString& localPath, const QString& targetFolder, const QString& serverName,
-                           const QList<int>& qualities)
+                           const QList<int>& qualities, const QString& warning)
 {
     const QString prefix = AppPaths::workPrefix(sequence);
     QMutexLocker lock(&m_lock);
+    // A folder that vanished before its turn still goes as a folder item, so that the batches waiting
+    // for it are released; the uploader reports it missing.
+    if (m_pendingFolders.contains(folderPath(targetFolder, QFileInfo(localPath).fileName())))
+        isFolder = true;
     QList<UploadItem> batch;
     if (type != FileTypes::ConvertOther) {
         for (const QString& kind : thumbnailKinds()) {
@@ -185,6 +189,8 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
                   {ServerName, serverName},
                   {UploadType, isFolder ? QStringLiteral("FOLDER") : QStringLiteral("ORIG_FILE")},
                   {BatchLast, QStringLiteral("true")}});
+    if (!warning.isEmpty())
+        batch.last().insert(Warning, warning);
     // Converters finish in any order; a batch must not reach the server before the folder it goes into.
     if (waitsForFolder(targetFolder))
         m_deferredBatches.append(batch);
@@ -225,6 +231,14 @@ void UploadQueue::addProblem(const UploadProblem& problem)
     m_problems.append(problem);
 }
 
+void UploadQueue::addOutcome(const UploadOutcome& outcome)
+{
+    QMutexLocker lock(&m_lock);
+    if (!outcome.success)
+        ++m_failureCount;
+    m_problems.append(UploadProblem::fromOutcome(outcome));
+}
+
 QList<UploadProblem> UploadQueue::problems() const
 {
     QMutexLocker lock(&m_lock);
@@ -243,6 +257,16 @@ QList<UploadFailure> UploadQueue::failures() const
     QList<UploadFailure> rows;
     for (const UploadProblem& problem : std::as_const(m_problems))
         if (problem.kind == UploadProblem::Kind::Error)
+            rows.append({problem.fileName(), problem.text});
+    return rows;
+}
+
+QList<UploadFailure> UploadQueue::warnings() const
+{
+    QMutexLocker lock(&m_lock);
+    QList<UploadFailure> rows;
+    for (const UploadProblem& problem : std::as_const(m_problems))
+        if (problem.kind == UploadProblem::Kind::Warning)
             rows.append({problem.fileName(), problem.text});
     return rows;
 }

@@ -15,7 +15,8 @@
 
 // Key -> text maps handed from the settings page to the converters (entries) and from the converters to
 // the uploader (items). Entries: 0 local path, 1 target folder. Items additionally: 2 server file name,
-// 3 upload type, 4 first of a batch, 5 last of a batch (the source file), 6 last of the run.
+// 3 upload type, 4 first of a batch, 5 last of a batch (the source file), 6 last of the run, 7 on the
+// source file's item: why it goes up without (some of) its conversions.
 using ConversionEntry = QMap<int, QString>;
 using UploadItem = QMap<int, QString>;
 using UploadFailure = QPair<QString, QString>; // file name, error text
@@ -34,7 +35,8 @@ public:
         UploadType = 3,
         BatchFirst = 4,
         BatchLast = 5,
-        RunLast = 6
+        RunLast = 6,
+        Warning = 7
     };
 
     UploadQueue();
@@ -58,9 +60,10 @@ public:
 
     // Appends the batch of one source file: its thumbnails, then its renditions in quality order, then
     // the file itself; releases one permit per item. A batch whose folder this run has yet to create on
-    // the server waits until that folder's own item is appended.
+    // the server waits until that folder's own item is appended. A warning goes with the file's item.
     void handOver(int sequence, FileTypes::ConversionClass type, bool isFolder, const QString& localPath,
-                  const QString& targetFolder, const QString& serverName, const QList<int>& qualities);
+                  const QString& targetFolder, const QString& serverName, const QList<int>& qualities,
+                  const QString& warning = QString());
 
     // Waits up to timeoutMs for the next item; false when none came.
     bool waitForItem(int timeoutMs);
@@ -71,12 +74,16 @@ public:
     void addFailure(const QString& name, const QString& errorText);
     // An error row counts as a failure; a warning row is only listed.
     void addProblem(const UploadProblem& problem);
+    // The rows of one file's outcome; only a file that did not reach the server counts as failed.
+    void addOutcome(const UploadOutcome& outcome);
     int successCount() const { return m_successCount.load(); }
     int failureCount() const { return m_failureCount.load(); }
     // File names and texts of the error rows.
     QList<UploadFailure> failures() const;
     // Error and warning rows in the order they happened.
     QList<UploadProblem> problems() const;
+    // File names and texts of the warning rows.
+    QList<UploadFailure> warnings() const;
 
     static const QStringList& thumbnailKinds();
     static const QStringList& videoKinds();

@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "ConsoleRun.h"
 #include "ProfileStore.h"
 #include "RefServer.h"
@@ -18,6 +19,7 @@
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,6 +117,8 @@ private slots:
     void usageErrors();
     void dryRunSendsNothing();
     void jsonOutputParses();
+    void unconvertibleFileWarns_data();
+    void unconvertibleFileWarns();
     void saveOptions_data();
     void saveOptions();
     void passwordAskedOnTerminalWithoutEcho();
@@ -122,6 +126,7 @@ private slots:
     void interruptStopsEverything();
     void listProfiles();
     void seedDemoProfileOnlyWhenAbsent();
+    void certificateTrustOnTheConsole();
 
 private:
     void addProfile(const QString& name, const QString& account, const QString& password, bool savepass);
@@ -401,6 +406,10 @@ void TestConsoleUpload::usageErrors_data()
         << QStringList{"--profile", "Home", "--video-quality", "ultra", path} << "--video-quality takes";
     QTest::newRow("unknown duplicate policy")
         << QStringList{"--profile", "Home", "--duplicates", "merge", path} << "--duplicates takes";
+    QTest::newRow("negative retries")
+        << QStringList{"--profile", "Home", "--retries", "-1", path} << "--retries takes a number";
+    QTest::newRow("zero time-out") << QStringList{"--profile", "Home", "--timeout", "0", path}
+                                   << "--timeout takes a number of seconds";
     QTest::newRow("unknown profile") << QStringList{"--profile", "Nobody", path}
                                      << "no profile named \"Nobody\"";
     QTest::newRow("missing path") << QStringList{"--profile", "Home", path + "/no-such-folder"}
@@ -454,6 +463,81 @@ void TestConsoleUpload::dryRunSendsNothing()
             QFileInfo(folder + QStringLiteral("/new.jpg")).size(),
             QString::number(QFileInfo(folder + QStringLiteral("/new.jpg")).lastModified().toSecsSinceEpoch()))
             .isEmpty());
+}
+
+void TestConsoleUpload::unconvertibleFileWarns_data()
+{
+    QTest::addColumn<bool>("json");
+    QTest::addColumn<bool>("fullTemp");
+    QTest::newRow("plain") << false << false;
+    QTest::newRow("json") << true << false;
+    QTest::newRow("full temporary folder") << false << true;
+}
+
+void TestConsoleUpload::unconvertibleFileWarns()
+{
+    QFETCH(bool, json);
+    QFETCH(bool, fullTemp);
+    const QString folder = makeFolder(QStringLiteral("Warn %1 %2").arg(json).arg(fullTemp), {});
+    const QString path = folder + QStringLiteral("/broken.jpg");
+    if (fullTemp) {
+        // A real picture, larger than the little temporary folder it must be copied into.
+        QImage noise(300, 300, QImage::Format_RGB32);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, static_cast<QRgb>((x * 2654435761u) ^ (y * 40503u)));
+        QVERIFY(noise.save(path, "JPG", 95));
+        QVERIFY(QFileInfo(path).size() > 64 * 1024);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("this is not a picture");
+        file.close();
+    }
+    QStringList arguments{QStringLiteral("--profile"), QStringLiteral("Home"), QStringLiteral("--flat"),
+                          path};
+    if (json)
+        arguments.prepend(QStringLiteral("--json"));
+    ConsoleRun::Result run;
+    const QString tempRoot = AppPaths::defaultTempRootFolder();
+    if (fullTemp) {
+        // The uploader alone, in a mount namespace of its own, gets a 16 KiB temporary folder.
+        const QString script = QStringLiteral(
+            "mkdir -p \"$1\" && mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 99; shift; exec \"$@\"");
+        run = ConsoleRun::run(QStringLiteral("unshare"),
+                              QStringList{QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                          script, QStringLiteral("sh"), tempRoot, ConsoleRun::uploader()} +
+                                  arguments);
+        if (run.exitCode == 99)
+            QSKIP("no mount namespace here: the full temporary folder cannot be made");
+    } else {
+        run = upload(arguments);
+    }
+    // Uploaded and recorded: a warning, not a failure.
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/broken.jpg")));
+    QCOMPARE(ProfileStore::uploadedFingerprints(
+                 QStringLiteral("broken.jpg"), QStringLiteral("Home"), QFileInfo(path).size(),
+                 QString::number(QFileInfo(path).lastModified().toSecsSinceEpoch()))
+                 .size(),
+             1);
+    const QString warning =
+        fullTemp ? QStringLiteral("no thumbnails: The temporary folder %1 is full.").arg(tempRoot)
+                 : QStringLiteral("no thumbnails: convert: no decode delegate for this image format `'");
+    if (json) {
+        const QList<QJsonObject> objects = jsonLines(run.out);
+        QCOMPARE(objects.size(), 2);
+        QCOMPARE(objects.first().value(QStringLiteral("status")).toString(), QStringLiteral("uploaded"));
+        QCOMPARE(objects.first().value(QStringLiteral("warning")).toString(), warning);
+        QCOMPARE(objects.last().value(QStringLiteral("warnings")).toArray().size(), 1);
+        QCOMPARE(objects.last().value(QStringLiteral("failed")).toInt(), 0);
+    } else {
+        const QStringList lines = run.outLines();
+        QVERIFY2(lines.contains(QStringLiteral("warning      %1: %2").arg(path, warning)),
+                 run.out.constData());
+        // The error report's row.
+        QVERIFY(lines.contains(QStringLiteral("broken.jpg  ") + warning));
+    }
 }
 
 void TestConsoleUpload::jsonOutputParses()
@@ -683,6 +767,67 @@ void TestConsoleUpload::seedDemoProfileOnlyWhenAbsent()
     QVERIFY(demo.savepass);
     QCOMPARE(ProfileStore::profileNamesDescending().count(QStringLiteral("Demo")), 1);
     ProfileStore::removeProfile(QStringLiteral("Demo"));
+}
+
+void TestConsoleUpload::certificateTrustOnTheConsole()
+{
+    RefServer secure;
+    secure.setHttps(true);
+    QVERIFY2(secure.start(), qPrintable(secure.errorString()));
+    const QString certs = QFileInfo(secure.certificateFile()).absolutePath();
+    const auto fingerprintOf = [&](const QString& name) {
+        const QList<QSslCertificate> found = QSslCertificate::fromPath(certs + QLatin1Char('/') + name);
+        return found.isEmpty() ? QString() : CertificateTrust::fingerprint(found.first());
+    };
+    const QString primary = fingerprintOf(QStringLiteral("server.crt"));
+    const QString alternate = fingerprintOf(QStringLiteral("alternate.crt"));
+    QVERIFY(!primary.isEmpty() && !alternate.isEmpty() && primary != alternate);
+    ServerProfile profile;
+    profile.setAll(QStringLiteral("Secure"), QStringLiteral("127.0.0.1"), secure.port(), true,
+                   QStringLiteral("demo"), QStringLiteral("demo"), true, QString(), false, true, true, false,
+                   QStringLiteral("RENAME"), QString(), {});
+    ProfileStore::createProfile(profile);
+    const QString folder = makeFolder(QStringLiteral("Secure"), {QStringLiteral("s.jpg")});
+    const QStringList arguments{QStringLiteral("--profile"), QStringLiteral("Secure"),
+                                QStringLiteral("--dry-run"), folder};
+    const auto pin = [] {
+        QString fingerprint;
+        ProfileStore::certificatePin(QStringLiteral("Secure"), &fingerprint);
+        return fingerprint;
+    };
+
+    // No terminal to ask on: refused, with the fingerprint and the option that vouches for it.
+    ConsoleRun::Result run = upload(arguments);
+    QCOMPARE(run.exitCode, 2);
+    const QByteArray option = "--trust-certificate " + primary.toLatin1();
+    QVERIFY2(run.err.contains(primary.toLatin1()) && run.err.contains(option), run.err.constData());
+    QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
+    QCOMPARE(pin(), QString());
+
+    // On a terminal the question is asked once; the answer pins the certificate.
+    run = ConsoleRun::runOnTerminal(ConsoleRun::uploader(), arguments,
+                                    QProcessEnvironment::systemEnvironment(), "[Yes/No] ", "yes\n", 60000);
+    QVERIFY2(run.finished && run.exitCode == 0, run.out.constData());
+    QVERIFY2(run.out.contains(primary.toLatin1()), run.out.constData());
+    QCOMPARE(pin(), primary);
+    QCOMPARE(secure.requestLog(QStringLiteral("login")).size(), 1);
+
+    // Another certificate later: refused, never silently, and nothing sent.
+    QVERIFY(secure.configure({{QStringLiteral("certificate"), QStringLiteral("alternate")}}));
+    secure.clearRequestLog();
+    run = upload(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("has changed") && run.err.contains(alternate.toLatin1()), run.err.constData());
+    QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
+    QCOMPARE(pin(), primary);
+
+    // The user vouches for the new one.
+    QString spelled = alternate;
+    run = upload(
+        QStringList{QStringLiteral("--trust-certificate"), spelled.remove(QLatin1Char(':')).toLower()} +
+        arguments);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(pin(), alternate);
 }
 
 LUMIO_TEST_MAIN(TestConsoleUpload)

@@ -42,16 +42,17 @@ void TestRunScript::uploadsTheSampleFolderWithoutADisplay()
     QVERIFY2(run.exitCode == 0, QByteArray(run.out + run.err).constData());
     const QString out = QString::fromUtf8(run.out);
     QVERIFY(out.contains(QStringLiteral("Demo Lumio server: http://127.0.0.1:%1").arg(port)));
-    QVERIFY2(out.contains(QStringLiteral("Successfully uploaded: 7 files")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("Successfully uploaded: 9 files")), qPrintable(out));
 
-    // The sample folder and its six files, named by capture time as the Demo profile asks; the dated
+    // The sample folder and its eight files, named by capture time as the Demo profile asks; the dated
     // photo keeps its EXIF time.
     const QDir album(demo.filePath(QStringLiteral("photo/Sample")));
     QVERIFY(album.exists());
     const QStringList originals = album.entryList(QDir::Files, QDir::Name);
-    QCOMPARE(originals.size(), 6);
+    QCOMPARE(originals.size(), 8);
     QVERIFY(originals.contains(QStringLiteral("IMG_20120501_101500.jpg")));
-    for (const QString& suffix : {QStringLiteral("dng"), QStringLiteral("mp4"), QStringLiteral("png")})
+    for (const QString& suffix : {QStringLiteral("dng"), QStringLiteral("mp4"), QStringLiteral("png"),
+                                  QStringLiteral("heic"), QStringLiteral("mov")})
         QCOMPARE(originals.filter(QLatin1Char('.') + suffix).size(), 1);
     QCOMPARE(originals.filter(QStringLiteral(".jpg")).size(), 3);
     for (const QString& name : originals) {
@@ -59,9 +60,10 @@ void TestRunScript::uploadsTheSampleFolderWithoutADisplay()
         QVERIFY2(renditions.exists(QStringLiteral("THUM_S.jpg")), qPrintable(name));
         QVERIFY2(out.contains(QStringLiteral("    Sample/") + name), qPrintable(name));
     }
-    QVERIFY(
-        QDir(album.filePath(QStringLiteral(".@__thumb/") + originals.filter(QStringLiteral(".mp4")).first()))
-            .exists(QStringLiteral("MP4_MEDIUM.mp4")));
+    for (const QString& video : {QStringLiteral(".mp4"), QStringLiteral(".mov")}) {
+        QVERIFY(QDir(album.filePath(QStringLiteral(".@__thumb/") + originals.filter(video).first()))
+                    .exists(QStringLiteral("MP4_MEDIUM.mp4")));
+    }
 
     // The server the script started has stopped.
     QTcpSocket socket;

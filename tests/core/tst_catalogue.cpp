@@ -55,18 +55,22 @@ void TestCatalogue::entriesKeepTheirPositions_data()
     QTest::newRow("two blanks in connect text") << 43 << "Connection error. (Error Code: %1)";
     QTest::newRow("no blank in unknown text") << 69 << "Unknown server error. (Error Code:%1)";
     QTest::newRow("vexa_server") << 89 << "Vexalon Korvat";
-    QTest::newRow("last")
+    QTest::newRow("last of the first catalogue")
         << 116
         << "The selected items have already been uploaded to the destination folder in Lumio. No "
            "file is available for upload.";
+    QTest::newRow("appended") << 120 << "Connection error: %1 did not answer for %2 seconds.";
+    QTest::newRow("added later") << 124 << "no thumbnails: %1";
+    QTest::newRow("added later") << 126 << "Certificate changed";
+    QTest::newRow("after the keyring text") << 134 << "Upload";
+    QTest::newRow("last") << 157 << "Could not save %1: %2";
 }
 
 void TestCatalogue::entriesKeepTheirPositions()
 {
     QFETCH(int, position);
     QFETCH(QString, english);
-    // Later texts are added after the last original entry.
-    QCOMPARE(static_cast<int>(TextId::upload_zero_file_uploaded), 116);
+    QCOMPARE(static_cast<int>(TextId::count), 158);
     QCOMPARE(VexaLocale::englishText(static_cast<TextId>(position)), english);
     QCOMPARE(tx(static_cast<TextId>(position)), english);
 }

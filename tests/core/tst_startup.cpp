@@ -3,6 +3,7 @@
 #include "ProfileStore.h"
 #include "ScriptedPrompter.h"
 #include "ServerProfile.h"
+#include "SingleInstanceLock.h"
 #include "StartUp.h"
 #include "TestEnvironment.h"
 #include "Utf16File.h"
@@ -11,13 +12,18 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLocalServer>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
 #include <sys/prctl.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -119,6 +125,10 @@ private slots:
     void processExitStatus();
     void secondProfileEditorEndsAtOnce();
     void staleLockNameIsRecovered();
+    void copiesStartedTogetherShowOneList();
+    void unsafeRuntimeFolderIsRefused_data();
+    void unsafeRuntimeFolderIsRefused();
+    void twoUsersEachOpenTheirList();
     void modeFiveLeavesADeviceImportCopyRunning();
 
 private:
@@ -280,8 +290,12 @@ void TestStartUp::databaseErrorEndsWithZero()
     QCOMPARE(prompter.shown.size(), 1);
     QCOMPARE(prompter.shown.first().icon, Prompter::Icon::Critical);
     QCOMPARE(prompter.shown.first().title, QStringLiteral("Error"));
-    QVERIFY(prompter.shown.first().text.startsWith(QStringLiteral("Database error (")));
-    QVERIFY(prompter.shown.first().text.size() > QStringLiteral("Database error ()").size());
+    const QString expected =
+        QStringLiteral("The profile store %1/Vexalon/Lumio Uploader/ZULDatabase cannot be "
+                       "read: ")
+            .arg(blocker);
+    QVERIFY2(prompter.shown.first().text.startsWith(expected), qPrintable(prompter.shown.first().text));
+    QVERIFY(prompter.shown.first().text.size() > expected.size());
 }
 
 void TestStartUp::processExitStatus_data()
@@ -308,8 +322,10 @@ void TestStartUp::processExitStatus()
 
 void TestStartUp::secondProfileEditorEndsAtOnce()
 {
-    QLocalServer lock;
-    QVERIFY(lock.listen(QStringLiteral("OpenProfileEditor")));
+    QString reason;
+    QVERIFY2(AppPaths::ensureRuntimeFolder(&reason), qPrintable(reason));
+    SingleInstanceLock lock(AppPaths::runtimeFolder() + QStringLiteral("/OpenProfileEditor.lock"));
+    QVERIFY2(lock.tryLock(), qPrintable(lock.errorString()));
     const ProcessResult result = runProgram({QStringLiteral("0")});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(!result.output.contains(QLatin1String("Profile editor")), qPrintable(result.output));
@@ -319,7 +335,9 @@ void TestStartUp::secondProfileEditorEndsAtOnce()
 void TestStartUp::staleLockNameIsRecovered()
 {
     // A socket file left behind by a copy that died: bound, never listened, never removed.
-    const QString path = QDir::tempPath() + QStringLiteral("/OpenProfileEditor");
+    QString reason;
+    QVERIFY2(AppPaths::ensureRuntimeFolder(&reason), qPrintable(reason));
+    const QString path = AppPaths::runtimeFolder() + QStringLiteral("/OpenProfileEditor");
     QFile::remove(path);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     QVERIFY(fd >= 0);
@@ -334,6 +352,136 @@ void TestStartUp::staleLockNameIsRecovered()
     const ProcessResult result = runProgram({QStringLiteral("3")});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.output.contains(QLatin1String("Profile editor")), qPrintable(result.output));
+}
+
+void TestStartUp::copiesStartedTogetherShowOneList()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AFTER_MS"), QStringLiteral("2000"));
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (int i = 0; i < 3; ++i) {
+        copies.push_back(std::make_unique<QProcess>());
+        copies.back()->setProcessEnvironment(env);
+        copies.back()->setProcessChannelMode(QProcess::MergedChannels);
+        copies.back()->start(TestEnvironment::binDir() + QStringLiteral("/lumio-uploader"),
+                             {QStringLiteral("3")});
+    }
+    int lists = 0;
+    for (const auto& copy : copies) {
+        QVERIFY(copy->waitForFinished(30000));
+        lists += QString::fromLocal8Bit(copy->readAll()).count(QLatin1String("Profile editor (mode"));
+    }
+    QCOMPARE(lists, 1);
+}
+
+void TestStartUp::unsafeRuntimeFolderIsRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("open to others") << "open";
+    QTest::newRow("symbolic link") << "link";
+    QTest::newRow("plain file") << "file";
+    QTest::newRow("owned by another user") << "foreign";
+}
+
+void TestStartUp::unsafeRuntimeFolderIsRefused()
+{
+    QFETCH(QString, kind);
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir->path()));
+    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", savedRuntime); });
+    const QString folder = AppPaths::runtimeFolder();
+    QCOMPARE(folder, m_dir->path() + QStringLiteral("/lumio-uploader"));
+    const QByteArray path = QFile::encodeName(folder);
+    if (kind == QLatin1String("open")) {
+        QCOMPARE(::mkdir(path.constData(), 0700), 0);
+        QCOMPARE(::chmod(path.constData(), 0777), 0);
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("elsewhere"))));
+        QVERIFY(QFile::setPermissions(m_dir->filePath(QStringLiteral("elsewhere")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("elsewhere")), folder));
+    } else if (kind == QLatin1String("file")) {
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else {
+        if (::geteuid() != 0)
+            QSKIP("planting a folder of another user needs root");
+        QCOMPARE(::mkdir(path.constData(), 0700), 0);
+        QCOMPARE(::chown(path.constData(), 65534, 65534), 0);
+    }
+
+    ScriptedPrompter prompter;
+    RecordingDialogs dialogs;
+    QCOMPARE(StartUp::run({QStringLiteral("lumio-uploader"), QStringLiteral("3")}, &dialogs), 0);
+    QVERIFY(dialogs.calls.isEmpty());
+    QCOMPARE(prompter.shown.size(), 1);
+    QCOMPARE(prompter.shown.first().icon, Prompter::Icon::Critical);
+    QVERIFY2(prompter.shown.first().text.contains(folder), qPrintable(prompter.shown.first().text));
+    // Nothing was written through the planted entry.
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("elsewhere/OpenProfileEditor.lock"))));
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/OpenProfileEditor.lock")));
+}
+
+void TestStartUp::twoUsersEachOpenTheirList()
+{
+    if (::geteuid() != 0)
+        QSKIP("running a copy as a second user needs root (setpriv)");
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv is not installed");
+    // Both users share one temporary folder, as /tmp is shared, and have no XDG_RUNTIME_DIR.
+    const QString shared = m_dir->filePath(QStringLiteral("tmp"));
+    QVERIFY(QDir().mkpath(shared));
+    // The second user must be able to pass through the test's private folders to reach it.
+    for (QDir dir(m_dir->path()); !dir.isRoot(); dir.cdUp()) {
+        struct stat info;
+        const QByteArray path = QFile::encodeName(dir.path());
+        if (::stat(path.constData(), &info) == 0 && info.st_uid == ::geteuid())
+            ::chmod(path.constData(), (info.st_mode & 07777) | 0011);
+    }
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    const QString home = m_dir->filePath(QStringLiteral("home-b"));
+    QVERIFY(QDir().mkpath(home));
+    QVERIFY(::chown(QFile::encodeName(home).constData(), 65534, 65534) == 0);
+
+    // User A (this process) holds its list open.
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(shared));
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("TMPDIR", savedTemp);
+    });
+    QString reason;
+    QVERIFY2(AppPaths::ensureRuntimeFolder(&reason), qPrintable(reason));
+    QCOMPARE(AppPaths::runtimeFolder(), shared + QStringLiteral("/lumio-uploader-0"));
+    SingleInstanceLock lock(AppPaths::runtimeFolder() + QStringLiteral("/OpenProfileEditor.lock"));
+    QVERIFY(lock.tryLock());
+
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("TMPDIR"), shared);
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    QProcess userB;
+    userB.setProcessEnvironment(env);
+    userB.setProcessChannelMode(QProcess::MergedChannels);
+    userB.setWorkingDirectory(home);
+    userB.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                 QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                 TestEnvironment::binDir() + QStringLiteral("/lumio-uploader"), QStringLiteral("3")});
+    QVERIFY(userB.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(userB.readAll());
+    if (output.contains(QLatin1String("setpriv:")))
+        QSKIP(qPrintable(QStringLiteral("setpriv is not permitted here: ") + output));
+    QCOMPARE(userB.exitCode(), 1);
+    QVERIFY2(output.contains(QLatin1String("Profile editor (mode")), qPrintable(output));
+    const QFileInfo folderB(shared + QStringLiteral("/lumio-uploader-65534"));
+    QVERIFY(folderB.isDir() && !folderB.isSymLink());
+    QCOMPARE(folderB.ownerId(), 65534u);
+    QCOMPARE(int(folderB.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOther)), 0);
 }
 
 void TestStartUp::modeFiveLeavesADeviceImportCopyRunning()

@@ -127,6 +127,7 @@ private slots:
     void probeOutcome_data();
     void probeOutcome();
     void sameServerTwiceIsProbedOnce();
+    void forgedFloodIsBounded();
     void uploadCapabilityOfBuilds_data();
     void uploadCapabilityOfBuilds();
     void unconfiguredServerListedButNotProbed();
@@ -397,6 +398,30 @@ void TestFindHostUtils::sameServerTwiceIsProbedOnce()
     runSearch(*utils);
     QCOMPARE(manager.urls.size(), 1);
     QCOMPARE(m_map.first().qcStatus, 1);
+}
+
+void TestFindHostUtils::forgedFloodIsBounded()
+{
+    RecordingManager manager;
+    auto utils = makeUtils(&manager);
+    utils->setTickInterval(200);
+    QSignalSpy finished(utils.get(), &FindHostUtils::signalFindNasFinished);
+    utils->startSearch();
+    // Forged answers under ever new MACs: one address probed once, then unconfigured servers from
+    // other addresses, listed only up to the bound.
+    for (int i = 0; i < 600; ++i) {
+        NASINFO forged{};
+        forged.packetType = FHOST_PKT_BRESPONSE;
+        forged.qcStatus = i < 300 ? FHOSTQC_DONE : FHOSTQC_FALSE;
+        forged.httpPort = 9;
+        forged.ipAddress = qToBigEndian<quint32>(i < 300 ? 0x7f000001 : 0x7f000100 + i);
+        qstrncpy(forged.serverMac, qPrintable(QStringLiteral("00:11:32:00:%1:%2").arg(i / 256).arg(i % 256)),
+                 sizeof forged.serverMac);
+        utils->slotInsert(forged);
+    }
+    QCOMPARE(m_map.size(), FindHostUtils::kMaxServers);
+    QCOMPARE(manager.urls.size(), 1);
+    QVERIFY(finished.wait(10000));
 }
 
 void TestFindHostUtils::uploadCapabilityOfBuilds_data()

@@ -237,7 +237,13 @@ void TestAlbumBrowser::createAlbumSendsTrimmedName()
     nameEdit(browser.get())->setText(QStringLiteral("New Album "));
     createButton(browser.get())->click();
     QCOMPARE(nameEdit(browser.get())->text(), QStringLiteral("New Album"));
+    // While the request is out nothing can send a second one or change the name it sent.
+    QVERIFY(!createButton(browser.get())->isEnabled());
+    QVERIFY(!nameEdit(browser.get())->isEnabled());
+    nameEdit(browser.get())->setText(QStringLiteral("Typed meanwhile"));
     QTRY_VERIFY(view->isEnabled());
+    QVERIFY(createButton(browser.get())->isEnabled());
+    QVERIFY(nameEdit(browser.get())->isEnabled());
     QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.messageTexts().join(QLatin1Char('|'))));
     const QJsonObject request = m_server->requestLog(QStringLiteral("upload")).last();
     const QJsonObject headers = request.value(QStringLiteral("headers")).toObject();

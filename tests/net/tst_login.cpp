@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "CertificateTrust.h"
 #include "ProfileStore.h"
 #include "RefServer.h"
 #include "ScriptedPrompter.h"
@@ -9,10 +10,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSslCertificate>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestLogin : public QObject
@@ -29,9 +35,12 @@ private slots:
     void promptWhenPasswordNotRemembered();
     void cancelledPromptSendsNothing();
     void retryUntilCancelled();
+    void forcedPromptStoresThePassword_data();
     void forcedPromptStoresThePassword();
     void newerLoginMakesOlderReplyStale();
-    void httpsWithSelfSignedCertificate();
+    void certificateTrust_data();
+    void certificateTrust();
+    void certificateSignedByTrustedAuthority();
 
 private:
     ServerProfile profile(const QString& account, const QString& password, bool savepass = true,
@@ -39,7 +48,11 @@ private:
     // Runs one login; returns the signals' arguments.
     QList<bool> login(SecurityConfirm* confirm, ServerProfile* profile, bool retry, bool force = false);
 
+    static ServerProfile secureProfile(int port);
+    static QString fingerprintOf(const QString& file);
+
     std::unique_ptr<RefServer> m_server;
+    std::unique_ptr<RefServer> m_secure; // HTTPS, started by the first test that needs it
     QNetworkAccessManager m_manager;
 };
 
@@ -277,17 +290,32 @@ void TestLogin::retryUntilCancelled()
     QCOMPARE(m_server->requestLog(QStringLiteral("login")).size(), 3);
 }
 
+void TestLogin::forcedPromptStoresThePassword_data()
+{
+    QTest::addColumn<bool>("savepass");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("remembered") << true << "demo";
+    // "Remember password" off: the typed password serves the login and is kept nowhere.
+    QTest::newRow("not remembered") << false << "";
+}
+
 void TestLogin::forcedPromptStoresThePassword()
 {
-    ServerProfile p = profile(QStringLiteral("demo"), QStringLiteral("old password"));
+    QFETCH(bool, savepass);
+    QFETCH(QString, stored);
+    while (ProfileStore::profileExists(QStringLiteral("Test")))
+        ProfileStore::removeProfile(QStringLiteral("Test"));
+    ServerProfile p = profile(QStringLiteral("demo"), QStringLiteral("old password"), savepass);
     ProfileStore::createProfile(p);
     ScriptedPrompter prompter;
+    if (!savepass)
+        prompter.answerText(QStringLiteral("old password"));
     prompter.answerText(QStringLiteral("demo"));
     SecurityConfirm confirm;
     QCOMPARE(login(&confirm, &p, true), QList<bool>{true});
-    ServerProfile stored;
-    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Test"), &stored));
-    QCOMPARE(stored.password, QStringLiteral("demo"));
+    ServerProfile loaded;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Test"), &loaded));
+    QCOMPARE(loaded.password, stored);
 }
 
 void TestLogin::newerLoginMakesOlderReplyStale()
@@ -315,20 +343,163 @@ void TestLogin::newerLoginMakesOlderReplyStale()
     QVERIFY(prompter.shown.isEmpty());
 }
 
-void TestLogin::httpsWithSelfSignedCertificate()
+ServerProfile TestLogin::secureProfile(int port)
 {
-    RefServer secure;
-    secure.setHttps(true);
-    QVERIFY2(secure.start(), qPrintable(secure.errorString()));
+    ServerProfile p;
+    p.setAll(QStringLiteral("Secure"), QStringLiteral("127.0.0.1"), port, true, QStringLiteral("demo"),
+             QStringLiteral("demo"), true, QString(), false, true, true, true, QStringLiteral("RENAME"),
+             QString(), {});
+    return p;
+}
+
+QString TestLogin::fingerprintOf(const QString& file)
+{
+    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(file);
+    return certificates.isEmpty() ? QString() : CertificateTrust::fingerprint(certificates.first());
+}
+
+void TestLogin::certificateTrust_data()
+{
+    QTest::addColumn<QString>("pinned");    // "legacy" (stored before pins), "" or a certificate name
+    QTest::addColumn<QString>("presented"); // "server" or "alternate"
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<bool>("success");
+    QTest::addColumn<QString>("pinAfter");
+    const QString unverified = QStringLiteral("Unverified certificate");
+    const QString changed = QStringLiteral("Certificate changed");
+    QTest::newRow("first contact, trusted")
+        << ""
+        << "server" << QList<int>{0} << QStringList{unverified} << true << "server";
+    QTest::newRow("first contact, declined")
+        << ""
+        << "server" << QList<int>{1} << QStringList{unverified} << false << "";
+    QTest::newRow("pinned certificate") << "server"
+                                        << "server" << QList<int>{} << QStringList{} << true << "server";
+    QTest::newRow("changed certificate, refused")
+        << "server"
+        << "alternate" << QList<int>{1} << QStringList{changed} << false << "server";
+    QTest::newRow("changed certificate, replacement not confirmed")
+        << "server"
+        << "alternate" << QList<int>{0, 1} << QStringList{changed, changed} << false << "server";
+    QTest::newRow("changed certificate, replaced")
+        << "server"
+        << "alternate" << QList<int>{0, 0} << QStringList{changed, changed} << true << "alternate";
+    QTest::newRow("older profile pins on first use")
+        << "legacy"
+        << "server" << QList<int>{} << QStringList{unverified} << true << "server";
+}
+
+void TestLogin::certificateTrust()
+{
+    QFETCH(QString, pinned);
+    QFETCH(QString, presented);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, titles);
+    QFETCH(bool, success);
+    QFETCH(QString, pinAfter);
+    if (!m_secure) {
+        m_secure = std::make_unique<RefServer>();
+        m_secure->setHttps(true);
+        QVERIFY2(m_secure->start(), qPrintable(m_secure->errorString()));
+    }
+    const QString certs = QFileInfo(m_secure->certificateFile()).absolutePath() + QLatin1Char('/');
+    const auto fingerprint = [&](const QString& name) {
+        return name.isEmpty() ? QString() : fingerprintOf(certs + name + QLatin1String(".crt"));
+    };
+    QVERIFY(m_secure->configure(
+        {{QStringLiteral("certificate"),
+          presented == QLatin1String("server") ? QStringLiteral("primary") : QStringLiteral("alternate")}}));
+    m_secure->clearRequestLog();
+    // Every row is a run of its own: nothing settled before, a fresh connection.
+    CertificateTrust::reset();
+    m_manager.clearConnectionCache();
+
+    while (ProfileStore::profileExists(QStringLiteral("Secure")))
+        ProfileStore::removeProfile(QStringLiteral("Secure"));
+    ServerProfile stored = secureProfile(m_secure->port());
+    ProfileStore::createProfile(stored);
+    if (pinned == QLatin1String("legacy"))
+        QVERIFY(QSqlQuery(ProfileStore::connection())
+                    .exec(QStringLiteral("DELETE FROM CertificatePins WHERE profname = 'Secure'")));
+    else
+        ProfileStore::setCertificatePin(QStringLiteral("Secure"), fingerprint(pinned));
+
+    ServerProfile p;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Secure"), &p));
+    ScriptedPrompter prompter;
+    for (int answer : answers)
+        prompter.answerMessage(answer);
+    SecurityConfirm confirm;
+    QCOMPARE(login(&confirm, &p, false), QList<bool>{success});
+
+    QStringList shownTitles;
+    for (const ScriptedPrompter::Shown& shown : prompter.shown)
+        shownTitles.append(shown.title);
+    QCOMPARE(shownTitles, titles);
+    if (!titles.isEmpty())
+        QVERIFY2(prompter.shown.first().text.contains(fingerprint(presented)),
+                 qPrintable(prompter.shown.first().text));
+    QString pinNow;
+    QVERIFY(ProfileStore::certificatePin(QStringLiteral("Secure"), &pinNow));
+    QCOMPARE(pinNow, fingerprint(pinAfter));
+    // The password goes out only once the certificate is trusted.
+    QCOMPARE(m_secure->requestLog(QStringLiteral("login")).size(), success ? 1 : 0);
+}
+
+void TestLogin::certificateSignedByTrustedAuthority()
+{
+    // A test CA, made now, signs the server's certificate for 127.0.0.1.
+    QTemporaryDir folder;
+    const auto openssl = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral("openssl"), arguments);
+        return process.waitForFinished(30000) && process.exitCode() == 0;
+    };
+    QFile extensions(folder.filePath(QStringLiteral("san.cnf")));
+    QVERIFY(extensions.open(QIODevice::WriteOnly));
+    extensions.write("subjectAltName=IP:127.0.0.1\n");
+    extensions.close();
+    QVERIFY(openssl({"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes",
+                     "-keyout", "ca.key", "-out", "ca.crt", "-days", "2", "-subj", "/CN=Lumio test CA"}));
+    QVERIFY(openssl({"req", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes", "-keyout",
+                     "box.key", "-out", "box.csr", "-subj", "/CN=127.0.0.1"}));
+    QVERIFY(openssl({"x509", "-req", "-in", "box.csr", "-CA", "ca.crt", "-CAkey", "ca.key", "-CAcreateserial",
+                     "-out", "box.crt", "-days", "2", "-extfile", "san.cnf"}));
+
+    RefServer box;
+    box.setHttps(true);
+    box.setExtraArguments({QStringLiteral("--cert"), folder.filePath(QStringLiteral("box.crt")),
+                           QStringLiteral("--key"), folder.filePath(QStringLiteral("box.key"))});
+    QVERIFY2(box.start(), qPrintable(box.errorString()));
+    ServerProfile p = secureProfile(box.port());
+
+    // Without the CA the certificate is unknown and asked about; declined, nothing is sent.
+    CertificateTrust::reset();
+    CertificateTrust::setExtraAuthorities({});
+    {
+        ScriptedPrompter prompter;
+        prompter.answerMessage(1);
+        SecurityConfirm confirm;
+        QCOMPARE(login(&confirm, &p, false), QList<bool>{false});
+        QCOMPARE(prompter.shown.size(), 1);
+    }
+    QVERIFY(box.requestLog(QStringLiteral("login")).isEmpty());
+
+    // Trusted through the CA: no question, no pin.
+    CertificateTrust::reset();
+    CertificateTrust::setExtraAuthorities(
+        QSslCertificate::fromPath(folder.filePath(QStringLiteral("ca.crt"))));
+    m_manager.clearConnectionCache();
     ScriptedPrompter prompter;
     SecurityConfirm confirm;
-    ServerProfile p;
-    p.setAll(QStringLiteral("Secure"), QStringLiteral("127.0.0.1"), secure.port(), true,
-             QStringLiteral("demo"), QStringLiteral("demo"), true, QString(), false, true, true, true,
-             QStringLiteral("RENAME"), QString(), {});
-    QVERIFY(p.baseUrl.startsWith(QLatin1String("https://")));
     QCOMPARE(login(&confirm, &p, false), QList<bool>{true});
     QVERIFY(prompter.shown.isEmpty());
+    QVERIFY(p.certpin.isEmpty());
+    QCOMPARE(box.requestLog(QStringLiteral("login")).size(), 1);
+    CertificateTrust::setExtraAuthorities({});
 }
 
 LUMIO_TEST_MAIN(TestLogin)

@@ -172,7 +172,11 @@ void TestHandOver::suffixClasses_data()
     QTest::addColumn<bool>("raw");
     QTest::newRow("JPG upper case") << "JPG" << 1 << 0 << false;
     QTest::newRow("gif uploads, no conversion") << "gif" << 1 << 2 << false;
-    QTest::newRow("mkv") << "mkv" << 2 << 2 << false;
+    QTest::newRow("mkv is converted (phones' HEVC clips)") << "mkv" << 2 << 1 << false;
+    QTest::newRow("HEIC upper case") << "HEIC" << 1 << 0 << false;
+    QTest::newRow("heif") << "heif" << 1 << 0 << false;
+    QTest::newRow("avif") << "avif" << 1 << 0 << false;
+    QTest::newRow("webp") << "webp" << 1 << 0 << false;
     QTest::newRow("srt") << "srt" << 2 << 2 << false;
     QTest::newRow("mov") << "mov" << 2 << 1 << false;
     QTest::newRow("dvr-ms") << "dvr-ms" << 2 << 2 << false;
@@ -213,15 +217,15 @@ QString TestHandOver::companionScript(const QString& body)
 
 void TestHandOver::deviceImportWithScriptedCompanion()
 {
-    const QString script = companionScript(
-        QStringLiteral("case \"$1\" in\n"
-                       "0) utf16 \"$data/DeviceList\" '2\\nusb:001,004\\nCanon EOS\\nPTP "
-                       "camera\\nusb:002,009\\nNikon\\nStorage\\n' ;;\n"
-                       "1) utf16 \"$data/ContentList\" 'IMG_1.JPG\\n1024\\n2012:05:01 "
-                       "10:15:00\\nMVI_2.MOV\\n4096\\n2012:05:02\\nIMG_1.JPG\\n2048\\n2013\\n' ;;\n"
-                       "2) mkdir -p \"$TMPDIR/ZUL_PHOTO_TEMP/AUTOPLAY\"; cp \"$data/ImportList\" "
-                       "\"$data/ImportList.seen\" ;;\n"
-                       "esac\n"));
+    const QString script = companionScript(QStringLiteral(
+        "case \"$1\" in\n"
+        "0) utf16 \"$data/DeviceList\" '2\\nusb:001,004\\nCanon EOS\\nPTP "
+        "camera\\nusb:002,009\\nNikon\\nStorage\\n' ;;\n"
+        "1) utf16 \"$data/ContentList\" 'IMG_1.JPG\\n1024\\n2012:05:01 "
+        "10:15:00\\nMVI_2.MOV\\n4096\\n2012:05:02\\nIMG_1.JPG\\n2048\\n2013\\n' ;;\n"
+        "2) mkdir -p \"$XDG_RUNTIME_DIR/lumio-uploader/ZUL_PHOTO_TEMP/AUTOPLAY\"; cp \"$data/ImportList\" "
+        "\"$data/ImportList.seen\" ;;\n"
+        "esac\n"));
     HandOver::setPhotoAcquirePath(script);
     ScriptedPrompter prompter;
     QStringList ids, texts;

@@ -42,13 +42,15 @@ private slots:
     void cleanup();
     void freshStoreHasOnlyProfilesTable();
     void storeFileIsPrivate();
+    void damagedStoreSaysSo();
     void createThenLoadGivesDefaultOptions_data();
     void createThenLoadGivesDefaultOptions();
     void awkwardNamesAreStoredExactly_data();
     void awkwardNamesAreStoredExactly();
     void existsIgnoresCaseButLoadDoesNot();
     void shortcutListIsDescending();
-    void removeWithoutRecordsKeepsShortcutList();
+    void removeRewritesShortcutList();
+    void unreadableTableKeepsShortcutList();
     void removeWithRecordsDropsThemAndRewrites();
     void summariesAndUpdates();
     void uploadOptionsAndCounter();
@@ -99,6 +101,21 @@ void TestProfileStore::storeFileIsPrivate()
     QCOMPARE(permissions & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
              QFile::Permissions());
     QVERIFY(permissions & QFile::ReadOwner);
+}
+
+void TestProfileStore::damagedStoreSaysSo()
+{
+    ProfileStore::close();
+    const QString path = m_dir->filePath(QStringLiteral("ZULDatabase"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    QVERIFY(!ProfileStore::open(path));
+    QCOMPARE(ProfileStore::openErrorText(),
+             QStringLiteral("The profile store %1 cannot be read: file is not a database").arg(path));
+    QVERIFY(ProfileStore::open());
+    QVERIFY(ProfileStore::openErrorText().isEmpty());
 }
 
 void TestProfileStore::createThenLoadGivesDefaultOptions_data()
@@ -190,15 +207,27 @@ void TestProfileStore::shortcutListIsDescending()
     QVERIFY(raw.read(2) == QByteArray("\xff\xfe", 2));
 }
 
-void TestProfileStore::removeWithoutRecordsKeepsShortcutList()
+void TestProfileStore::removeRewritesShortcutList()
+{
+    // Without upload records too: a stale list would make index 1 ("b") stand for "a".
+    for (const char* name : {"c", "b", "a"})
+        ProfileStore::createProfile(makeProfile(QLatin1String(name)));
+    ProfileStore::removeProfile(QStringLiteral("c"));
+    QVERIFY(!ProfileStore::profileExists(QStringLiteral("c")));
+    QCOMPARE(shortcutFile(), (QStringList{QStringLiteral("2"), QStringLiteral("b"), QStringLiteral("a")}));
+    QCOMPARE(ProfileStore::shortcutIndexOf(QStringLiteral("a")), 1);
+    // Written through a new file renamed over the old one: nothing else is left in the folder.
+    QCOMPARE(QDir(AppPaths::dataFolder()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("ShortCutList"), QStringLiteral("ZULDatabase")}));
+}
+
+void TestProfileStore::unreadableTableKeepsShortcutList()
 {
     ProfileStore::createProfile(makeProfile(QStringLiteral("a")));
-    ProfileStore::createProfile(makeProfile(QStringLiteral("b")));
-    ProfileStore::removeProfile(QStringLiteral("a"));
-    QVERIFY(!ProfileStore::profileExists(QStringLiteral("a")));
-    QCOMPARE(shortcutFile(), (QStringList{QStringLiteral("2"), QStringLiteral("b"), QStringLiteral("a")}));
+    QVERIFY(QSqlQuery(ProfileStore::connection())
+                .exec(QStringLiteral("ALTER TABLE ServerProfiles RENAME TO Elsewhere")));
     ProfileStore::writeShortcutList();
-    QCOMPARE(shortcutFile(), (QStringList{QStringLiteral("1"), QStringLiteral("b")}));
+    QCOMPARE(shortcutFile(), (QStringList{QStringLiteral("1"), QStringLiteral("a")}));
 }
 
 void TestProfileStore::removeWithRecordsDropsThemAndRewrites()
@@ -230,6 +259,7 @@ void TestProfileStore::summariesAndUpdates()
     QVERIFY(summary);
     QCOMPARE(summary->profname, QStringLiteral("b"));
     QCOMPARE(summary->port, 8080);
+    ProfileStore::setCertificatePin(QStringLiteral("b"), QStringLiteral("AB:CD"));
     summary->profname = QStringLiteral("renamed");
     summary->hostaddr = QStringLiteral("nas.local");
     summary->https = false;
@@ -239,6 +269,24 @@ void TestProfileStore::summariesAndUpdates()
     QCOMPARE(loaded.baseUrl, QStringLiteral("http://nas.local:8080"));
     QCOMPARE(shortcutFile(),
              (QStringList{QStringLiteral("2"), QStringLiteral("renamed"), QStringLiteral("A")}));
+    // The pinned certificate follows the name.
+    QCOMPARE(loaded.certpin, QStringLiteral("AB:CD"));
+    QVERIFY(!loaded.pinOnFirstUse);
+    QString pin;
+    QVERIFY(!ProfileStore::certificatePin(QStringLiteral("b"), &pin));
+
+    // "Remember password" off in the settings dialog: the typed password is not kept.
+    summary->savepass = false;
+    summary->password = QStringLiteral("typed");
+    ProfileStore::updateProfileSummary(QStringLiteral("renamed"), *summary);
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("renamed"), &loaded));
+    QCOMPARE(loaded.password, QString());
+
+    // A store of an older version has no pins at all: its profiles pin on first use.
+    QVERIFY(QSqlQuery(ProfileStore::connection()).exec(QStringLiteral("DROP TABLE CertificatePins")));
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("A"), &loaded));
+    QVERIFY(loaded.pinOnFirstUse);
+    QCOMPARE(loaded.certpin, QString());
 }
 
 void TestProfileStore::uploadOptionsAndCounter()

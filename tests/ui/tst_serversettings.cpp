@@ -160,6 +160,10 @@ void TestServerSettings::savePasswordBoxDisablesTheEdit()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!summary.savepass);
     QCOMPARE(summary.password, QStringLiteral("secret"));
+    // The test session has no keyring, and the dialog says where a remembered password goes instead.
+    auto* note = widget<QLabel>(&dialog, "m_plbKeyring");
+    QVERIFY(!note->isHidden());
+    QVERIFY(note->text().contains(QLatin1String("profile database")));
 }
 
 void TestServerSettings::refusals_data()

@@ -1,8 +1,10 @@
 #include "AppPaths.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
+#include "HeifFile.h"
 #include "ProfileStore.h"
 #include "RequestHeaders.h"
+#include "ServerProfile.h"
 #include "TestEnvironment.h"
 #include "TransferEstimate.h"
 #include "UploadPlanner.h"
@@ -77,11 +79,13 @@ private slots:
     void videoRenditionsFollowQualityOrder();
     void folderItem();
     void lastBatchOfRunIsMarkedWhateverTheOrder();
+    void contentWaitsForItsFolder_data();
     void contentWaitsForItsFolder();
     void progressSteps();
     void uniqueNames_data();
     void uniqueNames();
     void captureTimeNames();
+    void phoneFolderThroughConverter();
     void listBuilding_data();
     void listBuilding();
     void hiddenAndUnsupportedFiles();
@@ -92,6 +96,7 @@ private slots:
     void resendPacing();
     void headerValues();
     void workFilesOfOtherRunningCopiesStay();
+    void cleanUpNeverFollowsLinks();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -196,8 +201,17 @@ void TestUploadQueue::lastBatchOfRunIsMarkedWhateverTheOrder()
     QCOMPARE(items.at(2).value(UploadQueue::RunLast), QStringLiteral("true"));
 }
 
+void TestUploadQueue::contentWaitsForItsFolder_data()
+{
+    QTest::addColumn<bool>("vanished");
+    QTest::newRow("folder sent") << false;
+    // The converter then sees no folder and hands the entry over as a plain file.
+    QTest::newRow("folder vanished before its turn") << true;
+}
+
 void TestUploadQueue::contentWaitsForItsFolder()
 {
+    QFETCH(bool, vanished);
     const QString root = m_dir->path();
     QDir().mkpath(root + QStringLiteral("/Trip/Inner"));
     const QString trip = root + QStringLiteral("/Trip");
@@ -225,8 +239,11 @@ void TestUploadQueue::contentWaitsForItsFolder()
     QList<UploadItem> items = drain(&queue);
     QCOMPARE(items.size(), 1);
     QCOMPARE(items.first().value(UploadQueue::ServerName), QStringLiteral("top.jpg"));
-    queue.handOver(5, FileTypes::ConvertOther, true, trip, QString(), QStringLiteral("Trip"), {});
+    if (vanished)
+        QVERIFY(QDir(trip).removeRecursively());
+    queue.handOver(5, FileTypes::ConvertOther, !vanished, trip, QString(), QStringLiteral("Trip"), {});
     items = drain(&queue);
+    QCOMPARE(items.first().value(UploadQueue::UploadType), QStringLiteral("FOLDER"));
     QStringList names;
     for (const UploadItem& item : items)
         names.append(item.value(UploadQueue::ServerName));
@@ -305,6 +322,141 @@ void TestUploadQueue::captureTimeNames()
     QCOMPARE(FileConverter::captureTimeName(text), QStringLiteral("IMG_20130203_040506"));
 
     QCOMPARE(FileConverter::captureTimeName(m_dir->filePath(QStringLiteral("missing.jpg"))), QString());
+}
+
+namespace {
+
+bool runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(program), arguments);
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+bool setModified(const QString& path, const QDateTime& stamp)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+// A phone's folder as it arrives on the PC, converted and named by date the way a run does it.
+void TestUploadQueue::phoneFolderThroughConverter()
+{
+    const QString root = m_dir->filePath(QStringLiteral("DCIM"));
+    QVERIFY(QDir().mkpath(root));
+    const auto at = [&](const QString& name) -> QString { return root + QLatin1Char('/') + name; };
+    const QDateTime stamp(QDate(2013, 2, 3), QTime(4, 5, 6));
+
+    // A Live Photo: its still says 10:15:00, its clip was started a second and a half earlier (UTC).
+    const QString plain = m_dir->filePath(QStringLiteral("plain.heic"));
+    QVERIFY(runTool(QStringLiteral("convert"), {QStringLiteral("-size"), QStringLiteral("320x240"),
+                                                QStringLiteral("gradient:red-blue"), plain}));
+    HeifFile::Options options;
+    options.quarterTurns = 3;
+    options.exifOrientation = 6;
+    options.dateTimeOriginal = "2024:05:01 10:15:00";
+    QVERIFY(HeifFile::rewrite(plain, at(QStringLiteral("IMG_0001.HEIC")), options));
+    const QStringList clip{QStringLiteral("-y"),
+                           QStringLiteral("-f"),
+                           QStringLiteral("lavfi"),
+                           QStringLiteral("-i"),
+                           QStringLiteral("testsrc2=size=320x240:rate=5"),
+                           QStringLiteral("-t"),
+                           QStringLiteral("1"),
+                           QStringLiteral("-c:v"),
+                           QStringLiteral("libx265"),
+                           QStringLiteral("-preset"),
+                           QStringLiteral("ultrafast"),
+                           QStringLiteral("-x265-params"),
+                           QStringLiteral("log-level=error"),
+                           QStringLiteral("-tag:v"),
+                           QStringLiteral("hvc1"),
+                           QStringLiteral("-metadata")};
+    QVERIFY(runTool(QStringLiteral("ffmpeg"),
+                    clip + QStringList{QStringLiteral("creation_time=2024-05-01T08:14:58Z"),
+                                       at(QStringLiteral("IMG_0001.MOV"))}));
+    // A clip of its own, named by its creation time rather than by when it was copied.
+    const QDateTime clipTaken = QDateTime(QDate(2023, 7, 8), QTime(9, 10, 11), Qt::UTC);
+    QVERIFY(runTool(QStringLiteral("ffmpeg"),
+                    clip + QStringList{QStringLiteral("creation_time=2023-07-08T09:10:11Z"),
+                                       at(QStringLiteral("VID_0002.mp4"))}));
+    QVERIFY(setModified(at(QStringLiteral("VID_0002.mp4")), stamp));
+    // A WebP with its capture time in the EXIF chunk.
+    QVERIFY(
+        runTool(QStringLiteral("convert"), {QStringLiteral("-size"), QStringLiteral("320x240"),
+                                            QStringLiteral("xc:green"), at(QStringLiteral("shared.webp"))}));
+    QVERIFY(
+        runTool(QStringLiteral("exiv2"),
+                {QStringLiteral("-M"), QStringLiteral("set Exif.Photo.DateTimeOriginal 2022:12:24 18:00:00"),
+                 at(QStringLiteral("shared.webp"))}));
+    // An Android motion photo: a JPEG with its clip appended; it goes up as the photo.
+    writeJpeg(at(QStringLiteral("MVIMG_0003.jpg")), 320, 240);
+    QVERIFY(
+        runTool(QStringLiteral("exiv2"),
+                {QStringLiteral("-M"), QStringLiteral("set Exif.Photo.DateTimeOriginal 2021:01:02 03:04:05"),
+                 at(QStringLiteral("MVIMG_0003.jpg"))}));
+    {
+        QFile motion(at(QStringLiteral("MVIMG_0003.jpg")));
+        QFile video(at(QStringLiteral("VID_0002.mp4")));
+        QVERIFY(motion.open(QIODevice::Append) && video.open(QIODevice::ReadOnly));
+        motion.write(video.readAll());
+    }
+    // A truncated HEIC: no thumbnails, but the original still goes, named by its modification time.
+    {
+        QFile in(plain);
+        QFile out(at(QStringLiteral("broken.heic")));
+        QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
+        out.write(in.read(in.size() / 2));
+    }
+    QVERIFY(setModified(at(QStringLiteral("broken.heic")), stamp));
+
+    const QStringList names{QStringLiteral("IMG_0001.HEIC"),  QStringLiteral("IMG_0001.MOV"),
+                            QStringLiteral("VID_0002.mp4"),   QStringLiteral("shared.webp"),
+                            QStringLiteral("MVIMG_0003.jpg"), QStringLiteral("broken.heic")};
+    QList<ConversionEntry> entries;
+    for (const QString& name : names)
+        entries.append({{UploadQueue::LocalPath, at(name)}, {UploadQueue::TargetFolder, QString()}});
+    UploadQueue queue;
+    queue.setConversionList(entries);
+    queue.setTotal(entries.size());
+    ServerProfile profile;
+    profile.daterename = true;
+    profile.qualities = {3};
+    FileConverter converter(&queue, &profile);
+    converter.start();
+    QVERIFY(converter.wait(300000));
+
+    QMap<QString, QString> serverNames;
+    QMap<QString, QStringList> batches;
+    for (const UploadItem& item : drain(&queue)) {
+        const QString local = QFileInfo(item.value(UploadQueue::LocalPath)).fileName();
+        if (item.value(UploadQueue::UploadType) == QLatin1String("ORIG_FILE"))
+            serverNames.insert(local, item.value(UploadQueue::ServerName));
+        batches[item.value(UploadQueue::ServerName)].append(item.value(UploadQueue::UploadType));
+    }
+    const QString clipName =
+        QStringLiteral("IMG_") + clipTaken.toLocalTime().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    QCOMPARE(serverNames.value(QStringLiteral("IMG_0001.HEIC")), QStringLiteral("IMG_20240501_101500.HEIC"));
+    QCOMPARE(serverNames.value(QStringLiteral("IMG_0001.MOV")), QStringLiteral("IMG_20240501_101500.MOV"));
+    QCOMPARE(serverNames.value(QStringLiteral("VID_0002.mp4")), clipName + QStringLiteral(".mp4"));
+    QCOMPARE(serverNames.value(QStringLiteral("shared.webp")), QStringLiteral("IMG_20221224_180000.webp"));
+    QCOMPARE(serverNames.value(QStringLiteral("MVIMG_0003.jpg")), QStringLiteral("IMG_20210102_030405.jpg"));
+    QCOMPARE(serverNames.value(QStringLiteral("broken.heic")), QStringLiteral("IMG_20130203_040506.heic"));
+
+    const QStringList photo{QStringLiteral("THUM_B"), QStringLiteral("THUM_L"),  QStringLiteral("THUM_M"),
+                            QStringLiteral("THUM_S"), QStringLiteral("THUM_XL"), QStringLiteral("ORIG_FILE")};
+    QStringList video = photo;
+    video.insert(5, QStringLiteral("MP4_MOBILE"));
+    QCOMPARE(batches.value(QStringLiteral("IMG_20240501_101500.HEIC")), photo);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20240501_101500.MOV")), video);
+    QCOMPARE(batches.value(clipName + QStringLiteral(".mp4")), video);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20221224_180000.webp")), photo);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20210102_030405.jpg")), photo);
+    QCOMPARE(batches.value(QStringLiteral("IMG_20130203_040506.heic")),
+             QStringList{QStringLiteral("ORIG_FILE")});
 }
 
 void TestUploadQueue::listBuilding_data()
@@ -442,6 +594,11 @@ void TestUploadQueue::skipUploadedFiles()
         list.append({{UploadQueue::LocalPath, root + QLatin1Char('/') + QLatin1String(name)},
                      {UploadQueue::TargetFolder, QString()}});
     int calls = 0;
+    // Told to stop, the scan leaves the list alone.
+    QVERIFY(!UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { return ++calls < 2; }));
+    QCOMPARE(calls, 2);
+    QCOMPARE(list.size(), 3);
+    calls = 0;
     QVERIFY(UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { return ++calls > 0; }));
     QCOMPARE(calls, 3);
     QCOMPARE(list.size(), 2);
@@ -457,7 +614,7 @@ void TestUploadQueue::resendPacing()
     QList<int> delays;
     for (int attempt = 1; attempt <= 8; ++attempt)
         delays.append(FileUploader::resendDelayMs(attempt));
-    QCOMPARE(delays, (QList<int>{1000, 2000, 4000, 8000, 16000, 30000, 30000, 30000}));
+    QCOMPARE(delays, (QList<int>{0, 1000, 2000, 4000, 8000, 16000, 30000, 30000}));
 }
 
 void TestUploadQueue::headerValues()
@@ -530,6 +687,32 @@ void TestUploadQueue::timeLeft()
         QCOMPARE(TransferEstimate::durationText(725), QStringLiteral("12:05"));
         QCOMPARE(TransferEstimate::durationText(3723), QStringLiteral("1:02:03"));
     }
+}
+
+void TestUploadQueue::cleanUpNeverFollowsLinks()
+{
+    QTemporaryDir outside;
+    const QString precious = outside.filePath(QStringLiteral("precious.jpg"));
+    writeFile(precious);
+    QVERIFY(QFile::setPermissions(precious, QFile::ReadOwner));
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    const QString root = AppPaths::tempRootFolder();
+    QVERIFY(QFile::link(precious, root + QStringLiteral("/link.jpg")));
+    QVERIFY(QFile::link(outside.path(), root + QStringLiteral("/linked-folder")));
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    QVERIFY(QDir(root)
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                .isEmpty());
+    QVERIFY(QFile::exists(precious));
+    QCOMPARE(QFile::permissions(precious) & QFile::WriteOwner, QFile::Permissions());
+
+    // The work folder itself replaced by a link: a folder of our own takes its place, nothing is
+    // emptied behind the link.
+    QVERIFY(QDir().rmdir(root));
+    QVERIFY(QFile::link(outside.path(), root));
+    QVERIFY(AppPaths::prepareTempRootFolder());
+    QVERIFY(QFileInfo(root).isDir() && !QFileInfo(root).isSymLink());
+    QVERIFY(QFile::exists(precious));
 }
 
 LUMIO_TEST_MAIN(TestUploadQueue)

@@ -1,3 +1,4 @@
+#include "AlbumBrowser.h"
 #include "AppPaths.h"
 #include "ErrorReport.h"
 #include "ErrorTableModel.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -77,14 +79,19 @@ private slots:
     void init();
     void cleanup();
     void titleAndConverterCount();
+    void storedSkipKeepsTheDuplicateChoice();
     void folderWithStructure();
     void folderWithoutStructure();
     void secondRunSkipsUploadedFiles();
     void folderOnServerIsDroppedButNotItsPictures();
     void refusedFileIsReportedAndSentAgainNextRun();
     void droppedConnectionSendsTheItemAgain();
+    void unrecordedUploadIsReported();
     void sessionLostEndsTheRun();
     void cancelStopsEverything();
+    void closingDuringTheScanStartsNothing();
+    void sessionLostInTheAlbumBrowserLogsInAgain();
+    void unconvertibleFileIsReportedWithItsReason();
     void sameNamesAndComposedNames();
     void noPrivilegeAndZeroFileTexts();
     void videoGoesThroughTheQualityPage();
@@ -230,6 +237,19 @@ void TestUploadWizard::titleAndConverterCount()
     QCOMPARE(modeFour.buttonText(QWizard::NextButton), QStringLiteral("Next"));
 }
 
+void TestUploadWizard::storedSkipKeepsTheDuplicateChoice()
+{
+    m_profile.duphandler = QStringLiteral("SKIP");
+    QStringList none;
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, 2, &manager, &none, &m_profile);
+    wizard.show();
+    auto* combo = wizard.findChild<QComboBox*>(QStringLiteral("m_comboDuplicate"));
+    QVERIFY(combo);
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(combo->currentText(), QStringLiteral("Overwrite"));
+}
+
 void TestUploadWizard::folderWithStructure()
 {
     const QString trip = makeFolder(QStringLiteral("Trip"), {QStringLiteral("a.jpg")});
@@ -368,7 +388,7 @@ void TestUploadWizard::droppedConnectionSendsTheItemAgain()
     QVERIFY(run.finished);
     QCOMPARE(run.reportsShown, 0);
     const QList<QJsonObject> uploads = m_server->requestLog(QStringLiteral("upload"));
-    // The network layer repeats a request once by itself; the uploader sends it the third time.
+    // The uploader asks the server whether it holds the file after each drop, then sends it again.
     QCOMPARE(uploads.size(), 8);
     QVERIFY(uploads.at(5).value(QStringLiteral("dropped")).toBool());
     QVERIFY(uploads.at(6).value(QStringLiteral("dropped")).toBool());
@@ -377,6 +397,25 @@ void TestUploadWizard::droppedConnectionSendsTheItemAgain()
              QFileInfo(folder + QStringLiteral("/d.jpg")).size());
     QCOMPARE(QFileInfo(m_server->photoRoot() + QStringLiteral("/d.jpg")).size(),
              QFileInfo(folder + QStringLiteral("/d.jpg")).size());
+}
+
+void TestUploadWizard::unrecordedUploadIsReported()
+{
+    const QString folder = makeFolder(QStringLiteral("Unrecorded"), {QStringLiteral("u.jpg")});
+    m_profile.keepFolderStructure = false;
+    if (!ProfileStore::photoRecordsTableExists())
+        ProfileStore::createPhotoRecordsTable();
+    QVERIFY(QSqlQuery(ProfileStore::connection())
+                .exec(QStringLiteral("CREATE TRIGGER RecordsFail BEFORE INSERT ON PhotoRecords "
+                                     "BEGIN SELECT RAISE(FAIL, 'disk full'); END")));
+    const Run run = runWizard(2, {folder + QStringLiteral("/u.jpg")});
+    QVERIFY(QSqlQuery(ProfileStore::connection()).exec(QStringLiteral("DROP TRIGGER RecordsFail")));
+    QVERIFY(run.finished);
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/u.jpg")));
+    QCOMPARE(run.reportsShown, 1);
+    QCOMPARE(run.reportRows,
+             (QList<UploadFailure>{{QStringLiteral("u.jpg"),
+                                    QStringLiteral("Uploaded, but could not be recorded: disk full")}}));
 }
 
 void TestUploadWizard::sessionLostEndsTheRun()
@@ -419,6 +458,89 @@ void TestUploadWizard::cancelStopsEverything()
     QVERIFY(QDir(AppPaths::tempRootFolder())
                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
                 .isEmpty());
+}
+
+void TestUploadWizard::closingDuringTheScanStartsNothing()
+{
+    QStringList files;
+    for (int i = 0; i < 40; ++i)
+        files.append(QStringLiteral("s%1.jpg").arg(i));
+    const QString folder = makeFolder(QStringLiteral("Scan"), files);
+    m_profile.incbackup = true;
+    QStringList sources{folder};
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, 4, &manager, &sources, &m_profile);
+    wizard.show();
+    // The first look at events after the login is the skip-uploaded scan's.
+    bool closed = false;
+    QTimer::singleShot(0, &wizard, [&] {
+        closed = true;
+        wizard.reject();
+    });
+    wizard.next();
+    QVERIFY(QTest::qWaitFor([&] { return closed && wizard.isHidden(); }, 10000));
+    QTest::qWait(1500);
+    QVERIFY(wizard.currentId() != UploadWizard::ProgressPage);
+    QVERIFY(!wizard.workersRunning());
+    QVERIFY(m_server->requestLog(QStringLiteral("init")).isEmpty());
+    // A request of an earlier test may still land in the log: only this test's files count.
+    for (const QJsonObject& entry : m_server->requestLog(QStringLiteral("upload"))) {
+        const QString name = headersOf(entry).value(QStringLiteral("X-ORIG-FNAME")).toString();
+        QVERIFY2(!name.startsWith(QLatin1String(" s")) && name != QLatin1String(" Scan"), qPrintable(name));
+    }
+    QVERIFY(!QFile::exists(m_server->photoRoot() + QStringLiteral("/Scan")));
+}
+
+void TestUploadWizard::sessionLostInTheAlbumBrowserLogsInAgain()
+{
+    const QString folder = makeFolder(QStringLiteral("Lost album"), {QStringLiteral("l.jpg")});
+    m_profile.keepFolderStructure = false;
+    QStringList sources{folder + QStringLiteral("/l.jpg")};
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, 2, &manager, &sources, &m_profile);
+    wizard.show();
+    QVERIFY(m_server->setFaults({{QStringLiteral("album"), QJsonObject{{QStringLiteral("err_msg"),
+                                                                        QStringLiteral("session_lost")}}}}));
+    // The browser shows the lost session; the user closes it.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        auto* browser = qobject_cast<AlbumBrowser*>(QApplication::activeModalWidget());
+        if (browser && browser->sessionLost())
+            browser->reject();
+    });
+    closer.start(20);
+    wizard.findChild<QPushButton*>(QStringLiteral("m_pbtnFolder"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->requestLog(QStringLiteral("album")).size() == 1 &&
+                                 !qobject_cast<AlbumBrowser*>(QApplication::activeModalWidget()),
+                             10000);
+    QCOMPARE(m_server->requestLog(QStringLiteral("login")).size(), 1);
+    QVERIFY(m_server->setFaults({}));
+    wizard.next();
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.currentId() == UploadWizard::ProgressPage, 20000);
+    QCOMPARE(m_server->requestLog(QStringLiteral("login")).size(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.isUploadFinished() && !wizard.workersRunning(), 20000);
+    wizard.reject();
+}
+
+void TestUploadWizard::unconvertibleFileIsReportedWithItsReason()
+{
+    const QString folder = makeFolder(QStringLiteral("Broken"), {QStringLiteral("good.jpg")});
+    QFile broken(folder + QStringLiteral("/broken.jpg"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("this is not a picture");
+    broken.close();
+    m_profile.keepFolderStructure = false;
+    const Run run = runWizard(4, {folder});
+    QVERIFY(run.finished);
+    // Both went up, the broken one without thumbnails, and the user is told so.
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/broken.jpg")));
+    QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/good.jpg")));
+    QCOMPARE(run.reportsShown, 1);
+    QCOMPARE(run.reportRows.size(), 1);
+    QCOMPARE(run.reportRows.first().first, QStringLiteral("broken.jpg"));
+    QVERIFY2(run.reportRows.first().second.startsWith(QLatin1String("no thumbnails: convert")),
+             qPrintable(run.reportRows.first().second));
+    QVERIFY(!run.reportRows.first().second.contains(AppPaths::tempRootFolder()));
 }
 
 void TestUploadWizard::sameNamesAndComposedNames()
@@ -505,18 +627,20 @@ void TestUploadWizard::deviceImport()
     const QString camera = makeFolder(QStringLiteral("camera"), {QStringLiteral("DSC_1.JPG")});
     QFile file(script);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\n"
-                              "data=\"$XDG_DATA_HOME/Vexalon/Lumio Uploader\"\n"
-                              "utf16() { printf '\\377\\376' > \"$1\"; printf \"$2\" | iconv -f UTF-8 -t "
-                              "UTF-16LE >> \"$1\"; }\n"
-                              "case \"$1\" in\n"
-                              "0) utf16 \"$data/DeviceList\" '1\\ncam:1\\nTest Camera\\nPTP\\n' ;;\n"
-                              "1) utf16 \"$data/ContentList\" 'DSC_1.JPG\\n1234\\n2012:05:01\\n' ;;\n"
-                              "2) mkdir -p \"$TMPDIR/ZUL_PHOTO_TEMP/AUTOPLAY\"; cp '%1/DSC_1.JPG' "
-                              "\"$TMPDIR/ZUL_PHOTO_TEMP/AUTOPLAY/\" ;;\n"
-                              "esac\n")
-                   .arg(camera)
-                   .toUtf8());
+    file.write(
+        QStringLiteral(
+            "#!/bin/sh\n"
+            "data=\"$XDG_DATA_HOME/Vexalon/Lumio Uploader\"\n"
+            "utf16() { printf '\\377\\376' > \"$1\"; printf \"$2\" | iconv -f UTF-8 -t "
+            "UTF-16LE >> \"$1\"; }\n"
+            "case \"$1\" in\n"
+            "0) utf16 \"$data/DeviceList\" '1\\ncam:1\\nTest Camera\\nPTP\\n' ;;\n"
+            "1) utf16 \"$data/ContentList\" 'DSC_1.JPG\\n1234\\n2012:05:01\\n' ;;\n"
+            "2) mkdir -p \"$XDG_RUNTIME_DIR/lumio-uploader/ZUL_PHOTO_TEMP/AUTOPLAY\"; cp '%1/DSC_1.JPG' "
+            "\"$XDG_RUNTIME_DIR/lumio-uploader/ZUL_PHOTO_TEMP/AUTOPLAY/\" ;;\n"
+            "esac\n")
+            .arg(camera)
+            .toUtf8());
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     HandOver::setPhotoAcquirePath(script);
@@ -637,12 +761,17 @@ void TestUploadWizard::errorTable()
     UploadOutcome uploaded;
     uploaded.localPath = QStringLiteral("/pictures/kept.jpg");
     uploaded.success = true;
-    uploaded.errorText = QStringLiteral("no thumbnails");
-    const UploadProblem warning = UploadProblem::fromOutcome(uploaded);
-    QCOMPARE(warning.kind, UploadProblem::Kind::Warning);
+    uploaded.warning = QStringLiteral("no thumbnails");
     mixed.addProblem(failed);
-    mixed.addProblem(warning);
+    mixed.addOutcome(uploaded);
+    // Went up but could not be recorded: an error row, yet neither failed nor offered again.
+    uploaded.localPath = m_sources->filePath(QStringLiteral("unrecorded.jpg"));
+    uploaded.recordError = QStringLiteral("Uploaded, but could not be recorded: disk full");
+    QVERIFY(QFile::copy(existing, uploaded.localPath));
+    mixed.addOutcome(uploaded);
     QCOMPARE(mixed.failureCount(), 1);
+    QCOMPARE(mixed.warnings().size(), 2);
+    QCOMPARE(mixed.failures().size(), 2);
     ErrorReport both(nullptr, &mixed);
     ErrorTableModel* rows = both.model();
     QCOMPARE(rows->index(0, 0).data(ErrorTableModel::KindRole).toInt(), int(UploadProblem::Kind::Error));

@@ -83,19 +83,39 @@ ConnectionRelay::~ConnectionRelay()
     stop();
     if (m_tls)
         SSL_CTX_free(m_tls);
+    if (m_alternateTls)
+        SSL_CTX_free(m_alternateTls);
 }
+
+namespace {
+
+SSL_CTX* loadTlsContext(const QString& certificateFile, const QString& keyFile, QString* error)
+{
+    SSL_CTX* context = SSL_CTX_new(TLS_server_method());
+    if (!context ||
+        SSL_CTX_use_certificate_chain_file(context, certificateFile.toLocal8Bit().constData()) != 1 ||
+        SSL_CTX_use_PrivateKey_file(context, keyFile.toLocal8Bit().constData(), SSL_FILETYPE_PEM) != 1 ||
+        SSL_CTX_check_private_key(context) != 1) {
+        *error = QStringLiteral("cannot load the certificate %1 and key %2").arg(certificateFile, keyFile);
+        SSL_CTX_free(context);
+        return nullptr;
+    }
+    SSL_CTX_set_mode(context, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
+    return context;
+}
+
+} // namespace
 
 bool ConnectionRelay::useTls(const QString& certificateFile, const QString& keyFile, QString* error)
 {
-    m_tls = SSL_CTX_new(TLS_server_method());
-    if (!m_tls || SSL_CTX_use_certificate_chain_file(m_tls, certificateFile.toLocal8Bit().constData()) != 1 ||
-        SSL_CTX_use_PrivateKey_file(m_tls, keyFile.toLocal8Bit().constData(), SSL_FILETYPE_PEM) != 1 ||
-        SSL_CTX_check_private_key(m_tls) != 1) {
-        *error = QStringLiteral("cannot load the certificate %1 and key %2").arg(certificateFile, keyFile);
-        return false;
-    }
-    SSL_CTX_set_mode(m_tls, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
-    return true;
+    m_tls = loadTlsContext(certificateFile, keyFile, error);
+    return m_tls != nullptr;
+}
+
+bool ConnectionRelay::useAlternateTls(const QString& certificateFile, const QString& keyFile, QString* error)
+{
+    m_alternateTls = loadTlsContext(certificateFile, keyFile, error);
+    return m_alternateTls != nullptr;
 }
 
 int ConnectionRelay::listen(int port, int upstreamPort, QString* error)
@@ -170,6 +190,23 @@ void ConnectionRelay::drop(int upstreamPort)
     shutdown(it->second->upstream, SHUT_RDWR);
 }
 
+void ConnectionRelay::cutReply(int upstreamPort)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_connections.find(upstreamPort);
+    if (it != m_connections.end())
+        it->second->cutReply = true;
+}
+
+void ConnectionRelay::waitUntilClosed(int upstreamPort, std::chrono::milliseconds limit)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_idle.wait_for(lock, limit, [this, upstreamPort] {
+        const auto it = m_connections.find(upstreamPort);
+        return m_stopping || it == m_connections.end() || it->second->clientGone;
+    });
+}
+
 void ConnectionRelay::acceptLoop()
 {
     while (!m_stopping) {
@@ -197,7 +234,7 @@ void ConnectionRelay::serveConnection(int client)
         // The handshake runs blocking, bounded by a receive time-out; the relay itself polls.
         const timeval handshakeTimeout{10, 0};
         setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &handshakeTimeout, sizeof(handshakeTimeout));
-        ssl = SSL_new(m_tls);
+        ssl = SSL_new(m_presentAlternate && m_alternateTls ? m_alternateTls : m_tls);
         ready = ssl && SSL_set_fd(ssl, client) == 1 && SSL_accept(ssl) == 1;
         ERR_clear_error();
     }
@@ -216,6 +253,7 @@ void ConnectionRelay::serveConnection(int client)
             relay(client, upstream, ssl, connection);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_connections.erase(port);
+        m_idle.notify_all();
     }
     if (ssl) {
         SSL_shutdown(ssl);
@@ -239,7 +277,7 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
     std::vector<char> toUpstream(kBufferSize);
     std::vector<char> toClient(kBufferSize);
     size_t upLength = 0, upSent = 0, downLength = 0, downSent = 0;
-    bool clientDone = false, upstreamDone = false;
+    bool clientDone = false, upstreamDone = false, cutAfterSending = false;
     short clientReadWait = POLLIN, clientWriteWait = POLLOUT;
     RequestHeadParser parser;
     std::vector<QByteArray> heads;
@@ -253,6 +291,11 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
                 return;
             if (n == 0) {
                 clientDone = true;
+                {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    connection->clientGone = true;
+                }
+                m_idle.notify_all();
                 shutdown(upstream, SHUT_WR);
                 progress = true;
             } else if (n > 0) {
@@ -286,6 +329,14 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
                 downLength = size_t(n);
                 downSent = 0;
                 progress = true;
+                if (connection->cutReply) {
+                    const QByteArray received = QByteArray::fromRawData(toClient.data(), qsizetype(n));
+                    const qsizetype headEnd = received.indexOf("\r\n\r\n");
+                    if (headEnd >= 0) {
+                        downLength = qMin(size_t(n), size_t(headEnd) + 5);
+                        cutAfterSending = true;
+                    }
+                }
             } else if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
                 upstreamDone = true;
                 progress = true;
@@ -303,7 +354,7 @@ void ConnectionRelay::relay(int client, int upstream, void* tls,
                 progress = true;
             }
         }
-        if (upstreamDone && downLength == 0)
+        if ((upstreamDone || cutAfterSending) && downLength == 0)
             return;
         if (progress)
             continue;

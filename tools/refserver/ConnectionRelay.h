@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -29,6 +30,9 @@ public:
     ConnectionRelay& operator=(const ConnectionRelay&) = delete;
 
     bool useTls(const QString& certificateFile, const QString& keyFile, QString* error);
+    // A second identity that new connections get while presentAlternate(true) holds.
+    bool useAlternateTls(const QString& certificateFile, const QString& keyFile, QString* error);
+    void presentAlternate(bool alternate) { m_presentAlternate = alternate; }
     // Binds 127.0.0.1 at port (0: any free port) and relays to upstreamPort; the bound port or -1.
     int listen(int port, int upstreamPort, QString* error);
     void start();
@@ -40,6 +44,10 @@ public:
                                        const std::string& target);
     // Closes the client's connection at once, without a reply.
     void drop(int upstreamPort);
+    // Passes on only the head and the first body byte of the next reply, then closes the connection.
+    void cutReply(int upstreamPort);
+    // Waits until the client closed the connection, the relay stops or the time is up.
+    void waitUntilClosed(int upstreamPort, std::chrono::milliseconds limit);
 
 private:
     class Connection
@@ -48,6 +56,8 @@ private:
         int client = -1;
         int upstream = -1;
         std::deque<QByteArray> heads;
+        std::atomic<bool> cutReply{false};
+        bool clientGone = false; // under the relay's mutex
     };
 
     void acceptLoop();
@@ -62,5 +72,7 @@ private:
     int m_upstreamPort = 0;
     std::atomic<bool> m_stopping{false};
     SSL_CTX* m_tls = nullptr;
+    SSL_CTX* m_alternateTls = nullptr;
+    std::atomic<bool> m_presentAlternate{false};
     std::thread m_acceptor;
 };

@@ -78,6 +78,21 @@ void Exchange::discardBody()
     streamBody(Sink(), &unused);
 }
 
+void Exchange::readPartOfBody(qint64 count)
+{
+    if (m_bodyConsumed)
+        return;
+    m_bodyConsumed = true;
+    if (!m_reader) {
+        m_bodySize = qMin(count, qint64(m_request.body.size()));
+        return;
+    }
+    (*m_reader)([&](const char*, size_t size) {
+        m_bodySize += qint64(size);
+        return m_bodySize < count;
+    });
+}
+
 void Exchange::replyJson(const QJsonObject& reply)
 {
     this->reply(200, "application/json", QJsonDocument(reply).toJson(QJsonDocument::Compact));

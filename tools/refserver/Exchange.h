@@ -42,6 +42,8 @@ public:
     // still read to its end so the connection stays usable. False when the client went away.
     bool streamBody(const Sink& sink, bool* sinkFailed);
     void discardBody();
+    // Reads at most count bytes of the body and leaves the rest unread.
+    void readPartOfBody(qint64 count);
     qint64 bodySize() const { return m_bodySize; }
 
     void replyJson(const QJsonObject& reply);

@@ -7,7 +7,9 @@ namespace {
 
 const QStringList kIntKeys = {QStringLiteral("status"), QStringLiteral("delay_ms"),
                               QStringLiteral("session_lost_after")};
-const QStringList kListKeys = {QStringLiteral("only_requests"), QStringLiteral("drop_requests")};
+const QStringList kListKeys = {QStringLiteral("only_requests"), QStringLiteral("drop_requests"),
+                               QStringLiteral("drop_mid_body_requests"), QStringLiteral("cut_reply_requests"),
+                               QStringLiteral("silent_requests")};
 const QStringList kTextKeys = {QStringLiteral("err_msg"), QStringLiteral("body"), QStringLiteral("body_text"),
                                QStringLiteral("location")};
 const QStringList kBodyKinds = {QStringLiteral("html"), QStringLiteral("empty"), QStringLiteral("text"),
@@ -66,6 +68,12 @@ bool FaultRule::fromJson(const QJsonObject& json, FaultRule* rule, QString* erro
             ok = readIntList(value, &parsed.onlyRequests);
         } else if (key == QLatin1String("drop_requests")) {
             ok = readIntList(value, &parsed.dropRequests);
+        } else if (key == QLatin1String("drop_mid_body_requests")) {
+            ok = readIntList(value, &parsed.dropMidBodyRequests);
+        } else if (key == QLatin1String("cut_reply_requests")) {
+            ok = readIntList(value, &parsed.cutReplyRequests);
+        } else if (key == QLatin1String("silent_requests")) {
+            ok = readIntList(value, &parsed.silentRequests);
         } else {
             *error = QStringLiteral("unknown fault key \"%1\"").arg(key);
             return false;
@@ -115,6 +123,12 @@ QJsonObject FaultRule::toJson() const
         json.insert(QStringLiteral("only_requests"), intArray(onlyRequests));
     if (!dropRequests.isEmpty())
         json.insert(QStringLiteral("drop_requests"), intArray(dropRequests));
+    if (!dropMidBodyRequests.isEmpty())
+        json.insert(QStringLiteral("drop_mid_body_requests"), intArray(dropMidBodyRequests));
+    if (!cutReplyRequests.isEmpty())
+        json.insert(QStringLiteral("cut_reply_requests"), intArray(cutReplyRequests));
+    if (!silentRequests.isEmpty())
+        json.insert(QStringLiteral("silent_requests"), intArray(silentRequests));
     if (sessionLostAfter >= 0)
         json.insert(QStringLiteral("session_lost_after"), sessionLostAfter);
     return json;

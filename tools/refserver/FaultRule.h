@@ -17,7 +17,10 @@ public:
     int delayMs = 0;         // wait before answering
     QList<int> onlyRequests; // restricts the five items above to these request numbers; empty means all
     QList<int> dropRequests; // close the connection without a reply on these request numbers
-    int sessionLostAfter = -1; // answer "session_lost" once this many requests were served
+    QList<int> dropMidBodyRequests; // read half of the body, then close without storing or replying
+    QList<int> cutReplyRequests;    // do the work, then close after the reply's head and first byte
+    QList<int> silentRequests;      // read the body and never answer (until the client gives up)
+    int sessionLostAfter = -1;      // answer "session_lost" once this many requests were served
 
     // Parses the JSON form; unknown keys and ill-typed values are errors.
     static bool fromJson(const QJsonObject& json, FaultRule* rule, QString* error);

@@ -72,6 +72,11 @@ bool LumioServer::useTls(const QString& certificateFile, const QString& keyFile,
     return m_relay.useTls(certificateFile, keyFile, error);
 }
 
+bool LumioServer::useAlternateTls(const QString& certificateFile, const QString& keyFile, QString* error)
+{
+    return m_relay.useAlternateTls(certificateFile, keyFile, error);
+}
+
 int LumioServer::bind(int port, QString* error)
 {
     prepareFolders(m_config);
@@ -197,10 +202,22 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
     const bool faulty = rule.appliesTo(number);
     if (faulty && rule.delayMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(rule.delayMs));
-    if (rule.dropRequests.contains(number)) {
-        exchange.discardBody();
+    if (rule.dropRequests.contains(number) || rule.dropMidBodyRequests.contains(number)) {
+        if (rule.dropMidBodyRequests.contains(number))
+            exchange.readPartOfBody(
+                QString::fromStdString(exchange.rawHeader("Content-Length")).toLongLong() / 2);
+        else
+            exchange.discardBody();
         log.insert(QStringLiteral("dropped"), true);
         writeLog(exchange);
+        m_relay.drop(request.remote_port);
+        return;
+    }
+    if (rule.silentRequests.contains(number)) {
+        exchange.discardBody();
+        log.insert(QStringLiteral("silent"), true);
+        writeLog(exchange);
+        m_relay.waitUntilClosed(request.remote_port, std::chrono::minutes(10));
         m_relay.drop(request.remote_port);
         return;
     }
@@ -240,6 +257,10 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
         return;
     }
     (this->*handler)(exchange, context);
+    if (rule.cutReplyRequests.contains(number)) {
+        log.insert(QStringLiteral("cut"), true);
+        m_relay.cutReply(request.remote_port);
+    }
     if (faulty && rule.body == QLatin1String("leading_blank")) {
         response.body.insert(0, 1, ' ');
         log.insert(QStringLiteral("fault"), true);
@@ -272,6 +293,12 @@ void LumioServer::serveControl(const httplib::Request& request, httplib::Respons
         exchange.replyJson(failure(parseError.errorString()));
         return;
     }
+    const QString certificate = changes.take(QStringLiteral("certificate")).toString();
+    if (!certificate.isEmpty() && certificate != QLatin1String("primary") &&
+        certificate != QLatin1String("alternate")) {
+        exchange.replyJson(failure(QStringLiteral("certificate must be primary or alternate")));
+        return;
+    }
     const bool resetSessions = changes.take(QStringLiteral("reset_sessions")).toBool();
     const bool resetCounts =
         changes.take(QStringLiteral("reset_counters")).toBool() || changes.contains(QStringLiteral("faults"));
@@ -284,6 +311,8 @@ void LumioServer::serveControl(const httplib::Request& request, httplib::Respons
         m_requestCounts.clear();
     if (resetSessions)
         m_sessions.clear();
+    if (!certificate.isEmpty())
+        m_relay.presentAlternate(certificate == QLatin1String("alternate"));
     prepareFolders(m_config);
     exchange.replyJson(QJsonObject{{QStringLiteral("success"), true}});
 }
@@ -347,9 +376,10 @@ void LumioServer::handleLogin(Exchange& exchange, const Context& context)
         const QString token = m_sessions.open(name, context.site);
         reply.insert(QStringLiteral("success"), true);
         exchange.replyJson(reply);
-        exchange.response().set_header("Set-Cookie", QString(kSessionCookie + QLatin1Char('=') + token +
-                                                             QLatin1String("; path=/; HttpOnly"))
-                                                         .toStdString());
+        const QString attributes = config.secureCookie ? QStringLiteral("; path=/; Secure; HttpOnly")
+                                                       : QStringLiteral("; path=/; HttpOnly");
+        exchange.response().set_header(
+            "Set-Cookie", QString(kSessionCookie + QLatin1Char('=') + token + attributes).toStdString());
     }
 }
 

@@ -36,6 +36,8 @@ public:
 
     // Serves HTTPS with these PEM files instead of plain HTTP; call before bind().
     bool useTls(const QString& certificateFile, const QString& keyFile, QString* error);
+    // The identity that "certificate": "alternate" in a control request switches new connections to.
+    bool useAlternateTls(const QString& certificateFile, const QString& keyFile, QString* error);
     // Creates the configured folders and binds 127.0.0.1 at port, 0 meaning any free port. Returns the
     // bound port, or -1 with error set.
     int bind(int port, QString* error);

@@ -43,16 +43,19 @@ bool addExtension(X509* certificate, int nid, const char* value)
 
 } // namespace
 
-SelfSignedCertificate::SelfSignedCertificate(const QString& folder) : m_folder(folder) {}
+SelfSignedCertificate::SelfSignedCertificate(const QString& folder, const QString& name)
+    : m_folder(folder), m_name(name)
+{
+}
 
 QString SelfSignedCertificate::certificateFile() const
 {
-    return m_folder + QLatin1String("/server.crt");
+    return m_folder + QLatin1Char('/') + m_name + QLatin1String(".crt");
 }
 
 QString SelfSignedCertificate::keyFile() const
 {
-    return m_folder + QLatin1String("/server.key");
+    return m_folder + QLatin1Char('/') + m_name + QLatin1String(".key");
 }
 
 bool SelfSignedCertificate::ensure(QString* error) const

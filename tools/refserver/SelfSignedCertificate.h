@@ -3,11 +3,12 @@
 #include <QString>
 
 // The server's TLS identity: a self-signed certificate for 127.0.0.1 and localhost with its private key,
-// kept as PEM files "server.crt" and "server.key" in one folder and made once when missing.
+// kept as PEM files "<name>.crt" and "<name>.key" (name "server" unless given) in one folder and made
+// once when missing.
 class SelfSignedCertificate
 {
 public:
-    explicit SelfSignedCertificate(const QString& folder);
+    explicit SelfSignedCertificate(const QString& folder, const QString& name = QStringLiteral("server"));
 
     QString certificateFile() const;
     QString keyFile() const;
@@ -17,4 +18,5 @@ private:
     bool generate(QString* error) const;
 
     QString m_folder;
+    QString m_name;
 };

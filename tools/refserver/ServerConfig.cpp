@@ -84,10 +84,11 @@ ServerConfig ServerConfig::demo()
 
 bool ServerConfig::merge(const QJsonObject& json, const QString& baseDir, QString* error)
 {
-    static const QStringList known = {QStringLiteral("root"),      QStringLiteral("homes"),
-                                      QStringLiteral("run_photo"), QStringLiteral("has_photo_root_path"),
-                                      QStringLiteral("accounts"),  QStringLiteral("root_uploaders"),
-                                      QStringLiteral("albums"),    QStringLiteral("faults")};
+    static const QStringList known = {QStringLiteral("root"),         QStringLiteral("homes"),
+                                      QStringLiteral("run_photo"),    QStringLiteral("has_photo_root_path"),
+                                      QStringLiteral("accounts"),     QStringLiteral("root_uploaders"),
+                                      QStringLiteral("albums"),       QStringLiteral("faults"),
+                                      QStringLiteral("secure_cookie")};
     for (const QString& key : json.keys()) {
         if (!known.contains(key)) {
             *error = QStringLiteral("unknown configuration key \"%1\"").arg(key);
@@ -100,7 +101,8 @@ bool ServerConfig::merge(const QJsonObject& json, const QString& baseDir, QStrin
     if (json.contains(QStringLiteral("homes")))
         next.homes = absoluteFolder(json.value(QStringLiteral("homes")).toString(), baseDir);
     if (!readBool(json, QStringLiteral("run_photo"), &next.runPhoto, error) ||
-        !readBool(json, QStringLiteral("has_photo_root_path"), &next.hasPhotoRootPath, error))
+        !readBool(json, QStringLiteral("has_photo_root_path"), &next.hasPhotoRootPath, error) ||
+        !readBool(json, QStringLiteral("secure_cookie"), &next.secureCookie, error))
         return false;
     if (json.contains(QStringLiteral("accounts"))) {
         const QJsonObject accounts = json.value(QStringLiteral("accounts")).toObject();
@@ -189,6 +191,7 @@ QJsonObject ServerConfig::toJson() const
                        {QStringLiteral("homes"), homes},
                        {QStringLiteral("run_photo"), runPhoto},
                        {QStringLiteral("has_photo_root_path"), hasPhotoRootPath},
+                       {QStringLiteral("secure_cookie"), secureCookie},
                        {QStringLiteral("accounts"), accountsJson},
                        {QStringLiteral("root_uploaders"), QJsonArray::fromStringList(rootUploaders)},
                        {QStringLiteral("albums"), albumsJson},

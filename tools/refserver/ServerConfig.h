@@ -27,6 +27,7 @@ public:
     QString homes; // personal Lumio folders: homes/<account>
     bool runPhoto = true;
     bool hasPhotoRootPath = true;
+    bool secureCookie = false; // the session cookie carries "Secure"
     QMap<QString, Account> accounts;
     QStringList rootUploaders;         // accounts that may upload anywhere in the photo root
     QMap<QString, QStringList> albums; // album path -> accounts that may upload into it ("*": all)

@@ -68,6 +68,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption certDirOption(QStringLiteral("cert-dir"),
                                            QStringLiteral("Folder of server.crt and server.key."),
                                            QStringLiteral("dir"));
+    const QCommandLineOption certOption(
+        QStringLiteral("cert"), QStringLiteral("Certificate (chain) to present instead of server.crt."),
+        QStringLiteral("file"));
+    const QCommandLineOption keyOption(QStringLiteral("key"), QStringLiteral("Private key of --cert."),
+                                       QStringLiteral("file"));
     const QCommandLineOption configOption(QStringLiteral("config"),
                                           QStringLiteral("JSON configuration file."), QStringLiteral("file"));
     const QCommandLineOption demoOption(QStringLiteral("demo"),
@@ -83,14 +88,17 @@ int main(int argc, char* argv[])
     const QCommandLineOption noRootPathOption(
         QStringLiteral("no-photo-root-path"),
         QStringLiteral("Answer logins as if the photo folder were missing."));
+    const QCommandLineOption secureCookieOption(QStringLiteral("secure-cookie"),
+                                                QStringLiteral("Mark the session cookie Secure."));
     const QCommandLineOption faultOption(QStringLiteral("fault"),
                                          QStringLiteral("Inject a fault: endpoint.key=value (repeatable)."),
                                          QStringLiteral("rule"));
     const QCommandLineOption parentOption(QStringLiteral("exit-with-parent"),
                                           QStringLiteral("Stop when the starting process ends."));
-    parser.addOptions({portOption, httpsOption, certDirOption, configOption, demoOption, rootOption,
-                       homesOption, logOption, noRunPhotoOption, noRootPathOption, faultOption,
-                       parentOption});
+    parser.addOptions({portOption, httpsOption, certDirOption, certOption, keyOption, configOption,
+                       demoOption, rootOption, homesOption, logOption, noRunPhotoOption, noRootPathOption,
+                       secureCookieOption,
+                       faultOption, parentOption});
     parser.process(app);
 
     if (parser.isSet(parentOption)) {
@@ -115,6 +123,8 @@ int main(int argc, char* argv[])
         config.runPhoto = false;
     if (parser.isSet(noRootPathOption))
         config.hasPhotoRootPath = false;
+    if (parser.isSet(secureCookieOption))
+        config.secureCookie = true;
     for (const QString& flag : parser.values(faultOption)) {
         if (!config.applyFaultFlag(flag, &error))
             return fail(error);
@@ -139,13 +149,22 @@ int main(int argc, char* argv[])
     LumioServer server(config, &log);
     const bool https = parser.isSet(httpsOption);
     if (https) {
-        const SelfSignedCertificate certificate(parser.isSet(certDirOption)
-                                                    ? parser.value(certDirOption)
-                                                    : dataFolder() + QLatin1String("/certs"));
-        if (!certificate.ensure(&error))
+        const QString certDir = parser.isSet(certDirOption) ? parser.value(certDirOption)
+                                                            : dataFolder() + QLatin1String("/certs");
+        const SelfSignedCertificate certificate(certDir);
+        const SelfSignedCertificate alternate(certDir, QStringLiteral("alternate"));
+        if (!alternate.ensure(&error) ||
+            !server.useAlternateTls(alternate.certificateFile(), alternate.keyFile(), &error))
             return fail(error);
-        if (!server.useTls(certificate.certificateFile(), certificate.keyFile(), &error))
+        if (parser.isSet(certOption) != parser.isSet(keyOption))
+            return fail(QStringLiteral("--cert and --key go together"));
+        if (parser.isSet(certOption)) {
+            if (!server.useTls(parser.value(certOption), parser.value(keyOption), &error))
+                return fail(error);
+        } else if (!certificate.ensure(&error) ||
+                   !server.useTls(certificate.certificateFile(), certificate.keyFile(), &error)) {
             return fail(error);
+        }
     }
     const int bound = server.bind(port, &error);
     if (bound < 0)

@@ -53,7 +53,9 @@ bool SampleMedia::make(const QString& folder, QString* error)
         !picture(dir.filePath(QStringLiteral("square.png")), {400, 400}, QStringLiteral("#8e24aa"),
                  QStringLiteral("#f48fb1")) ||
         !picture(dir.filePath(QStringLiteral("birthday.jpg")), {800, 600}, QStringLiteral("#e65100"),
-                 QStringLiteral("#ffe082")))
+                 QStringLiteral("#ffe082")) ||
+        !picture(dir.filePath(QStringLiteral("phone.heic")), {640, 480}, QStringLiteral("#00838f"),
+                 QStringLiteral("#ffcc80")))
         return false;
     if (!run(QStringLiteral("exiv2"),
              {QStringLiteral("-M"),
@@ -78,6 +80,37 @@ bool SampleMedia::make(const QString& folder, QString* error)
         *error = QStringLiteral("cannot write camera.dng");
         return false;
     }
+
+    // A phone's HDR clip: 10-bit HEVC with the HLG transfer and BT.2020 colours.
+    if (!run(QStringLiteral("ffmpeg"),
+             {QStringLiteral("-v"),
+              QStringLiteral("error"),
+              QStringLiteral("-y"),
+              QStringLiteral("-f"),
+              QStringLiteral("lavfi"),
+              QStringLiteral("-i"),
+              QStringLiteral("testsrc2=size=320x240:rate=25:duration=2"),
+              QStringLiteral("-vf"),
+              QStringLiteral("zscale=tin=bt709:min=bt709:pin=bt709:rin=tv:t=arib-std-b67:m=bt2020nc:p=bt2020:"
+                             "r=tv:npl=203,"
+                             "format=yuv420p10le"),
+              QStringLiteral("-c:v"),
+              QStringLiteral("libx265"),
+              QStringLiteral("-preset"),
+              QStringLiteral("ultrafast"),
+              QStringLiteral("-x265-params"),
+              QStringLiteral("log-level=error"),
+              QStringLiteral("-color_primaries"),
+              QStringLiteral("bt2020"),
+              QStringLiteral("-color_trc"),
+              QStringLiteral("arib-std-b67"),
+              QStringLiteral("-colorspace"),
+              QStringLiteral("bt2020nc"),
+              QStringLiteral("-tag:v"),
+              QStringLiteral("hvc1"),
+              dir.filePath(QStringLiteral("phone hdr.mov"))},
+             error))
+        return false;
 
     return run(QStringLiteral("ffmpeg"),
                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),

@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // The sample folder that scripts/run.sh uploads to the demo server: photos in landscape, portrait and
-// square shape, one with an EXIF capture time, a RAW (DNG) picture and a short video with sound. Made
+// square shape, one with an EXIF capture time, a HEIC photo, a RAW (DNG) picture, a short video with sound
+// and a 10-bit HEVC HDR clip as phones record them. Made
 // with the same tools the program converts with (ImageMagick, exiv2, ffmpeg).
 class SampleMedia
 {

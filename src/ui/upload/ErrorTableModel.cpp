@@ -174,7 +174,7 @@ QStringList ErrorTableModel::retryPaths() const
 {
     QStringList paths;
     for (const UploadProblem& problem : m_rows) {
-        if (problem.kind != UploadProblem::Kind::Error || paths.contains(problem.path))
+        if (problem.kind != UploadProblem::Kind::Error || problem.onServer || paths.contains(problem.path))
             continue;
         const QFileInfo info(problem.path);
         if (info.isAbsolute() && info.exists())

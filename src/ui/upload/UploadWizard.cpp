@@ -97,7 +97,7 @@ bool UploadWizard::validateCurrentPage()
 {
     setBusy(true);
     QWizardPage* page = currentPage();
-    if (!page || !page->validatePage()) {
+    if (!page || !page->validatePage() || m_closing) {
         setBusy(false);
         return false;
     }
@@ -126,7 +126,7 @@ void UploadWizard::slotLoginFinish(bool blLoginSuccess)
     m_loginInProgress = false;
     m_loggedIn = blLoginSuccess;
     setBusy(false);
-    if (m_loggedIn)
+    if (m_loggedIn && !m_closing)
         next();
 }
 
@@ -144,6 +144,9 @@ void UploadWizard::slotPageComplete(int CurrentId)
 
 void UploadWizard::slotStartUpload()
 {
+    // A wizard closed while its settings page still worked must not start anything afterwards.
+    if (m_closing)
+        return;
     m_run =
         std::make_unique<UploadRun>(&m_queue, m_manager, m_profile, m_mode, &m_deviceMap, m_converterCount);
     for (const auto& converter : m_run->converters()) {
@@ -170,6 +173,8 @@ void UploadWizard::slotStartUpload()
 
 void UploadWizard::reject()
 {
+    if (currentId() != ProgressPage)
+        m_closing = true;
     if (m_settingsPage->isWaitingForServer()) {
         // Closing now would pull the page away under its own wait; end the wait and close after it.
         m_settingsPage->cancelWaiting();
@@ -206,8 +211,7 @@ void UploadWizard::slotUploadFinished()
     ProfileStore::incrementUsageCounter(m_profile->profname);
     m_progressPage->slotUploadFinished();
     if (!m_queue.problems().isEmpty()) {
-        if (m_queue.failureCount() != 0)
-            slotErrorReport();
+        slotErrorReport();
         setButtonText(QWizard::CustomButton1, tx(TextId::btn_error_report));
         button(QWizard::CustomButton1)->setMinimumWidth(100);
         setOption(QWizard::HaveCustomButton1, true);

@@ -68,6 +68,7 @@ private:
     bool m_loggedIn = false;
     bool m_uploadFinished = false;
     QStringList m_retrySources;
+    bool m_closing = false;
     std::unique_ptr<SecurityConfirm> m_login;
     QNetworkAccessManager* m_manager;
     QMovie m_loadingMovie;

@@ -86,12 +86,17 @@ void WizUpdDialog::loadOptions()
     m_ui->m_chkIncBackup->setChecked(m_profile->incbackup);
     m_ui->m_chkDateRename->setChecked(m_profile->daterename);
     m_ui->m_chkIgrFolder->setChecked(m_profile->keepFolderStructure);
+    // The combo offers no "SKIP": a stored "SKIP" leaves the previous selection in place rather than
+    // an index past the end, which would blank the combo.
+    int index = -1;
     if (m_profile->duphandler == QLatin1String("RENAME"))
-        m_ui->m_comboDuplicate->setCurrentIndex(1);
+        index = 1;
     else if (m_profile->duphandler == QLatin1String("SKIP"))
-        m_ui->m_comboDuplicate->setCurrentIndex(2);
+        index = 2;
     else if (m_profile->duphandler == QLatin1String("OVERWRITE"))
-        m_ui->m_comboDuplicate->setCurrentIndex(0);
+        index = 0;
+    if (index >= 0 && index < m_ui->m_comboDuplicate->count())
+        m_ui->m_comboDuplicate->setCurrentIndex(index);
 }
 
 void WizUpdDialog::initializePage()
@@ -154,7 +159,11 @@ void WizUpdDialog::slotBrowseAlbum()
 void WizUpdDialog::openAlbumBrowser()
 {
     AlbumBrowser browser(this, m_manager, m_profile->baseUrl, m_profile->hostaddr, m_profile->port);
-    if (browser.exec() != QDialog::Accepted)
+    const int result = browser.exec();
+    // The server forgot the session: the next step that needs one logs in again.
+    if (browser.sessionLost())
+        *m_loggedIn = false;
+    if (result != QDialog::Accepted)
         return;
     const QString path = browser.selectedPath();
     m_ui->m_pedtDstAlbum->setText(path.isEmpty() ? kPhotoRoot : kPhotoRoot + QLatin1Char('/') + path);
