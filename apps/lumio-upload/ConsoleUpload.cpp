@@ -23,7 +23,6 @@ namespace {
 // Files named on the command line are uploaded like a selection handed over by the shell.
 const int kUploadMode = 2;
 const int kTickMs = 250;
-const qint64 kSpeedWindowMs = 3000;
 const QString kPhotoRoot = QStringLiteral("/photo");
 
 void printError(const QString& message)
@@ -340,21 +339,14 @@ void ConsoleUpload::slotTick()
 {
     if (!m_run)
         return;
-    const qint64 now = m_clock.elapsed();
     const qint64 bytes = m_run->uploader()->bytesSent();
-    m_samples.enqueue({now, bytes});
-    while (m_samples.size() > 1 && now - m_samples.head().first > kSpeedWindowMs)
-        m_samples.dequeue();
+    m_estimate.addSample(m_clock.elapsed(), bytes, m_percent);
     ConsoleReport::Progress progress;
     progress.done = m_queue.successCount() + m_queue.failureCount();
     progress.total = m_listed;
     progress.bytes = bytes;
-    const qint64 span = now - m_samples.head().first;
-    progress.bytesPerSecond = span > 0 ? (bytes - m_samples.head().second) * 1000.0 / span : 0;
-    if (m_percent >= 100)
-        progress.etaSeconds = 0;
-    else if (m_percent > 0)
-        progress.etaSeconds = static_cast<int>(now * (100 - m_percent) / m_percent / 1000);
+    progress.bytesPerSecond = m_estimate.bytesPerSecond();
+    progress.etaSeconds = m_estimate.secondsLeft();
     progress.current = m_current;
     m_report->progress(progress);
 }

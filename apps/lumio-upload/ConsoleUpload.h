@@ -4,6 +4,7 @@
 #include "ConsoleReport.h"
 #include "SecurityConfirm.h"
 #include "ServerProfile.h"
+#include "TransferEstimate.h"
 #include "UploadInitRequest.h"
 #include "UploadOutcome.h"
 #include "UploadQueue.h"
@@ -11,8 +12,6 @@
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QObject>
-#include <QPair>
-#include <QQueue>
 #include <QTimer>
 
 #include <memory>
@@ -80,7 +79,7 @@ private:
     std::unique_ptr<UploadRun> m_run;
     QTimer m_ticker;
     QElapsedTimer m_clock;
-    QQueue<QPair<qint64, qint64>> m_samples; // (ms, bytes) of the last seconds, for the speed
+    TransferEstimate m_estimate;
     QString m_current;
     int m_percent = 0;
     bool m_interrupted = false;

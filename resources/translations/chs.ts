@@ -577,6 +577,106 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>没有可用的桌面密钥环:记住的密码保存在配置文件数据库中,只有您的帐户可以读取。</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>上传</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>保存…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>重试失败的文件</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>正在转换 %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>正在转换 %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>正在上传 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已发送 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>高画质</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>中画质</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>低画质</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>移动设备画质</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>正在登录…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>正在检查 %Ln 个文件…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +699,7 @@ It must be a folder of your own that no other user can open. Remove it and try a
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader 设置</translation>
     </message>
 </context>

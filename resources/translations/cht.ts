@@ -577,6 +577,106 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>沒有可用的桌面金鑰圈:記住的密碼保存在設定檔資料庫中,只有您的帳戶可以讀取。</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>上傳</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>儲存…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>重試失敗的檔案</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 個檔案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>正在轉換 %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>正在轉換 %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>正在上傳 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>已傳送 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩餘 %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失敗：%1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已略過：%1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>高畫質</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>中畫質</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>低畫質</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>行動裝置畫質</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>正在登入…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>正在檢查 %Ln 個檔案…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>無法儲存 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +699,7 @@ It must be a folder of your own that no other user can open. Remove it and try a
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader 設定</translation>
     </message>
 </context>

@@ -401,11 +401,11 @@
     </message>
     <message>
         <source>Failed to upload</source>
-        <translation>Nenahrané soubory</translation>
+        <translation>Nenahráno</translation>
     </message>
     <message>
         <source>Successfully uploaded</source>
-        <translation>Úspěšně nahrané soubory</translation>
+        <translation>Úspěšně nahráno</translation>
     </message>
     <message>
         <source>Upload finished</source>
@@ -577,6 +577,110 @@ Musí to být vaše vlastní složka, kterou nemůže otevřít žádný jiný u
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Není k dispozici žádná klíčenka pracovního prostředí: zapamatované heslo je uloženo v databázi profilů, kterou může číst pouze váš účet.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Nahrát</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Odstranit</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Uložit…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Zkusit znovu neúspěšné soubory</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n soubor</numerusform>
+            <numerusform>%n soubory</numerusform>
+            <numerusform>%n souborů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Převádí se %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Převádí se %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Nahrává se %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>Odesláno %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Zbývá %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Neúspěšné: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Přeskočené: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>vysoká kvalita</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>střední kvalita</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>nízká kvalita</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>kvalita pro mobily</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Přihlašování…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Kontroluje se %Ln soubor…</numerusform>
+            <numerusform>Kontrolují se %Ln soubory…</numerusform>
+            <numerusform>Kontroluje se %Ln souborů…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 nelze uložit: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +703,7 @@ Musí to být vaše vlastní složka, kterou nemůže otevřít žádný jiný u
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Nastavení Lumio Uploader</translation>
     </message>
 </context>

@@ -577,6 +577,108 @@ Det skal være din egen mappe, som ingen anden bruger kan åbne. Fjern den, og p
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Der er ingen nøglering på skrivebordet: den huskede adgangskode gemmes i profildatabasen, som kun din konto kan læse.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Rediger</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiér</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Gem…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Prøv mislykkede filer igen</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fil</numerusform>
+            <numerusform>%n filer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Konverterer %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Konverterer %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Uploader %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 af %2 sendt</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 tilbage</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislykkedes: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Sprunget over: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>høj kvalitet</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>mellem kvalitet</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>lav kvalitet</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>mobilkvalitet</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Logger på…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Kontrollerer %Ln fil…</numerusform>
+            <numerusform>Kontrollerer %Ln filer…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Kunne ikke gemme %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Det skal være din egen mappe, som ingen anden bruger kan åbne. Fjern den, og p
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Indstillinger for Lumio Uploader</translation>
     </message>
 </context>

@@ -577,6 +577,108 @@ Er muss ein eigener Ordner sein, den kein anderer Benutzer öffnen kann. Entfern
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Es ist kein Schlüsselbund der Arbeitsumgebung verfügbar: Das gespeicherte Kennwort wird in der Profildatenbank aufbewahrt, die nur Ihr Konto lesen kann.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Hochladen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Fehlgeschlagene Dateien erneut senden</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>%1 wird konvertiert</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>%1 wird konvertiert — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>%1 wird hochgeladen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 von %2 gesendet</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>hohe Qualität</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>mittlere Qualität</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>niedrige Qualität</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>Mobilqualität</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Anmeldung läuft…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>%Ln Datei wird geprüft…</numerusform>
+            <numerusform>%Ln Dateien werden geprüft…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Er muss ein eigener Ordner sein, den kein anderer Benutzer öffnen kann. Entfern
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader-Einstellungen</translation>
     </message>
 </context>

@@ -577,6 +577,108 @@ Debe ser una carpeta propia que ningún otro usuario pueda abrir. Elimínela e i
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>No hay ningún llavero del escritorio disponible: la contraseña recordada se guarda en la base de datos de perfiles, que solo su cuenta puede leer.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Reintentar archivos fallidos</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Convirtiendo %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Convirtiendo %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Subiendo %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 de %2 enviados</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Quedan %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Con errores: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidos: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>calidad alta</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>calidad media</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>calidad baja</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>calidad móvil</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Iniciando sesión…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Comprobando %Ln archivo…</numerusform>
+            <numerusform>Comprobando %Ln archivos…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Debe ser una carpeta propia que ningún otro usuario pueda abrir. Elimínela e i
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Configuración de Lumio Uploader</translation>
     </message>
 </context>

@@ -577,6 +577,108 @@ Il doit s'agir d'un dossier vous appartenant qu'aucun autre utilisateur ne peut 
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Aucun trousseau de clés du bureau n'est disponible : le mot de passe mémorisé est conservé dans la base de données des profils, que seul votre compte peut lire.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Réessayer les fichiers en échec</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Conversion de %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Conversion de %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Chargement de %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 sur %2 envoyés</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 restant</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échecs : %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorés : %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>qualité haute</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>qualité moyenne</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>qualité basse</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>qualité mobile</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Connexion en cours…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Vérification de %Ln fichier…</numerusform>
+            <numerusform>Vérification de %Ln fichiers…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d'enregistrer %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Il doit s'agir d'un dossier vous appartenant qu'aucun autre utilisateur ne peut 
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Paramètres de Lumio Uploader</translation>
     </message>
 </context>

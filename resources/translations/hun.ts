@@ -577,6 +577,106 @@ Saját mappának kell lennie, amelyet más felhasználó nem nyithat meg. Távol
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Nem érhető el asztali kulcstartó: a megjegyzett jelszó a profiladatbázisban van tárolva, amelyet csak az Ön fiókja olvashat.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Feltöltés</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Szerkesztés</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Törlés</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Másolás</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Mentés…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Sikertelen fájlok újrapróbálása</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fájl</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>%1 konvertálása</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>%1 konvertálása — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>%1 feltöltése</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 / %2 elküldve</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Hátravan: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Sikertelen: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Kihagyva: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>magas minőség</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>közepes minőség</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>alacsony minőség</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>mobil minőség</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Bejelentkezés…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>%Ln fájl ellenőrzése…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-fájlok (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 nem menthető: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +699,7 @@ Saját mappának kell lennie, amelyet más felhasználó nem nyithat meg. Távol
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader beállításai</translation>
     </message>
 </context>

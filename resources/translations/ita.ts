@@ -577,6 +577,108 @@ Deve essere una cartella propria che nessun altro utente può aprire. Rimuoverla
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Nessun portachiavi del desktop disponibile: la password memorizzata è conservata nel database dei profili, leggibile solo dal proprio account.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Salva…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Riprova i file non riusciti</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Conversione di %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Conversione di %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Caricamento di %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 di %2 inviati</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 rimanenti</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riusciti: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorati: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>qualità alta</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>qualità media</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>qualità bassa</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>qualità mobile</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Accesso in corso…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Controllo di %Ln file…</numerusform>
+            <numerusform>Controllo di %Ln file…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Deve essere una cartella propria che nessun altro utente può aprire. Rimuoverla
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Impostazioni di Lumio Uploader</translation>
     </message>
 </context>

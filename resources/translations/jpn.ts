@@ -577,6 +577,106 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>デスクトップのキーリングを利用できません: 記憶したパスワードは、お使いのアカウントだけが読み取れるプロファイル データベースに保存されます。</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>保存…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>失敗したファイルを再試行</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>%1 を変換中</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>%1 を変換中 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>%1 をアップロード中</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 / %2 送信済み</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失敗: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>スキップ: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>高画質</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>中画質</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>低画質</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>モバイル画質</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>ログイン中…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>%Ln 個のファイルを確認中…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 を保存できませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +699,7 @@ It must be a folder of your own that no other user can open. Remove it and try a
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader の設定</translation>
     </message>
 </context>

@@ -577,6 +577,106 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>사용 가능한 데스크톱 키링이 없습니다. 기억된 암호는 사용자 계정만 읽을 수 있는 프로필 데이터베이스에 보관됩니다.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>업로드</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>저장…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>실패한 파일 다시 시도</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>%1 변환 중</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>%1 변환 중 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>%1 업로드 중</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%2 중 %1 전송됨</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/초</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 남음</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>실패: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>건너뜀: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>고화질</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>중간 화질</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>저화질</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>모바일 화질</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>로그인 중…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>파일 %Ln개 확인 중…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1을(를) 저장할 수 없습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +699,7 @@ It must be a folder of your own that no other user can open. Remove it and try a
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader 설정</translation>
     </message>
 </context>

@@ -577,6 +577,108 @@ Het moet een eigen map zijn die geen andere gebruiker kan openen. Verwijder de m
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Er is geen sleutelbos van het bureaublad beschikbaar: het onthouden wachtwoord wordt bewaard in de profieldatabase, die alleen uw account kan lezen.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Uploaden</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Opslaan…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Mislukte bestanden opnieuw proberen</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n bestand</numerusform>
+            <numerusform>%n bestanden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>%1 wordt geconverteerd</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>%1 wordt geconverteerd — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>%1 wordt geüpload</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 van %2 verzonden</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Nog %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Overgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>hoge kwaliteit</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>gemiddelde kwaliteit</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>lage kwaliteit</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>mobiele kwaliteit</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Bezig met aanmelden…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>%Ln bestand wordt gecontroleerd…</numerusform>
+            <numerusform>%Ln bestanden worden gecontroleerd…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Kan %1 niet opslaan: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Het moet een eigen map zijn die geen andere gebruiker kan openen. Verwijder de m
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Instellingen van Lumio Uploader</translation>
     </message>
 </context>

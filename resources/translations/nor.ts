@@ -577,6 +577,108 @@ Den må være din egen mappe som ingen andre brukere kan åpne. Fjern den og pr�
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Ingen nøkkelring for skrivebordet er tilgjengelig: det lagrede passordet oppbevares i profildatabasen, som bare kontoen din kan lese.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Last opp</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Rediger</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopier</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Lagre…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Prøv mislykkede filer på nytt</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fil</numerusform>
+            <numerusform>%n filer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Konverterer %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Konverterer %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Laster opp %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 av %2 sendt</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 igjen</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislyktes: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Hoppet over: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>høy kvalitet</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>middels kvalitet</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>lav kvalitet</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>mobilkvalitet</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Logger på…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Kontrollerer %Ln fil…</numerusform>
+            <numerusform>Kontrollerer %Ln filer…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Kunne ikke lagre %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Den må være din egen mappe som ingen andre brukere kan åpne. Fjern den og pr�
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Innstillinger for Lumio Uploader</translation>
     </message>
 </context>

@@ -401,11 +401,11 @@
     </message>
     <message>
         <source>Failed to upload</source>
-        <translation>Nieprzesłane pliki</translation>
+        <translation>Nie przesłano</translation>
     </message>
     <message>
         <source>Successfully uploaded</source>
-        <translation>Pomyślnie przesłane pliki</translation>
+        <translation>Pomyślnie przesłano</translation>
     </message>
     <message>
         <source>Upload finished</source>
@@ -577,6 +577,110 @@ Musi to być Twój własny folder, którego nie może otworzyć żaden inny uży
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Brak dostępnego pęku kluczy pulpitu: zapamiętane hasło jest przechowywane w bazie danych profili, którą może odczytać tylko Twoje konto.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Prześlij</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Zapisz…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Ponów nieudane pliki</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n plik</numerusform>
+            <numerusform>%n pliki</numerusform>
+            <numerusform>%n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Konwertowanie %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Konwertowanie %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Przesyłanie %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>Wysłano %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Pozostało %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Nieudane: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Pominięte: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>wysoka jakość</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>średnia jakość</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>niska jakość</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>jakość mobilna</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Logowanie…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Sprawdzanie %Ln pliku…</numerusform>
+            <numerusform>Sprawdzanie %Ln plików…</numerusform>
+            <numerusform>Sprawdzanie %Ln plików…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +703,7 @@ Musi to być Twój własny folder, którego nie może otworzyć żaden inny uży
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Ustawienia Lumio Uploader</translation>
     </message>
 </context>

@@ -577,6 +577,108 @@ Ela deve ser uma pasta sua que nenhum outro usuário possa abrir. Remova-a e ten
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Nenhum chaveiro da área de trabalho está disponível: a senha lembrada é mantida no banco de dados de perfis, que somente a sua conta pode ler.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Salvar…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Tentar novamente os arquivos com falha</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Convertendo %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Convertendo %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Carregando %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 de %2 enviados</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Faltam %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Com falha: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorados: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>qualidade alta</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>qualidade média</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>qualidade baixa</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>qualidade móvel</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Entrando…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Verificando %Ln arquivo…</numerusform>
+            <numerusform>Verificando %Ln arquivos…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Não foi possível salvar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Ela deve ser uma pasta sua que nenhum outro usuário possa abrir. Remova-a e ten
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Configurações do Lumio Uploader</translation>
     </message>
 </context>

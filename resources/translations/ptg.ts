@@ -577,6 +577,108 @@ Tem de ser uma pasta sua que nenhum outro utilizador possa abrir. Remova-a e ten
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Não está disponível nenhum porta-chaves do ambiente de trabalho: a palavra-passe memorizada é guardada na base de dados de perfis, que apenas a sua conta pode ler.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Tentar novamente os ficheiros com falha</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n ficheiro</numerusform>
+            <numerusform>%n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>A converter %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>A converter %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>A carregar %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 de %2 enviados</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>Faltam %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Com falha: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorados: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>qualidade alta</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>qualidade média</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>qualidade baixa</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>qualidade móvel</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>A iniciar sessão…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>A verificar %Ln ficheiro…</numerusform>
+            <numerusform>A verificar %Ln ficheiros…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Ficheiros CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Não foi possível guardar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Tem de ser uma pasta sua que nenhum outro utilizador possa abrir. Remova-a e ten
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Definições do Lumio Uploader</translation>
     </message>
 </context>

@@ -401,11 +401,11 @@
     </message>
     <message>
         <source>Failed to upload</source>
-        <translation>Не загружено файлов</translation>
+        <translation>Не загружено</translation>
     </message>
     <message>
         <source>Successfully uploaded</source>
-        <translation>Успешно загружено файлов</translation>
+        <translation>Успешно загружено</translation>
     </message>
     <message>
         <source>Upload finished</source>
@@ -577,6 +577,110 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Связка ключей рабочего стола недоступна: сохранённый пароль хранится в базе данных профилей, которую может читать только ваша учётная запись.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Сохранить…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Повторить неудачные файлы</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файла</numerusform>
+            <numerusform>%n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Преобразование %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Преобразование %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Загрузка %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>Отправлено %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/с</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>осталось %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Ошибки: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Пропущено: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>высокое качество</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>среднее качество</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>низкое качество</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>мобильное качество</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Вход…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Проверяется %Ln файл…</numerusform>
+            <numerusform>Проверяются %Ln файла…</numerusform>
+            <numerusform>Проверяются %Ln файлов…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Не удалось сохранить %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +703,7 @@ It must be a folder of your own that no other user can open. Remove it and try a
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Настройки Lumio Uploader</translation>
     </message>
 </context>

@@ -577,6 +577,108 @@ Det måste vara en egen mapp som ingen annan användare kan öppna. Ta bort den 
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Ingen nyckelring för skrivbordet är tillgänglig: det sparade lösenordet förvaras i profildatabasen, som bara ditt konto kan läsa.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Ladda upp</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Redigera</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Spara…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Försök igen med misslyckade filer</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fil</numerusform>
+            <numerusform>%n filer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>Konverterar %1</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>Konverterar %1 — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Laddar upp %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 av %2 skickat</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 kvar</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Misslyckades: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Hoppades över: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>hög kvalitet</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>medelhög kvalitet</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>låg kvalitet</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>mobilkvalitet</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Loggar in…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>Kontrollerar %Ln fil…</numerusform>
+            <numerusform>Kontrollerar %Ln filer…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Det gick inte att spara %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +701,7 @@ Det måste vara en egen mapp som ingen annan användare kan öppna. Ta bort den 
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Inställningar för Lumio Uploader</translation>
     </message>
 </context>

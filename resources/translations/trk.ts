@@ -577,6 +577,106 @@ Başka hiçbir kullanıcının açamayacağı size ait bir klasör olmalıdır. 
         <source>No desktop keyring is available: the remembered password is kept in the profile database, which only your account can read.</source>
         <translation>Kullanılabilir masaüstü anahtarlığı yok: hatırlanan parola, yalnızca hesabınızın okuyabildiği profil veritabanında tutulur.</translation>
     </message>
+    <message>
+        <source>Upload</source>
+        <translation>Karşıya yükle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Kaydet…</translation>
+    </message>
+    <message>
+        <source>Retry failed files</source>
+        <translation>Başarısız dosyaları yeniden dene</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n dosya</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1</source>
+        <translation>%1 dönüştürülüyor</translation>
+    </message>
+    <message>
+        <source>Converting %1 - %2</source>
+        <translation>%1 dönüştürülüyor — %2</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>%1 karşıya yükleniyor</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent</source>
+        <translation>%1 / %2 gönderildi</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/sn</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 kaldı</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Başarısız: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Atlandı: %1</translation>
+    </message>
+    <message>
+        <source>high quality</source>
+        <translation>yüksek kalite</translation>
+    </message>
+    <message>
+        <source>medium quality</source>
+        <translation>orta kalite</translation>
+    </message>
+    <message>
+        <source>low quality</source>
+        <translation>düşük kalite</translation>
+    </message>
+    <message>
+        <source>mobile quality</source>
+        <translation>mobil kalite</translation>
+    </message>
+    <message>
+        <source>Logging in...</source>
+        <translation>Oturum açılıyor…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %Ln file(s)...</source>
+        <translation>
+            <numerusform>%Ln dosya denetleniyor…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 kaydedilemedi: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>
@@ -599,7 +699,7 @@ Başka hiçbir kullanıcının açamayacağı size ait bir klasör olmalıdır. 
 <context>
     <name>ServerSettings</name>
     <message>
-        <source>Lumio Uplaoder Settings</source>
+        <source>Lumio Uploader Settings</source>
         <translation>Lumio Uploader Ayarları</translation>
     </message>
 </context>

@@ -653,6 +653,8 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         qDebug("iVideoConvertQty = %d", quality);
         if (!m_suffixes.contains(quality))
             continue;
+        if (m_qualityStarted)
+            m_qualityStarted(quality);
         const QString suffix = m_suffixes.value(quality);
         const QString size = passSize(quality);
         const QString aspect = size.isEmpty() ? QString() : aspectOf(size);

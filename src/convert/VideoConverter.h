@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 
 class ToolProcess;
 
@@ -41,6 +42,11 @@ public:
     // source is turned by 90 or 270 degrees. Empty when the probe found no resolution (mobile then
     // gets its bounding box).
     QString targetSize(int quality, int rotation) const;
+    // Called on the converting thread as each quality's rendition is begun.
+    void setQualityStartedHandler(std::function<void(int quality)> handler)
+    {
+        m_qualityStarted = std::move(handler);
+    }
     // May be called from any thread; a non-zero value kills the running tool.
     void setStopFlag(int value);
 
@@ -89,6 +95,8 @@ public:
 
 private:
     void clearProbe();
+
+    std::function<void(int quality)> m_qualityStarted;
     QString passSize(int quality) const;
     QString turnFilter() const;
     enum Target

@@ -29,6 +29,11 @@ Prompter* g_instance = nullptr;
 
 } // namespace
 
+QString Prompter::askSaveFile(QObject*, const QString&, const QString&, const QString&)
+{
+    return QString();
+}
+
 Prompter::~Prompter() = default;
 
 Prompter* Prompter::instance()

@@ -30,6 +30,10 @@ public:
                          const QString& okText, const QString& cancelText, QString* answer) = 0;
     // Asks for an existing folder. Returns an empty text when the user cancelled.
     virtual QString askDirectory(QObject* parent, const QString& caption, const QString& startFolder) = 0;
+    // Asks where to save a file; filter as in a file dialog ("CSV files (*.csv)"). Returns an empty
+    // text when the user cancelled, which is all a prompter without file dialogs can do.
+    virtual QString askSaveFile(QObject* parent, const QString& caption, const QString& suggestedPath,
+                                const QString& filter);
 
     static Prompter* instance();
     // Does not take ownership; null restores the default, which answers every question with "cancel".

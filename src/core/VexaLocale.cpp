@@ -186,6 +186,30 @@ const char* const kCatalogue[] = {
                       "folder of your own that no other user can open. Remove it and try again."),
     QT_TRANSLATE_NOOP("global", "No desktop keyring is available: the remembered password is kept in the "
                                 "profile database, which only your account can read."),
+    QT_TRANSLATE_NOOP("global", "Upload"),
+    QT_TRANSLATE_NOOP("global", "Edit"),
+    QT_TRANSLATE_NOOP("global", "Delete"),
+    QT_TRANSLATE_NOOP("global", "Copy"),
+    QT_TRANSLATE_NOOP("global", "Save..."),
+    QT_TRANSLATE_NOOP("global", "Retry failed files"),
+    QT_TRANSLATE_NOOP("global", "%1:"),
+    QT_TRANSLATE_NOOP("global", "%n file(s)"),
+    QT_TRANSLATE_NOOP("global", "Converting %1"),
+    QT_TRANSLATE_NOOP("global", "Converting %1 - %2"),
+    QT_TRANSLATE_NOOP("global", "Uploading %1"),
+    QT_TRANSLATE_NOOP("global", "%1 of %2 sent"),
+    QT_TRANSLATE_NOOP("global", "%1/s"),
+    QT_TRANSLATE_NOOP("global", "%1 left"),
+    QT_TRANSLATE_NOOP("global", "Failed: %1"),
+    QT_TRANSLATE_NOOP("global", "Skipped: %1"),
+    QT_TRANSLATE_NOOP("global", "high quality"),
+    QT_TRANSLATE_NOOP("global", "medium quality"),
+    QT_TRANSLATE_NOOP("global", "low quality"),
+    QT_TRANSLATE_NOOP("global", "mobile quality"),
+    QT_TRANSLATE_NOOP("global", "Logging in..."),
+    QT_TRANSLATE_NOOP("global", "Checking %Ln file(s)..."),
+    QT_TRANSLATE_NOOP("global", "CSV files (*.csv)"),
+    QT_TRANSLATE_NOOP("global", "Could not save %1: %2"),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");
@@ -201,7 +225,12 @@ QString VexaLocale::englishText(TextId id)
 
 QString VexaLocale::text(TextId id)
 {
-    QString result = QCoreApplication::translate(kContext, kCatalogue[static_cast<int>(id)]);
+    return text(id, -1);
+}
+
+QString VexaLocale::text(TextId id, int count)
+{
+    QString result = QCoreApplication::translate(kContext, kCatalogue[static_cast<int>(id)], nullptr, count);
     result.replace(QLatin1String("\\n"), QLatin1String("\n"));
     result.replace(QLatin1String("\\t"), QLatin1String("\t"));
     return result;

@@ -11,6 +11,8 @@ class VexaLocale
 public:
     // The current translation of a catalogue entry; escaped "\n" and "\t" in it become real breaks.
     static QString text(TextId id);
+    // For texts with "%n" or "%Ln": the plural form that agrees with count, and count put in.
+    static QString text(TextId id, int count);
     static QString englishText(TextId id);
 
     // "Vexalon Lumio Uploader": never translated.
@@ -30,4 +32,9 @@ public:
 inline QString tx(TextId id)
 {
     return VexaLocale::text(id);
+}
+
+inline QString tx(TextId id, int count)
+{
+    return VexaLocale::text(id, count);
 }

@@ -118,9 +118,10 @@ QVariant CAsstNasinfoModel::data(const QModelIndex& index, int role) const
         return statusText(record->qcStatus);
     case MacColumn:
         return textOf(record->serverMac, sizeof record->serverMac).toUpper();
-    case DisplayColumn:
-        return QString(QLatin1String(" ") + textOf(record->serverName, sizeof record->serverName) +
-                       QLatin1String(" ( ") + address + QLatin1String(" )"));
+    case DisplayColumn: {
+        const QString name = textOf(record->serverName, sizeof record->serverName);
+        return address.isEmpty() ? name : name + QLatin1String(" (") + address + QLatin1Char(')');
+    }
     default:
         return QVariant();
     }

@@ -8,6 +8,13 @@
 #include <QDialog>
 #include <QTimer>
 
+namespace {
+
+// The command mode of files handed over by the shell.
+const int kSelectionMode = 2;
+
+} // namespace
+
 void AppDialogs::runProfileEditor(int mode, QNetworkAccessManager* manager)
 {
     qDebug() << "Profile editor (mode" << mode << ")";
@@ -33,10 +40,17 @@ int AppDialogs::runCreateWizard(int mode, QNetworkAccessManager* manager, Server
 void AppDialogs::runUploadWizard(int mode, QNetworkAccessManager* manager, const QStringList& files,
                                  ServerProfile* profile)
 {
-    qDebug() << "Upload wizard (mode" << mode << "," << files.size() << "files)";
     QStringList sources = files;
-    UploadWizard wizard(nullptr, mode, manager, &sources, profile);
-    if (qEnvironmentVariableIsSet("LUMIO_CLOSE_DIALOGS_AT_ONCE"))
-        return;
-    wizard.exec();
+    int runMode = mode;
+    // Each run may end with the user asking to send its failed files again: a new run of those only,
+    // handed over like a selection of files.
+    for (bool first = true; first || !sources.isEmpty(); first = false) {
+        qDebug() << "Upload wizard (mode" << runMode << "," << sources.size() << "files)";
+        UploadWizard wizard(nullptr, runMode, manager, &sources, profile);
+        if (qEnvironmentVariableIsSet("LUMIO_CLOSE_DIALOGS_AT_ONCE"))
+            return;
+        wizard.exec();
+        sources = wizard.retrySources();
+        runMode = kSelectionMode;
+    }
 }

@@ -15,7 +15,7 @@
 CreateWizard::CreateWizard(QWidget* parent, int mode, QNetworkAccessManager* manager, ServerProfile* profile)
     : VexaWizard(parent), m_profile(profile), m_manager(manager),
       m_login(std::make_unique<SecurityConfirm>()), m_loadingMovie(QStringLiteral(":/images/loading.gif")),
-      m_loadingLabel(new QLabel(this))
+      m_loadingLabel(new QLabel(this)), m_plbBusy(new QLabel(this))
 {
     // A new profile has trusted no certificate yet, whatever the record held before.
     m_profile->certpin.clear();
@@ -23,6 +23,9 @@ CreateWizard::CreateWizard(QWidget* parent, int mode, QNetworkAccessManager* man
     m_loadingLabel->setGeometry(15, 323, 20, 20);
     m_loadingLabel->setMovie(&m_loadingMovie);
     m_loadingLabel->hide();
+    m_plbBusy->setObjectName(QStringLiteral("m_plbBusy"));
+    m_plbBusy->setGeometry(40, 323, 260, 20);
+    m_plbBusy->hide();
 
     m_serverPage = new WizIPDialog(manager, &m_serverMap, this);
     m_targetPage = new WizPerDialog(this);
@@ -52,9 +55,11 @@ bool CreateWizard::isBusy() const
     return m_loadingLabel->isVisible();
 }
 
-void CreateWizard::setBusy(bool busy)
+void CreateWizard::setBusy(bool busy, const QString& text)
 {
     m_loadingLabel->setVisible(busy);
+    m_plbBusy->setText(text);
+    m_plbBusy->setVisible(busy && !text.isEmpty());
     if (busy)
         m_loadingMovie.start();
     else
@@ -90,6 +95,7 @@ bool CreateWizard::validateCurrentPage()
                 // A certificate trusted for another server vouches for nothing here either.
                 m_profile->certpin.clear();
                 if (m_login->prepareLogin(m_manager, m_profile, false, false)) {
+                    setBusy(true, tx(TextId::busy_logging_in));
                     m_login->start(QThread::InheritPriority);
                     m_login->wait();
                 } else {

@@ -47,7 +47,7 @@ public slots:
     void slotLoginFinish(bool blLoginSuccess);
 
 private:
-    void setBusy(bool busy);
+    void setBusy(bool busy, const QString& text = QString());
     void copyFieldsIntoProfile();
     // What a successful login vouches for: the server address, target and account it was made with.
     QString loginTarget() const;
@@ -61,6 +61,7 @@ private:
     QString m_loggedInTarget;
     QMovie m_loadingMovie;
     QLabel* m_loadingLabel;
+    QLabel* m_plbBusy;
     WizIPDialog* m_serverPage;
     WizPerDialog* m_targetPage;
     WizPWDialog* m_accountPage;

@@ -14,7 +14,7 @@ void EditorDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(12);
     painter->setFont(font);
-    painter->setPen(selected ? QColor(26, 117, 169) : QColor(125, 125, 125));
+    painter->setPen(selected ? QColor(20, 98, 145) : QColor(84, 84, 84));
     painter->drawText(option.rect.adjusted(10, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
                       index.data(Qt::DisplayRole).toString());
     painter->restore();

@@ -16,6 +16,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QProcess>
 #include <QScrollBar>
 
@@ -44,7 +46,11 @@ ProfileEditor::ProfileEditor(QWidget* parent, int mode, QNetworkAccessManager* m
     EditorTableView* table = m_ui->m_ptblViewProf;
     m_editIcon = new VexaIcon(table);
     m_deleteIcon = new VexaIcon(table);
-    for (VexaIcon* icon : {m_editIcon, m_deleteIcon}) {
+    m_uploadIcon = new VexaIcon(table);
+    m_uploadIcon->setToolTip(tx(TextId::btn_upload));
+    m_editIcon->setToolTip(tx(TextId::btn_edit));
+    m_deleteIcon->setToolTip(tx(TextId::btn_delete));
+    for (VexaIcon* icon : {m_editIcon, m_deleteIcon, m_uploadIcon}) {
         icon->hide();
         icon->setMouseTracking(true);
         icon->setState(VexaIcon::Inactive);
@@ -62,6 +68,7 @@ ProfileEditor::ProfileEditor(QWidget* parent, int mode, QNetworkAccessManager* m
     create->setButtonText(tx(TextId::btn_create_prof));
     create->move(509 - create->width(), (45 - create->height()) / 2);
     create->setMouseTracking(true);
+    create->setFocusPolicy(Qt::TabFocus);
 
     ProfileStore::loadProfileSummaries(&m_summaries);
     m_model = new ProfileConfigModel(&m_summaries, this);
@@ -78,6 +85,12 @@ ProfileEditor::ProfileEditor(QWidget* parent, int mode, QNetworkAccessManager* m
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setDefaultSectionSize(kRowHeight);
     table->viewport()->installEventFilter(this);
+    // Tab leaves the table for the create button; arrows, Enter, Delete and the menu key act on rows.
+    table->setTabKeyNavigation(false);
+    table->setFocusPolicy(Qt::StrongFocus);
+    table->installEventFilter(this);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    setTabOrder(table, create);
 
     connect(table, &EditorTableView::signalMouseDoubleClicked, this, &ProfileEditor::slotDoubleClicked);
     connect(table, &EditorTableView::signalMouseMove, this, &ProfileEditor::slotMouseMove);
@@ -88,9 +101,15 @@ ProfileEditor::ProfileEditor(QWidget* parent, int mode, QNetworkAccessManager* m
     connect(m_deleteIcon, &VexaIcon::signalHoverStateChange, this, &ProfileEditor::slotShowIcon);
     connect(m_editIcon, &VexaIcon::signalMousePress, this, &ProfileEditor::slotEditProfile);
     connect(m_deleteIcon, &VexaIcon::signalMousePress, this, &ProfileEditor::slotDeleteProfile);
+    connect(m_uploadIcon, &VexaIcon::signalHoverStateChange, this, &ProfileEditor::slotShowIcon);
+    connect(m_uploadIcon, &VexaIcon::signalMousePress, this, &ProfileEditor::slotUploadProfile);
+    connect(table, &QWidget::customContextMenuRequested, this, &ProfileEditor::slotContextMenu);
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ProfileEditor::slotCurrentRowChanged);
     connect(create, &VexaIcon::signalHoverStateChange, create, qOverload<>(&QWidget::repaint));
     connect(create, &VexaIcon::signalMousePress, this, &ProfileEditor::slotCreateProfile);
     resize(630, 355);
+    table->setFocus();
 }
 
 ProfileEditor::~ProfileEditor() = default;
@@ -104,6 +123,17 @@ void ProfileEditor::languageChange() {}
 
 bool ProfileEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_ui->m_ptblViewProf && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            slotUploadProfile();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            slotDeleteProfile();
+            return true;
+        }
+    }
     if (watched == m_ui->m_ptblViewProf->viewport() &&
         (event->type() == QEvent::Wheel || event->type() == QEvent::Resize))
         slotClearSelect();
@@ -119,14 +149,25 @@ void ProfileEditor::resizeEvent(QResizeEvent* event)
 
 void ProfileEditor::slotMouseMove(const QPoint& point)
 {
-    EditorTableView* table = m_ui->m_ptblViewProf;
-    const int row = table->rowAt(point.y());
+    const int row = m_ui->m_ptblViewProf->rowAt(point.y());
     if (row == m_hoveredRow)
         return;
     if (row < 0) {
         slotClearSelect();
         return;
     }
+    showIconsAt(row);
+}
+
+void ProfileEditor::slotCurrentRowChanged(const QModelIndex& current)
+{
+    if (current.isValid() && current.row() != m_hoveredRow)
+        showIconsAt(current.row());
+}
+
+void ProfileEditor::showIconsAt(int row)
+{
+    EditorTableView* table = m_ui->m_ptblViewProf;
     m_hoveredRow = row;
     table->selectRow(row);
     int width = table->width() - 1;
@@ -136,25 +177,30 @@ void ProfileEditor::slotMouseMove(const QPoint& point)
     const int y = table->rowViewportPosition(row) + 36;
     m_editIcon->setGeometry(width - 35, y, 30, 30);
     m_deleteIcon->setGeometry(width - 67, y, 30, 30);
-    for (VexaIcon* icon : {m_editIcon, m_deleteIcon})
+    m_uploadIcon->setGeometry(width - 99, y, 30, 30);
+    for (VexaIcon* icon : {m_editIcon, m_deleteIcon, m_uploadIcon})
         icon->setState(VexaIcon::Normal);
     slotShowIcon();
 }
 
 void ProfileEditor::slotShowIcon()
 {
-    m_editIcon->hide();
-    m_deleteIcon->hide();
-    if (m_hoveredRow < 0)
-        return;
-    const bool editHovered = m_editIcon->state() == VexaIcon::Hovered;
-    const bool deleteHovered = m_deleteIcon->state() == VexaIcon::Hovered;
-    m_editIcon->setPixmap(QPixmap(editHovered ? QStringLiteral(":/images/bt_edit_hover.png")
-                                              : QStringLiteral(":/images/bt_edit.png")));
-    m_deleteIcon->setPixmap(QPixmap(deleteHovered ? QStringLiteral(":/images/bt_del_hover.png")
-                                                  : QStringLiteral(":/images/bt_del.png")));
-    m_editIcon->show();
-    m_deleteIcon->show();
+    const struct
+    {
+        VexaIcon* icon;
+        const char* image;
+    } icons[] = {{m_editIcon, ":/images/bt_edit"},
+                 {m_deleteIcon, ":/images/bt_del"},
+                 {m_uploadIcon, ":/images/bt_upload"}};
+    for (const auto& entry : icons) {
+        entry.icon->hide();
+        if (m_hoveredRow < 0)
+            continue;
+        const bool hovered = entry.icon->state() == VexaIcon::Hovered;
+        entry.icon->setPixmap(
+            QPixmap(QLatin1String(entry.image) + QLatin1String(hovered ? "_hover.png" : ".png")));
+        entry.icon->show();
+    }
 }
 
 void ProfileEditor::slotClearSelect()
@@ -164,7 +210,7 @@ void ProfileEditor::slotClearSelect()
     if (!hadRow)
         return;
     m_ui->m_ptblViewProf->clearSelection();
-    for (VexaIcon* icon : {m_editIcon, m_deleteIcon}) {
+    for (VexaIcon* icon : {m_editIcon, m_deleteIcon, m_uploadIcon}) {
         icon->setState(VexaIcon::Inactive);
         icon->hide();
     }
@@ -258,8 +304,56 @@ void ProfileEditor::slotDoubleClicked(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
-    const QString name = m_proxy->index(index.row(), 0).data().toString();
+    startUpload(m_proxy->index(index.row(), 0).data().toString());
+}
+
+void ProfileEditor::slotUploadProfile()
+{
+    const QString name = hoveredProfileName();
+    if (!name.isEmpty())
+        startUpload(name);
+}
+
+void ProfileEditor::startUpload(const QString& name)
+{
     QProcess::startDetached(m_launchProgram,
                             {QStringLiteral("8"), QString::number(ProfileStore::shortcutIndexOf(name))});
     setWindowState(windowState() ^ Qt::WindowMinimized);
+}
+
+void ProfileEditor::slotContextMenu(const QPoint& point)
+{
+    EditorTableView* table = m_ui->m_ptblViewProf;
+    // The menu key reports no row of its own: it acts on the current row.
+    int row = table->rowAt(point.y());
+    if (row < 0)
+        row = m_hoveredRow;
+    if (row < 0)
+        return;
+    showIconsAt(row);
+    const QString name = hoveredProfileName();
+    if (m_contextMenu)
+        m_contextMenu->deleteLater();
+    m_contextMenu = new QMenu(this);
+    m_contextMenu->setAttribute(Qt::WA_DeleteOnClose);
+    // Opening the menu takes the pointer off the table and clears the hover, so each entry finds its
+    // row again by name.
+    const auto onRow = [this, name](void (ProfileEditor::*slot)()) {
+        return [this, name, slot] {
+            for (int r = 0; r < m_proxy->rowCount(); ++r) {
+                if (m_proxy->index(r, 0).data().toString() == name) {
+                    showIconsAt(r);
+                    (this->*slot)();
+                    return;
+                }
+            }
+        };
+    };
+    m_contextMenu->addAction(tx(TextId::btn_upload), this, onRow(&ProfileEditor::slotUploadProfile));
+    m_contextMenu->addAction(tx(TextId::btn_edit), this, onRow(&ProfileEditor::slotEditProfile));
+    m_contextMenu->addAction(tx(TextId::btn_delete), this, onRow(&ProfileEditor::slotDeleteProfile));
+    const QPoint at = point.isNull() || table->rowAt(point.y()) < 0
+                          ? QPoint(20, table->rowViewportPosition(row) + kRowHeight / 2)
+                          : point;
+    m_contextMenu->popup(table->viewport()->mapToGlobal(at));
 }

@@ -4,7 +4,9 @@
 #include "ServerProfile.h"
 
 #include <QDialog>
+#include <QMenu>
 #include <QPersistentModelIndex>
+#include <QPointer>
 
 #include <memory>
 
@@ -17,7 +19,8 @@ class QNetworkAccessManager;
 class SortProfileConfigModel;
 class VexaIcon;
 
-// The list of stored profiles: create, edit and delete them, and double-click one to upload with it.
+// The list of stored profiles: create, edit and delete them, and upload with one (double-click, the
+// upload icon, Enter or the context menu). The hovered row and the keyboard's current row are one row.
 class ProfileEditor : public QDialog
 {
     Q_OBJECT
@@ -31,6 +34,9 @@ public:
     int hoveredRow() const { return m_hoveredRow; }
     VexaIcon* editIcon() const { return m_editIcon; }
     VexaIcon* deleteIcon() const { return m_deleteIcon; }
+    VexaIcon* uploadIcon() const { return m_uploadIcon; }
+    // The context menu of the last right-click, while it is open.
+    QMenu* contextMenu() const { return m_contextMenu; }
     QAbstractItemModel* viewModel() const;
 
 public slots:
@@ -42,6 +48,9 @@ public slots:
     void slotCreateProfile();
     void slotEditProfile();
     void slotDeleteProfile();
+    void slotUploadProfile();
+    void slotContextMenu(const QPoint& point);
+    void slotCurrentRowChanged(const QModelIndex& current);
 
 protected:
     // The dialogs the list opens; tests replace them.
@@ -54,6 +63,8 @@ protected:
 private:
     void reattachModel();
     QString hoveredProfileName() const;
+    void startUpload(const QString& name);
+    void showIconsAt(int row);
 
     int m_mode;
     int m_hoveredRow = -1;
@@ -64,6 +75,8 @@ private:
     std::unique_ptr<Ui::ProfileEditor> m_ui;
     VexaIcon* m_editIcon;
     VexaIcon* m_deleteIcon;
+    VexaIcon* m_uploadIcon;
+    QPointer<QMenu> m_contextMenu;
     ProfileConfigModel* m_model;
     SortProfileConfigModel* m_proxy;
     EditorDelegate* m_delegate;

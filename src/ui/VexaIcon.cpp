@@ -1,6 +1,7 @@
 #include "VexaIcon.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 
 VexaIcon::VexaIcon(QWidget* parent) : QLabel(parent) {}
@@ -51,6 +52,16 @@ void VexaIcon::mousePressEvent(QMouseEvent* event)
     emit signalMousePress();
 }
 
+void VexaIcon::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit signalMousePress();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 void VexaIcon::paintEvent(QPaintEvent* event)
 {
     if (m_text.isEmpty()) {
@@ -65,4 +76,8 @@ void VexaIcon::paintEvent(QPaintEvent* event)
     painter.drawPixmap(QRect(width() - 13, 0, 13, height()), parts[2]);
     painter.setPen(QColor(0x0e, 0x69, 0xc4));
     painter.drawText(QRect(34, 0, middleWidth, height()), Qt::AlignVCenter | Qt::AlignLeft, m_text);
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(0x0e, 0x69, 0xc4), 1, Qt::DotLine));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
+    }
 }

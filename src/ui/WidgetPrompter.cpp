@@ -65,3 +65,9 @@ QString WidgetPrompter::askDirectory(QObject* parent, const QString& caption, co
     return QFileDialog::getExistingDirectory(asWidget(parent), caption, startFolder,
                                              QFileDialog::ShowDirsOnly);
 }
+
+QString WidgetPrompter::askSaveFile(QObject* parent, const QString& caption, const QString& suggestedPath,
+                                    const QString& filter)
+{
+    return QFileDialog::getSaveFileName(asWidget(parent), caption, suggestedPath, filter);
+}

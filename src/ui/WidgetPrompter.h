@@ -11,4 +11,6 @@ public:
     bool askText(QObject* parent, const QString& title, const QString& label, bool password,
                  const QString& okText, const QString& cancelText, QString* answer) override;
     QString askDirectory(QObject* parent, const QString& caption, const QString& startFolder) override;
+    QString askSaveFile(QObject* parent, const QString& caption, const QString& suggestedPath,
+                        const QString& filter) override;
 };

@@ -39,6 +39,9 @@ FileConverter::FileConverter(UploadQueue* queue, const ServerProfile* profile, Q
       m_videoConverter(std::make_unique<VideoConverter>(profile->qualities)),
       m_renameByDate(profile->daterename), m_qualities(profile->qualities)
 {
+    m_videoConverter->setQualityStartedHandler([this](int quality) {
+        emit signalConversionStarted(QFileInfo(m_entry.value(UploadQueue::LocalPath)).fileName(), quality);
+    });
 }
 
 FileConverter::~FileConverter()
@@ -72,6 +75,8 @@ void FileConverter::run()
         QString warning;
         const FileTypes::ConversionClass type = FileTypes::conversionClass(suffix);
         QString baseName = serverBaseName(localPath, m_renameByDate);
+        if (type == FileTypes::ConvertImage || type == FileTypes::ConvertVideo)
+            emit signalConversionStarted(info.fileName(), -1);
         if (type == FileTypes::ConvertImage) {
             qDebug("FileConverter: Convert Image [%s]", qUtf8Printable(baseName));
             if (m_imageConverter->convert(localPath, sequence) == -1) {

@@ -45,6 +45,8 @@ public:
 signals:
     void signalCompleteProgressChanged(int iNewProgress);
     void signalNextProgressChanged(int iNextProgress);
+    // A file's conversion begins (quality -1: its thumbnails), or one of its video renditions.
+    void signalConversionStarted(const QString& fileName, int quality);
 
 protected:
     void run() override;

@@ -185,6 +185,8 @@ void FileUploader::sendItem()
         }
     }
 
+    const bool isSource = m_item.contains(UploadQueue::BatchLast) && !isFolder;
+    qint64 sourceCounted = 0;
     m_ambiguous = false;
     for (int attempt = 1;; ++attempt) {
         m_resend = false;
@@ -213,10 +215,15 @@ void FileUploader::sendItem()
             qint64 counted = 0;
             connect(
                 m_reply, &QNetworkReply::uploadProgress, m_reply,
-                [this, &counted](qint64 sent, qint64) {
+                [this, &counted, &sourceCounted, isSource](qint64 sent, qint64) {
                     if (sent > counted) {
                         m_bytesSent.fetch_add(sent - counted);
                         counted = sent;
+                    }
+                    // A resend counts again on the wire, but not again toward the chosen files.
+                    if (isSource && sent > sourceCounted) {
+                        m_sourceBytesSent.fetch_add(sent - sourceCounted);
+                        sourceCounted = sent;
                     }
                 },
                 Qt::DirectConnection);
@@ -350,18 +357,13 @@ void FileUploader::recordOutcome(bool success, const QString& errorText, const Q
     outcome.size = info.isFile() ? info.size() : 0;
     if (success) {
         outcome.warning = m_item.value(UploadQueue::Warning);
-        if (!outcome.warning.isEmpty())
-            m_queue->addWarning(info.fileName(), outcome.warning);
         m_queue->addSuccess();
         // Only what the server confirmed is remembered, so a refused file is offered again next time.
         QString recordError;
-        if (!addUploadRecord(info, &recordError)) {
+        if (!addUploadRecord(info, &recordError))
             outcome.recordError = tx(TextId::err_not_recorded).arg(recordError);
-            m_queue->addReportRow(info.fileName(), outcome.recordError);
-        }
-    } else {
-        m_queue->addFailure(info.fileName(), errorText);
     }
+    m_queue->addOutcome(outcome);
     emit signalFileFinished(outcome);
 }
 

@@ -45,6 +45,9 @@ public:
 
     // Body bytes handed to the network so far in this run, resends included. Safe from any thread.
     qint64 bytesSent() const { return m_bytesSent.load(); }
+    // Bytes of the chosen files themselves (not their thumbnails or renditions) sent so far, each byte
+    // once. Safe from any thread.
+    qint64 sourceBytesSent() const { return m_sourceBytesSent.load(); }
 
 signals:
     void signalCompleteProgressChanged(int iNewProgress);
@@ -88,6 +91,7 @@ private:
     bool m_sessionLost = false;
     std::atomic<bool> m_stop{false};
     std::atomic<qint64> m_bytesSent{0};
+    std::atomic<qint64> m_sourceBytesSent{0};
     const ServerProfile* m_profile;
     QString m_baseUrl;
     QString m_profileName;

@@ -60,6 +60,7 @@ bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& pr
     for (const ConversionEntry& entry : std::as_const(*list)) {
         const QFileInfo info(entry.value(UploadQueue::LocalPath));
         if (!info.isDir()) {
+            // A false answer stops the check; the list stays as it was.
             if (betweenFiles && !betweenFiles())
                 return false;
             const QStringList recorded =

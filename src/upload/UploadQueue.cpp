@@ -40,8 +40,11 @@ void UploadQueue::setConversionList(const QList<ConversionEntry>& entries)
     QMutexLocker lock(&m_lock);
     m_conversionList = entries;
     m_pendingFolders.clear();
+    m_totalBytes = 0;
     for (const ConversionEntry& entry : entries) {
         const QFileInfo info(entry.value(LocalPath));
+        if (info.isFile())
+            m_totalBytes += info.size();
         if (info.isDir())
             m_pendingFolders.insert(folderPath(entry.value(TargetFolder), info.fileName()));
     }
@@ -213,31 +216,57 @@ void UploadQueue::addSuccess()
 
 void UploadQueue::addFailure(const QString& name, const QString& errorText)
 {
-    QMutexLocker lock(&m_lock);
-    ++m_failureCount;
-    m_failures.append({name, errorText});
+    UploadProblem problem;
+    problem.path = name;
+    problem.text = errorText;
+    problem.time = QDateTime::currentDateTime();
+    addProblem(problem);
 }
 
-void UploadQueue::addReportRow(const QString& name, const QString& text)
+void UploadQueue::addProblem(const UploadProblem& problem)
 {
     QMutexLocker lock(&m_lock);
-    m_failures.append({name, text});
+    if (problem.kind == UploadProblem::Kind::Error)
+        ++m_failureCount;
+    m_problems.append(problem);
+}
+
+void UploadQueue::addOutcome(const UploadOutcome& outcome)
+{
+    QMutexLocker lock(&m_lock);
+    if (!outcome.success)
+        ++m_failureCount;
+    m_problems.append(UploadProblem::fromOutcome(outcome));
+}
+
+QList<UploadProblem> UploadQueue::problems() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_problems;
+}
+
+qint64 UploadQueue::totalBytes() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_totalBytes;
 }
 
 QList<UploadFailure> UploadQueue::failures() const
 {
     QMutexLocker lock(&m_lock);
-    return m_failures;
-}
-
-void UploadQueue::addWarning(const QString& name, const QString& warningText)
-{
-    QMutexLocker lock(&m_lock);
-    m_warnings.append({name, warningText});
+    QList<UploadFailure> rows;
+    for (const UploadProblem& problem : std::as_const(m_problems))
+        if (problem.kind == UploadProblem::Kind::Error)
+            rows.append({problem.fileName(), problem.text});
+    return rows;
 }
 
 QList<UploadFailure> UploadQueue::warnings() const
 {
     QMutexLocker lock(&m_lock);
-    return m_warnings;
+    QList<UploadFailure> rows;
+    for (const UploadProblem& problem : std::as_const(m_problems))
+        if (problem.kind == UploadProblem::Kind::Warning)
+            rows.append({problem.fileName(), problem.text});
+    return rows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileTypes.h"
+#include "UploadProblem.h"
 
 #include <QList>
 #include <QMap>
@@ -41,6 +42,8 @@ public:
     UploadQueue();
 
     void setConversionList(const QList<ConversionEntry>& entries);
+    // The size of every file in the conversion list as it was set.
+    qint64 totalBytes() const;
     void setTotal(int total);
     int total() const;
     bool takeConversionEntry(ConversionEntry* entry);
@@ -69,13 +72,17 @@ public:
 
     void addSuccess();
     void addFailure(const QString& name, const QString& errorText);
-    // A row of the error report for a file that is not counted as failed.
-    void addReportRow(const QString& name, const QString& text);
+    // An error row counts as a failure; a warning row is only listed.
+    void addProblem(const UploadProblem& problem);
+    // The rows of one file's outcome; only a file that did not reach the server counts as failed.
+    void addOutcome(const UploadOutcome& outcome);
     int successCount() const { return m_successCount.load(); }
     int failureCount() const { return m_failureCount.load(); }
+    // File names and texts of the error rows.
     QList<UploadFailure> failures() const;
-    // Files that were uploaded, but with something the user should know (file name, warning text).
-    void addWarning(const QString& name, const QString& warningText);
+    // Error and warning rows in the order they happened.
+    QList<UploadProblem> problems() const;
+    // File names and texts of the warning rows.
     QList<UploadFailure> warnings() const;
 
     static const QStringList& thumbnailKinds();
@@ -98,8 +105,8 @@ private:
     int m_batchesQueued = 0;
     float m_completeProgress = 0.0f;
     float m_nextProgress = 0.0f;
-    QList<UploadFailure> m_failures;
-    QList<UploadFailure> m_warnings;
+    qint64 m_totalBytes = 0;
+    QList<UploadProblem> m_problems;
     QList<UploadItem> m_uploadList;
     QList<ConversionEntry> m_conversionList;
     QMap<QString, int> m_usedNames;

@@ -374,7 +374,7 @@ void TestFindHostUtils::probeOutcome()
     QCOMPARE(proxy.rowCount(), offered ? 1 : 0);
     if (offered)
         QCOMPARE(proxy.index(0, CAsstNasinfoModel::DisplayColumn).data().toString(),
-                 QStringLiteral(" korvat ( 127.0.0.1 )"));
+                 QStringLiteral("korvat (127.0.0.1)"));
 }
 
 void TestFindHostUtils::sameServerTwiceIsProbedOnce()

@@ -66,20 +66,20 @@ void TestNasinfoModel::columnsOfOneRecord_data()
                                 << QStringList{QStringLiteral("korvat"), QStringLiteral("192.168.1.20"),
                                                QStringLiteral("FHOSTQC_DONE"),
                                                QStringLiteral("00:11:32:AA:BB:CC"),
-                                               QStringLiteral(" korvat ( 192.168.1.20 )")};
+                                               QStringLiteral("korvat (192.168.1.20)")};
     QTest::newRow("not set up, no address")
         << 0u << 0
         << QStringList{QStringLiteral("korvat"), QString(), QStringLiteral("FHOSTQC_FALSE"),
-                       QStringLiteral("00:11:32:AA:BB:CC"), QStringLiteral(" korvat (  )")};
+                       QStringLiteral("00:11:32:AA:BB:CC"), QStringLiteral("korvat")};
     QTest::newRow("not installed") << 0x0A000001u << 2
                                    << QStringList{QStringLiteral("korvat"), QStringLiteral("10.0.0.1"),
                                                   QStringLiteral("FHOSTQC_NOTINSTALL"),
                                                   QStringLiteral("00:11:32:AA:BB:CC"),
-                                                  QStringLiteral(" korvat ( 10.0.0.1 )")};
+                                                  QStringLiteral("korvat (10.0.0.1)")};
     QTest::newRow("probe out: no status text")
         << 0x0A000001u << 10
         << QStringList{QStringLiteral("korvat"), QStringLiteral("10.0.0.1"), QString(),
-                       QStringLiteral("00:11:32:AA:BB:CC"), QStringLiteral(" korvat ( 10.0.0.1 )")};
+                       QStringLiteral("00:11:32:AA:BB:CC"), QStringLiteral("korvat (10.0.0.1)")};
 }
 
 void TestNasinfoModel::columnsOfOneRecord()
@@ -230,7 +230,7 @@ void TestNasinfoModel::viewsDrawTheModel()
     combo.setModel(&proxy);
     combo.setModelColumn(CAsstNasinfoModel::DisplayColumn);
     QCOMPARE(combo.count(), 2);
-    QCOMPARE(combo.itemText(0), QStringLiteral(" korvat ( 10.0.0.1 )"));
+    QCOMPARE(combo.itemText(0), QStringLiteral("korvat (10.0.0.1)"));
     QTableView table;
     table.setModel(&model);
     table.resize(400, 200);

@@ -48,6 +48,21 @@ bool ScriptedPrompter::askText(QObject* parent, const QString& title, const QStr
     return true;
 }
 
+QString ScriptedPrompter::askSaveFile(QObject* parent, const QString& caption, const QString& suggestedPath,
+                                      const QString& filter)
+{
+    Shown record;
+    record.kind = Shown::SaveFile;
+    record.title = caption;
+    record.text = suggestedPath;
+    record.buttons = QStringList{filter};
+    record.parent = parent;
+    shown.append(record);
+    if (onShown)
+        onShown(record);
+    return m_saveAnswers.isEmpty() ? QString() : m_saveAnswers.dequeue();
+}
+
 QString ScriptedPrompter::askDirectory(QObject* parent, const QString& caption, const QString& startFolder)
 {
     Shown record;

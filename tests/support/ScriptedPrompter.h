@@ -19,7 +19,8 @@ public:
         {
             Message,
             Text,
-            Directory
+            Directory,
+            SaveFile
         } kind = Message;
         Icon icon = Icon::Information;
         QString title;
@@ -37,6 +38,7 @@ public:
     // A null text cancels the question.
     void cancelText() { m_textAnswers.enqueue(QString()); }
     void answerDirectory(const QString& folder) { m_directoryAnswers.enqueue(folder); }
+    void answerSaveFile(const QString& path) { m_saveAnswers.enqueue(path); }
 
     QList<Shown> shown;
     // Called after each prompt is recorded, before it is answered.
@@ -47,6 +49,9 @@ public:
     bool askText(QObject* parent, const QString& title, const QString& label, bool password,
                  const QString& okText, const QString& cancelText, QString* answer) override;
     QString askDirectory(QObject* parent, const QString& caption, const QString& startFolder) override;
+    // Recorded with the caption as title, the suggested path as text and the filter as its one button.
+    QString askSaveFile(QObject* parent, const QString& caption, const QString& suggestedPath,
+                        const QString& filter) override;
 
     QStringList messageTexts() const;
 
@@ -54,4 +59,5 @@ private:
     QQueue<int> m_messageAnswers;
     QQueue<QString> m_textAnswers;
     QQueue<QString> m_directoryAnswers;
+    QQueue<QString> m_saveAnswers;
 };

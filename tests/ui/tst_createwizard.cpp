@@ -196,7 +196,7 @@ void TestCreateWizard::chosenServerFillsNameOnlyWhenUntouched()
     QComboBox* combo = wizard->serverPage()->serverCombo();
     QTRY_COMPARE_WITH_TIMEOUT(combo->count(), 1, kDiscoveryWaitMs);
     QCOMPARE(combo->model()->index(0, combo->modelColumn()).data().toString(),
-             QStringLiteral(" lumio-reference ( 127.0.0.1 )"));
+             QStringLiteral("lumio-reference (127.0.0.1)"));
     QVERIFY(m_server->requestLog(QStringLiteral("probe")).size() >= 1);
 
     combo->showPopup();

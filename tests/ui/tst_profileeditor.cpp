@@ -17,9 +17,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,6 +31,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -84,8 +88,48 @@ private slots:
     void doubleClickStartsAnUpload();
     void createButtonListsTheNewProfile();
     void editIconSavesTheSettings();
+    void keyboardMovesTheRowAndFocus();
+    void rowTextIsReadable_data();
+    void rowTextIsReadable();
 
 private:
+    // Acts on a row the way a user can: "icon" clicks the row's icon, "key" reaches the row with the
+    // arrow keys and presses the key, "menu" right-clicks the row and picks the menu entry.
+    void actOnRow(ProfileEditor* editor, int row, const QString& how, VexaIcon* icon, Qt::Key key,
+                  const QString& menuEntry)
+    {
+        EditorTableView* view = table(editor);
+        if (how == QLatin1String("icon")) {
+            editor->slotMouseMove(rowPoint(editor, row));
+            QTest::mouseClick(icon, Qt::LeftButton);
+        } else if (how == QLatin1String("key")) {
+            view->setFocus();
+            QTest::keyClick(view, Qt::Key_Home);
+            for (int i = 0; i < row; ++i)
+                QTest::keyClick(view, Qt::Key_Down);
+            QCOMPARE(editor->hoveredRow(), row);
+            QTest::keyClick(view, key);
+        } else {
+            const QPoint point = rowPoint(editor, row);
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point,
+                                         view->viewport()->mapToGlobal(point));
+            QApplication::sendEvent(view->viewport(), &rightClick);
+            QTRY_VERIFY(editor->contextMenu() && editor->contextMenu()->isVisible());
+            QStringList entries;
+            QAction* chosen = nullptr;
+            for (QAction* action : editor->contextMenu()->actions()) {
+                entries << action->text();
+                if (action->text() == menuEntry)
+                    chosen = action;
+            }
+            QCOMPARE(entries, (QStringList{"Upload", "Edit", "Delete"}));
+            // The menu took the pointer off the table; the entry must still find its row.
+            editor->slotClearSelect();
+            QVERIFY(chosen);
+            chosen->trigger();
+        }
+    }
+
     EditorTableView* table(ProfileEditor* editor) const
     {
         return editor->findChild<EditorTableView*>(QStringLiteral("m_ptblViewProf"));
@@ -237,14 +281,19 @@ void TestProfileEditor::iconsStayLeftOfTheScrollBar()
 
 void TestProfileEditor::deleteAsksFirst_data()
 {
+    QTest::addColumn<QString>("how");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("deleted");
-    QTest::newRow("no keeps the profile") << 1 << false;
-    QTest::newRow("yes deletes it") << 0 << true;
+    QTest::newRow("no keeps the profile") << "icon" << 1 << false;
+    QTest::newRow("yes deletes it") << "icon" << 0 << true;
+    QTest::newRow("Delete key, no") << "key" << 1 << false;
+    QTest::newRow("Delete key, yes") << "key" << 0 << true;
+    QTest::newRow("context menu, yes") << "menu" << 0 << true;
 }
 
 void TestProfileEditor::deleteAsksFirst()
 {
+    QFETCH(QString, how);
     QFETCH(int, answer);
     QFETCH(bool, deleted);
     storeProfile(QStringLiteral("Keep"), QStringLiteral("10.0.0.1"));
@@ -252,9 +301,9 @@ void TestProfileEditor::deleteAsksFirst()
     ProfileEditor editor(nullptr, 3, &m_manager);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    editor.slotMouseMove(rowPoint(&editor, rowOf(&editor, QStringLiteral("Maybe"))));
     m_prompter->answerMessage(answer);
-    QTest::mouseClick(editor.deleteIcon(), Qt::LeftButton);
+    actOnRow(&editor, rowOf(&editor, QStringLiteral("Maybe")), how, editor.deleteIcon(), Qt::Key_Delete,
+             QStringLiteral("Delete"));
 
     QCOMPARE(m_prompter->shown.size(), 1);
     const ScriptedPrompter::Shown& shown = m_prompter->shown.first();
@@ -271,15 +320,22 @@ void TestProfileEditor::deleteAsksFirst()
 
 void TestProfileEditor::doubleClickStartsAnUpload_data()
 {
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("index");
     // Shortcut indexes count in descending name order: c 0, b 1, a 2.
-    QTest::newRow("last in the shortcut list") << QStringLiteral("a") << QStringLiteral("2");
-    QTest::newRow("first in the shortcut list") << QStringLiteral("c") << QStringLiteral("0");
+    QTest::newRow("last in the shortcut list")
+        << "double-click" << QStringLiteral("a") << QStringLiteral("2");
+    QTest::newRow("first in the shortcut list")
+        << "double-click" << QStringLiteral("c") << QStringLiteral("0");
+    QTest::newRow("upload icon") << "icon" << QStringLiteral("b") << QStringLiteral("1");
+    QTest::newRow("Enter key") << "key" << QStringLiteral("c") << QStringLiteral("0");
+    QTest::newRow("context menu") << "menu" << QStringLiteral("a") << QStringLiteral("2");
 }
 
 void TestProfileEditor::doubleClickStartsAnUpload()
 {
+    QFETCH(QString, how);
     QFETCH(QString, name);
     QFETCH(QString, index);
     storeProfile(QStringLiteral("a"), QStringLiteral("10.0.0.1"));
@@ -300,8 +356,12 @@ void TestProfileEditor::doubleClickStartsAnUpload()
     editor.setLaunchProgram(script);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QTest::mouseDClick(table(&editor)->viewport(), Qt::LeftButton, {},
-                       rowPoint(&editor, rowOf(&editor, name)));
+    if (how == QLatin1String("double-click"))
+        QTest::mouseDClick(table(&editor)->viewport(), Qt::LeftButton, {},
+                           rowPoint(&editor, rowOf(&editor, name)));
+    else
+        actOnRow(&editor, rowOf(&editor, name), how, editor.uploadIcon(), Qt::Key_Return,
+                 QStringLiteral("Upload"));
     QTRY_VERIFY(QFile::exists(record));
     QFile arguments(record);
     QVERIFY(arguments.open(QIODevice::ReadOnly));
@@ -376,6 +436,79 @@ void TestProfileEditor::editIconSavesTheSettings()
     QVERIFY(ProfileStore::loadProfile(QStringLiteral("Office 2"), &stored));
     QCOMPARE(stored.account, QStringLiteral("john"));
     QVERIFY(!ProfileStore::profileExists(QStringLiteral("Office")));
+}
+
+void TestProfileEditor::keyboardMovesTheRowAndFocus()
+{
+    storeProfile(QStringLiteral("First"), QStringLiteral("10.0.0.1"));
+    storeProfile(QStringLiteral("Second"), QStringLiteral("10.0.0.2"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    EditorTableView* view = table(&editor);
+    QTRY_VERIFY(view->hasFocus());
+
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(editor.hoveredRow(), 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(editor.hoveredRow(), 1);
+    for (VexaIcon* icon : {editor.uploadIcon(), editor.editIcon(), editor.deleteIcon()}) {
+        QVERIFY(icon->isVisible());
+        QCOMPARE(icon->y(), view->rowViewportPosition(1) + 36);
+    }
+    QCOMPARE(view->selectionModel()->selectedRows().first().row(), 1);
+    // Upload, delete and edit sit side by side, upload leftmost.
+    QCOMPARE(editor.uploadIcon()->x() + 32, editor.deleteIcon()->x());
+    QTest::keyClick(view, Qt::Key_Up);
+    QCOMPARE(editor.hoveredRow(), 0);
+
+    // Tab leaves the table for the create button, which Space presses.
+    auto* create = editor.findChild<VexaIcon*>(QStringLiteral("m_pCreateIcon"));
+    QTest::keyClick(view, Qt::Key_Tab);
+    QTRY_VERIFY(create->hasFocus());
+    bool wizardSeen = false;
+    whenModal<CreateWizard>([&](CreateWizard* wizard) {
+        wizardSeen = true;
+        wizard->reject();
+    });
+    QTest::keyClick(create, Qt::Key_Space);
+    QVERIFY(wizardSeen);
+}
+
+void TestProfileEditor::rowTextIsReadable_data()
+{
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("plain row") << false;
+    QTest::newRow("selected row") << true;
+}
+
+void TestProfileEditor::rowTextIsReadable()
+{
+    QFETCH(bool, selected);
+    storeProfile(QStringLiteral("WWWWWWWWWWWW"), QStringLiteral("10.0.0.1"));
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    EditorTableView* view = table(&editor);
+    if (selected)
+        editor.slotMouseMove(rowPoint(&editor, 0));
+    const QRect cell = view->visualRect(editor.viewModel()->index(0, 0));
+    const QImage image = view->viewport()->grab(cell).toImage();
+    // The darkest pixel is the text's, the lightest the row's background.
+    auto luminance = [](QColor color) {
+        auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+               0.0722 * channel(color.blueF());
+    };
+    double darkest = 1, lightest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const double l = luminance(image.pixelColor(x, y));
+            darkest = qMin(darkest, l);
+            lightest = qMax(lightest, l);
+        }
+    const double contrast = (lightest + 0.05) / (darkest + 0.05);
+    QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
 }
 
 LUMIO_TEST_MAIN(TestProfileEditor)

@@ -55,7 +55,8 @@ void TestResources::imageHasLayoutSize_data()
         row(stem + QStringLiteral("2.png"), QSize(4, 32));
         row(stem + QStringLiteral("3.png"), QSize(13, 32));
     }
-    for (const char* icon : {"bt_edit", "bt_edit_hover", "bt_del", "bt_del_hover"})
+    for (const char* icon :
+         {"bt_edit", "bt_edit_hover", "bt_del", "bt_del_hover", "bt_upload", "bt_upload_hover"})
         row(QLatin1String(icon) + QStringLiteral(".png"), QSize(30, 30));
     row(QStringLiteral("bt_help.png"), QSize(18, 18));
     row(QStringLiteral("icon_sort_asc.png"), QSize(9, 5));

@@ -49,6 +49,7 @@ void TestScreenshots::picture_data()
     QTest::newRow("profile list") << "profile_list.png" << list;
     QTest::newRow("profile list, hovered row") << "profile_list_hover.png" << list;
     QTest::newRow("profile list with scroll bar") << "profile_list_scroll.png" << list;
+    QTest::newRow("profile list, context menu") << "profile_list_menu.png" << any;
     QTest::newRow("create: server page") << "create_server.png" << wizard;
     QTest::newRow("create: discovered servers") << "create_server_list.png" << any;
     QTest::newRow("create: target page") << "create_target.png" << wizard;
@@ -87,8 +88,8 @@ void TestScreenshots::picture()
 
 void TestScreenshots::nothingElseWritten()
 {
-    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files).size(), 17);
-    QCOMPARE(m_listed.size(), 17);
+    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files).size(), 18);
+    QCOMPARE(m_listed.size(), 18);
 }
 
 LUMIO_TEST_MAIN(TestScreenshots)

@@ -6,6 +6,7 @@
 #include "RequestHeaders.h"
 #include "ServerProfile.h"
 #include "TestEnvironment.h"
+#include "TransferEstimate.h"
 #include "UploadPlanner.h"
 #include "UploadQueue.h"
 
@@ -69,6 +70,8 @@ class TestUploadQueue : public QObject
     Q_OBJECT
 
 private slots:
+    void timeLeft_data();
+    void timeLeft();
     void initTestCase();
     void init();
     void imageBatchOrder();
@@ -599,6 +602,10 @@ void TestUploadQueue::skipUploadedFiles()
     QVERIFY(UploadPlanner::dropUploaded(&list, QStringLiteral("p"), [&calls] { return ++calls > 0; }));
     QCOMPARE(calls, 3);
     QCOMPARE(list.size(), 2);
+    // A stop between files leaves the list as it was.
+    QList<ConversionEntry> untouched = list;
+    QVERIFY(!UploadPlanner::dropUploaded(&untouched, QStringLiteral("p"), [] { return false; }));
+    QCOMPARE(untouched, list);
     QVERIFY(!UploadPlanner::dropUploaded(&list, QStringLiteral("other profile")));
 }
 
@@ -644,6 +651,42 @@ void TestUploadQueue::workFilesOfOtherRunningCopiesStay()
     QVERIFY(other.waitForFinished());
     QVERIFY(AppPaths::prepareTempRootFolder());
     QVERIFY(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+void TestUploadQueue::timeLeft_data()
+{
+    // Samples as "ms:bytes:percent"; the time left after each one.
+    QTest::addColumn<QStringList>("samples");
+    QTest::addColumn<QList<int>>("secondsLeft");
+    QTest::newRow("nothing done yet") << QStringList{"500:0:0", "1000:0:0"} << QList<int>{-1, -1};
+    QTest::newRow("from elapsed and share done")
+        << QStringList{"10000:100:10", "20000:200:50", "30000:300:100"} << QList<int>{90, 20, 0};
+    // A long conversion: nothing is sent, the share stays, time passes; the estimate must not climb.
+    QTest::newRow("holds while nothing is sent")
+        << QStringList{"10000:500:20", "20000:500:20", "40000:500:20", "45000:900:20"}
+        << QList<int>{40, 40, 40, 180};
+    QTest::newRow("falls while nothing is sent")
+        << QStringList{"10000:500:20", "12000:500:50"} << QList<int>{40, 12};
+    QTest::newRow("durations") << QStringList{} << QList<int>{};
+}
+
+void TestUploadQueue::timeLeft()
+{
+    QFETCH(QStringList, samples);
+    QFETCH(QList<int>, secondsLeft);
+    TransferEstimate estimate;
+    QList<int> shown;
+    for (const QString& sample : samples) {
+        const QStringList parts = sample.split(QLatin1Char(':'));
+        estimate.addSample(parts.at(0).toLongLong(), parts.at(1).toLongLong(), parts.at(2).toInt());
+        shown << estimate.secondsLeft();
+    }
+    QCOMPARE(shown, secondsLeft);
+    if (samples.isEmpty()) {
+        QCOMPARE(TransferEstimate::durationText(42), QStringLiteral("0:42"));
+        QCOMPARE(TransferEstimate::durationText(725), QStringLiteral("12:05"));
+        QCOMPARE(TransferEstimate::durationText(3723), QStringLiteral("1:02:03"));
+    }
 }
 
 void TestUploadQueue::cleanUpNeverFollowsLinks()

@@ -9,27 +9,36 @@
 #include "ServerProfile.h"
 #include "TestEnvironment.h"
 #include "UploadWizard.h"
+#include "VexaLocale.h"
+#include "WizUpdDialog.h"
 #include "WizUpdProgress.h"
 #include "WizVdoQualDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QJsonArray>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 
@@ -91,6 +100,8 @@ private slots:
     void qualityOrder_data();
     void qualityOrder();
     void errorTable();
+    void progressDetailsAndErrorReportActions();
+    void checkingSaysHowManyAndCancels();
 
 private:
     struct Run
@@ -99,7 +110,11 @@ private:
         int page = -1;
         QList<UploadFailure> reportRows;
         int reportsShown = 0;
+        QStringList retrySources;
     };
+    // When set, handles the error report in place of closing it; it must close the report.
+    std::function<void(ErrorReport*)> m_onReport;
+    QTranslator m_english;
     Run runWizard(int mode, const QStringList& sources,
                   const std::function<void(UploadWizard*)>& onQualityPage = {},
                   const std::function<void(UploadWizard*)>& onProgressPage = {});
@@ -123,6 +138,9 @@ void TestUploadWizard::initTestCase()
                    QStringLiteral("demo"), QStringLiteral("demo"), true, QString(), false, true, true, false,
                    QStringLiteral("RENAME"), QString(), {});
     ProfileStore::createProfile(profile);
+    // English as the program shows it: plural forms and typographic punctuation.
+    QVERIFY(m_english.load(VexaLocale::translationFileFor(QStringLiteral("enu"))));
+    QCoreApplication::installTranslator(&m_english);
 }
 
 void TestUploadWizard::init()
@@ -137,6 +155,7 @@ void TestUploadWizard::init()
     m_profile.keepFolderStructure = true;
     m_profile.serverdst.clear();
     m_prompter = new ScriptedPrompter;
+    m_onReport = nullptr;
 }
 
 void TestUploadWizard::cleanup()
@@ -165,13 +184,16 @@ TestUploadWizard::Run TestUploadWizard::runWizard(int mode, const QStringList& s
     UploadWizard wizard(nullptr, mode, &manager, &sourceList, &m_profile);
     // The error report opens modally when files failed; read it and close it.
     QTimer reportCloser;
-    QObject::connect(&reportCloser, &QTimer::timeout, [&run] {
+    QObject::connect(&reportCloser, &QTimer::timeout, [this, &run] {
         if (auto* report = qobject_cast<ErrorReport*>(QApplication::activeModalWidget())) {
             ++run.reportsShown;
             for (int row = 0; row < report->model()->rowCount(); ++row)
                 run.reportRows.append({report->model()->index(row, 0).data().toString(),
                                        report->model()->index(row, 1).data().toString()});
-            report->accept();
+            if (m_onReport)
+                m_onReport(report);
+            else
+                report->accept();
         }
     });
     reportCloser.start(20);
@@ -194,6 +216,7 @@ TestUploadWizard::Run TestUploadWizard::runWizard(int mode, const QStringList& s
             QTest::qWaitFor([&] { return wizard.isUploadFinished() && !wizard.workersRunning(); }, 60000);
         QTest::qWait(50);
     }
+    run.retrySources = wizard.retrySources();
     wizard.reject();
     return run;
 }
@@ -642,7 +665,11 @@ void TestUploadWizard::progressPageRules()
     WizUpdProgress page(nullptr, &m_profile, &queue);
     page.initializePage();
     QLabel* count = page.findChild<QLabel*>(QStringLiteral("m_plbUpdFileNum"));
-    QCOMPARE(count->text(), QStringLiteral(":0/3"));
+    QCOMPARE(count->text(), QStringLiteral("0/3"));
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("m_plbUpdFileStatus"))->text(),
+             QStringLiteral("Uploaded files:"));
+    QCOMPARE(page.findChild<QLabel*>(QStringLiteral("m_plbCounts"))->text(),
+             QStringLiteral("Failed: 0    Skipped: 0"));
     queue.setCurrentFileSize(2 * 20971520);
     page.slotUpdateNextProgress(45);
     QCOMPARE(page.creepIntervalMs(), 300);
@@ -663,13 +690,13 @@ void TestUploadWizard::progressPageRules()
     page.slotUploadFinished();
     QVERIFY(page.isComplete());
     QCOMPARE(page.findChild<QLabel*>(QStringLiteral("m_plbUpdFileStatus"))->text(),
-             QStringLiteral("Successfully uploaded"));
-    QCOMPARE(count->text(), QStringLiteral(":2 files"));
+             QStringLiteral("Successfully uploaded:"));
+    QCOMPARE(count->text(), QStringLiteral("2 files"));
     QLabel* failStatus = page.findChild<QLabel*>(QStringLiteral("m_plbUpdFailStatus"));
     QLabel* failCount = page.findChild<QLabel*>(QStringLiteral("m_plbUpdFailNum"));
     QVERIFY(!failStatus->isHidden() && !failCount->isHidden());
-    QCOMPARE(failStatus->text(), QStringLiteral("Failed to upload"));
-    QCOMPARE(failCount->text(), QStringLiteral(":1 files"));
+    QCOMPARE(failStatus->text(), QStringLiteral("Failed to upload:"));
+    QCOMPARE(failCount->text(), QStringLiteral("1 file"));
     QVERIFY(page.findChild<QLabel*>(QStringLiteral("m_plbDesc"))->isHidden());
 }
 
@@ -721,6 +748,171 @@ void TestUploadWizard::errorTable()
     QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("b.mov"));
     auto* view = report.findChild<QTableView*>(QStringLiteral("m_ptblErrorReport"));
     QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(view->textElideMode(), Qt::ElideMiddle);
+
+    // A warning is listed in its own look but is no failure, and is not sent again.
+    UploadQueue mixed;
+    const QString existing = QFINDTESTDATA("tst_uploadwizard.cpp");
+    UploadProblem failed;
+    failed.path = existing;
+    failed.targetFolder = QStringLiteral("Trips, 2024");
+    failed.text = QStringLiteral("Said \"no\"");
+    failed.time = QDateTime(QDate(2024, 5, 1), QTime(10, 15, 0));
+    UploadOutcome uploaded;
+    uploaded.localPath = QStringLiteral("/pictures/kept.jpg");
+    uploaded.success = true;
+    uploaded.warning = QStringLiteral("no thumbnails");
+    mixed.addProblem(failed);
+    mixed.addOutcome(uploaded);
+    // Went up but could not be recorded: an error row, yet neither failed nor offered again.
+    uploaded.localPath = m_sources->filePath(QStringLiteral("unrecorded.jpg"));
+    uploaded.recordError = QStringLiteral("Uploaded, but could not be recorded: disk full");
+    QVERIFY(QFile::copy(existing, uploaded.localPath));
+    mixed.addOutcome(uploaded);
+    QCOMPARE(mixed.failureCount(), 1);
+    QCOMPARE(mixed.warnings().size(), 2);
+    QCOMPARE(mixed.failures().size(), 2);
+    ErrorReport both(nullptr, &mixed);
+    ErrorTableModel* rows = both.model();
+    QCOMPARE(rows->index(0, 0).data(ErrorTableModel::KindRole).toInt(), int(UploadProblem::Kind::Error));
+    QCOMPARE(rows->index(1, 0).data(ErrorTableModel::KindRole).toInt(), int(UploadProblem::Kind::Warning));
+    QVERIFY(!rows->index(1, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(rows->index(0, 1).data(Qt::ForegroundRole) != rows->index(1, 1).data(Qt::ForegroundRole));
+    QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("kept.jpg"));
+    QCOMPARE(rows->index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("/pictures/kept.jpg"));
+    QCOMPARE(rows->index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Warning: no thumbnails"));
+    QCOMPARE(rows->retryPaths(), QStringList{existing});
+    QCOMPARE(rows->csvText({0}),
+             QStringLiteral("file,album,error,time\r\n") + existing +
+                 QStringLiteral(",\"/photo/Trips, 2024\",\"Said \"\"no\"\"\",2024-05-01T10:15:00\r\n"));
+}
+
+void TestUploadWizard::progressDetailsAndErrorReportActions()
+{
+    const QString clip = m_sources->filePath(QStringLiteral("clip.mp4"));
+    QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                               {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-f"),
+                                QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                QStringLiteral("testsrc=size=160x120:rate=10:duration=1"),
+                                QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), clip}),
+             0);
+    // The picture converts long before the video: its original is the sixth upload request, after its
+    // five thumbnails, and the server refuses it.
+    const QString bad = m_sources->filePath(QStringLiteral("refused.jpg"));
+    writeJpeg(bad, 320, 240);
+    QVERIFY(m_server->setFaults(
+        {{QStringLiteral("upload"), QJsonObject{{QStringLiteral("err_msg"), QStringLiteral("no_privilege")},
+                                                {QStringLiteral("only_requests"), QJsonArray{6}}}}}));
+    m_profile.keepFolderStructure = false;
+
+    QStringList current;
+    QStringList transfer;
+    QString counts;
+    QString doneStatus;
+    QString doneCount;
+    QString failCount;
+    QTimer sampler;
+    const QString csv = m_sources->filePath(QStringLiteral("report.csv"));
+    QString clipboard;
+    m_prompter->answerSaveFile(csv);
+    m_onReport = [&](ErrorReport* report) {
+        // The page shows the final counts before the report opens.
+        auto* page = report->parentWidget()->findChild<WizUpdProgress*>();
+        counts = page->findChild<QLabel*>(QStringLiteral("m_plbCounts"))->text();
+        doneStatus = page->findChild<QLabel*>(QStringLiteral("m_plbUpdFileStatus"))->text();
+        doneCount = page->findChild<QLabel*>(QStringLiteral("m_plbUpdFileNum"))->text();
+        failCount = page->findChild<QLabel*>(QStringLiteral("m_plbUpdFailNum"))->text();
+        QCOMPARE(report->model()->index(0, 0).data(Qt::ToolTipRole).toString(), bad);
+        report->findChild<QPushButton*>(QStringLiteral("m_pbtnCopy"))->click();
+        clipboard = QGuiApplication::clipboard()->text();
+        report->findChild<QPushButton*>(QStringLiteral("m_pbtnSave"))->click();
+        report->findChild<QPushButton*>(QStringLiteral("m_pbtnRetry"))->click();
+    };
+    const Run run = runWizard(2, {bad, clip}, {}, [&](UploadWizard* wizard) {
+        QObject::connect(&sampler, &QTimer::timeout, [&, wizard] {
+            const auto* page = wizard->findChild<WizUpdProgress*>();
+            const QString now = page->findChild<QLabel*>(QStringLiteral("m_plbCurrent"))->text();
+            if (!now.isEmpty() && !current.contains(now))
+                current << now;
+            transfer << page->findChild<QLabel*>(QStringLiteral("m_plbTransfer"))->text();
+        });
+        sampler.start(5);
+    });
+    sampler.stop();
+    QVERIFY(run.finished);
+    QCOMPARE(run.reportsShown, 1);
+
+    QVERIFY2(current.contains(QStringLiteral("Converting clip.mp4 \u2014 medium quality")),
+             qPrintable(current.join(QLatin1Char('|'))));
+    QVERIFY2(current.contains(QStringLiteral("Uploading refused.jpg")),
+             qPrintable(current.join(QLatin1Char('|'))));
+    const QRegularExpression line(
+        QStringLiteral("^[\\d.,]+ (bytes|KB|MB|KiB|MiB) of [\\d.,]+ (KB|KiB|MB|MiB) sent"));
+    QVERIFY2(std::any_of(transfer.begin(), transfer.end(),
+                         [&](const QString& text) {
+                             return line.match(text).hasMatch() && text.contains(QLatin1String("/s"));
+                         }),
+             qPrintable(transfer.join(QLatin1Char('|'))));
+    QCOMPARE(counts, QStringLiteral("Failed: 1    Skipped: 0"));
+    QCOMPARE(doneStatus, QStringLiteral("Successfully uploaded:"));
+    QCOMPARE(doneCount, QStringLiteral("1 file"));
+    QCOMPARE(failCount, QStringLiteral("1 file"));
+
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QStringList lines =
+        QString::fromUtf8(saved.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0), QStringLiteral("file,album,error,time"));
+    QVERIFY2(lines.at(1).startsWith(bad + QStringLiteral(",/photo,")), qPrintable(lines.at(1)));
+    const QString time = lines.at(1).section(QLatin1Char(','), -1);
+    QVERIFY(QDateTime::fromString(time, Qt::ISODate).isValid());
+    QCOMPARE(clipboard,
+             QString(lines.at(1)).replace(QLatin1Char(','), QLatin1Char('\t')) + QLatin1Char('\n'));
+
+    // Retry: a new run with the failed file only.
+    QCOMPARE(run.retrySources, QStringList{bad});
+    QVERIFY(m_server->setFaults({}));
+    m_server->clearRequestLog();
+    m_onReport = nullptr;
+    QVERIFY(runWizard(2, run.retrySources).finished);
+    QStringList originals;
+    for (const QJsonObject& request : m_server->requestLog()) {
+        if (headersOf(request).value(QStringLiteral("X-UPLOAD-TYPE")).toString() ==
+            QLatin1String("ORIG_FILE"))
+            originals << request.value(QStringLiteral("decoded"))
+                             .toObject()
+                             .value(QStringLiteral("X-ORIG-FNAME"))
+                             .toString();
+    }
+    QCOMPARE(originals, QStringList{QStringLiteral("refused.jpg")});
+}
+
+void TestUploadWizard::checkingSaysHowManyAndCancels()
+{
+    const QString folder = makeFolder(
+        QStringLiteral("Check"), {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")});
+    m_profile.incbackup = true;
+    QStringList sources{folder};
+    QNetworkAccessManager manager;
+    UploadWizard wizard(nullptr, 2, &manager, &sources, &m_profile);
+    auto* settings = qobject_cast<WizUpdDialog*>(wizard.page(UploadWizard::SettingsPage));
+    QStringList busyTexts;
+    QObject::connect(settings, &WizUpdDialog::signalBusyText, &wizard, [&](const QString& text) {
+        busyTexts << text;
+        if (!text.isEmpty()) {
+            busyTexts << wizard.findChild<QLabel*>(QStringLiteral("m_plbBusy"))->text();
+            // The user cancels while the check runs.
+            QTimer::singleShot(0, &wizard, &UploadWizard::reject);
+        }
+    });
+    wizard.show();
+    wizard.next();
+    QTRY_VERIFY_WITH_TIMEOUT(!wizard.isVisible(), 20000);
+    QCOMPARE(busyTexts, (QStringList{QStringLiteral("Checking 3 files\u2026"),
+                                     QStringLiteral("Checking 3 files\u2026"), QString()}));
+    for (const QJsonObject& request : m_server->requestLog())
+        QVERIFY(request.value(QStringLiteral("endpoint")).toString() != QLatin1String("init"));
 }
 
 LUMIO_TEST_MAIN(TestUploadWizard)

@@ -153,6 +153,12 @@ void ScreenshotSession::profileList()
         create->setState(VexaIcon::Hovered);
         settle();
         save(&editor, QStringLiteral("profile_list_hover.png"));
+
+        create->setState(VexaIcon::Normal);
+        editor.slotContextMenu(rowPoint(table, 0));
+        settle();
+        if (editor.contextMenu())
+            save(editor.contextMenu(), QStringLiteral("profile_list_menu.png"));
     }
 
     for (int i = 1; i <= 8; ++i)
@@ -263,6 +269,11 @@ void ScreenshotSession::uploadWizard()
     for (int i = 0; i < 5; ++i)
         queue->addSuccess();
     progress->slotUpdateCompleteProgress(42);
+    progress->slotConversionStarted(QStringLiteral("MVI_0420.MOV"), 1);
+    progress->showTransfer(48 * 1024 * 1024 + 300 * 1024, 131 * 1024 * 1024, 2.4 * 1024 * 1024, 95);
+    UploadOutcome refused;
+    refused.errorKey = QStringLiteral("no_privilege");
+    progress->slotFileFinished(refused);
     settle();
     save(&wizard, QStringLiteral("upload_progress.png"));
 
@@ -272,6 +283,14 @@ void ScreenshotSession::uploadWizard()
     queue->addFailure(QStringLiteral("MVI_0420.MOV"),
                       QStringLiteral("Connection error. (Error Code: RemoteHostClosedError)"));
     queue->addFailure(QStringLiteral("party/DSC_1001.JPG"), QStringLiteral("Skip duplicate file"));
+    UploadProblem warning;
+    warning.path = QStringLiteral("/home/jane/Pictures/Holiday 2013/Day 3 - the long walk along the "
+                                  "northern cliffs at sunset/DSC_1107.JPG");
+    warning.targetFolder = QStringLiteral("Holiday 2013");
+    warning.text = QStringLiteral("Uploaded without thumbnails: convert ended with status 1.");
+    warning.time = QDateTime::currentDateTime();
+    warning.kind = UploadProblem::Kind::Warning;
+    queue->addProblem(warning);
     progress->slotUpdateCompleteProgress(100);
     // The run's end opens the error report modally; picture it and close it.
     QTimer reportCloser;

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "ErrorReport.h"
+#include "ErrorTableModel.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "ProfileStore.h"
@@ -23,11 +24,15 @@ UploadWizard::UploadWizard(QWidget* parent, int mode, QNetworkAccessManager* man
     : VexaWizard(parent), m_profile(profile), m_sources(sources), m_mode(mode),
       m_converterCount(converterCountFor(QThread::idealThreadCount())),
       m_login(std::make_unique<SecurityConfirm>()), m_manager(manager),
-      m_loadingMovie(QStringLiteral(":/images/loading.gif")), m_loadingLabel(new QLabel(this))
+      m_loadingMovie(QStringLiteral(":/images/loading.gif")), m_loadingLabel(new QLabel(this)),
+      m_plbBusy(new QLabel(this))
 {
     m_loadingLabel->setGeometry(15, 323, 20, 20);
     m_loadingLabel->setMovie(&m_loadingMovie);
     m_loadingLabel->hide();
+    m_plbBusy->setObjectName(QStringLiteral("m_plbBusy"));
+    m_plbBusy->setGeometry(40, 323, 260, 20);
+    m_plbBusy->hide();
 
     m_settingsPage =
         new WizUpdDialog(this, mode, manager, profile, sources, &m_queue, &m_deviceMap, &m_loggedIn);
@@ -48,6 +53,8 @@ UploadWizard::UploadWizard(QWidget* parent, int mode, QNetworkAccessManager* man
 
     connect(this, &QWizard::currentIdChanged, this, &UploadWizard::slotPageComplete);
     connect(m_login.get(), &SecurityConfirm::signalLoginFinish, this, &UploadWizard::slotLoginFinish);
+    connect(m_settingsPage, &WizUpdDialog::signalBusyText, this,
+            [this](const QString& text) { setBusy(true, text); });
 
     AppPaths::prepareTempRootFolder();
 }
@@ -73,9 +80,11 @@ void UploadWizard::stopWorkers()
         m_run->stopAndWait();
 }
 
-void UploadWizard::setBusy(bool busy)
+void UploadWizard::setBusy(bool busy, const QString& text)
 {
     m_loadingLabel->setVisible(busy);
+    m_plbBusy->setText(text);
+    m_plbBusy->setVisible(busy && !text.isEmpty());
     if (busy)
         m_loadingMovie.start();
     else
@@ -98,6 +107,7 @@ bool UploadWizard::validateCurrentPage()
         if (!m_loggedIn) {
             m_loginInProgress = true;
             if (m_login->prepareLogin(m_manager, m_profile, true, false)) {
+                setBusy(true, tx(TextId::busy_logging_in));
                 m_login->start();
                 m_login->wait();
                 return false;
@@ -144,6 +154,8 @@ void UploadWizard::slotStartUpload()
                 &WizUpdProgress::slotUpdateCompleteProgress);
         connect(converter.get(), &FileConverter::signalNextProgressChanged, m_progressPage,
                 &WizUpdProgress::slotUpdateNextProgress);
+        connect(converter.get(), &FileConverter::signalConversionStarted, m_progressPage,
+                &WizUpdProgress::slotConversionStarted);
     }
     FileUploader* uploader = m_run->uploader();
     connect(uploader, &FileUploader::signalCompleteProgressChanged, m_progressPage,
@@ -152,7 +164,10 @@ void UploadWizard::slotStartUpload()
             &WizUpdProgress::slotUpdateNextProgress);
     connect(uploader, &FileUploader::signalConnectionSessionLost, m_progressPage,
             &WizUpdProgress::slotConnectionSessionLost);
+    connect(uploader, &FileUploader::signalItemStarted, m_progressPage, &WizUpdProgress::slotItemStarted);
+    connect(uploader, &FileUploader::signalFileFinished, m_progressPage, &WizUpdProgress::slotFileFinished);
     connect(uploader, &FileUploader::signalUploadFinished, this, &UploadWizard::slotUploadFinished);
+    m_progressPage->setUploader(uploader);
     m_run->start();
 }
 
@@ -195,7 +210,7 @@ void UploadWizard::slotUploadFinished()
     ProfileStore::saveUploadOptions(*m_profile);
     ProfileStore::incrementUsageCounter(m_profile->profname);
     m_progressPage->slotUploadFinished();
-    if (!m_queue.failures().isEmpty() || !m_queue.warnings().isEmpty()) {
+    if (!m_queue.problems().isEmpty()) {
         slotErrorReport();
         setButtonText(QWizard::CustomButton1, tx(TextId::btn_error_report));
         button(QWizard::CustomButton1)->setMinimumWidth(100);
@@ -209,5 +224,9 @@ void UploadWizard::slotUploadFinished()
 void UploadWizard::slotErrorReport()
 {
     ErrorReport report(this, &m_queue);
-    report.exec();
+    if (report.exec() != ErrorReport::RetryResult)
+        return;
+    m_retrySources = report.model()->retryPaths();
+    // This run closes first (its clean-up is still under way); the caller starts the new one.
+    QTimer::singleShot(0, this, &UploadWizard::reject);
 }

@@ -45,6 +45,8 @@ public:
     bool isUploadFinished() const { return m_uploadFinished; }
     // True while any converter or the uploader still runs.
     bool workersRunning() const;
+    // The failed files the user asked to send again from the error report; empty otherwise.
+    QStringList retrySources() const { return m_retrySources; }
 
 public slots:
     void slotPageComplete(int CurrentId);
@@ -55,7 +57,7 @@ public slots:
     void slotLoginFinish(bool blLoginSuccess);
 
 private:
-    void setBusy(bool busy);
+    void setBusy(bool busy, const QString& text = QString());
     void stopWorkers();
 
     ServerProfile* m_profile;
@@ -65,11 +67,13 @@ private:
     bool m_loginInProgress = false;
     bool m_loggedIn = false;
     bool m_uploadFinished = false;
+    QStringList m_retrySources;
     bool m_closing = false;
     std::unique_ptr<SecurityConfirm> m_login;
     QNetworkAccessManager* m_manager;
     QMovie m_loadingMovie;
     QLabel* m_loadingLabel;
+    QLabel* m_plbBusy;
     UploadQueue m_queue;
     DeviceImportMap m_deviceMap;
     std::unique_ptr<UploadRun> m_run;

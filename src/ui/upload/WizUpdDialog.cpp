@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -236,15 +237,21 @@ bool WizUpdDialog::validatePage()
     m_uploadList = UploadPlanner::buildList(sources, options, &m_hasVideo);
 
     if (m_mode != 6 && m_profile->incbackup) {
-        m_scanning = true;
-        m_scanCancelled = false;
+        m_checking = true;
+        m_checkCancelled = false;
+        const auto files =
+            std::count_if(m_uploadList.cbegin(), m_uploadList.cend(), [](const ConversionEntry& entry) {
+                return QFileInfo(entry.value(UploadQueue::LocalPath)).isFile();
+            });
+        emit signalBusyText(tx(TextId::busy_checking_files, static_cast<int>(files)));
         if (UploadPlanner::dropUploaded(&m_uploadList, m_profile->profname, [this] {
                 QCoreApplication::processEvents();
-                return !m_scanCancelled;
+                return !m_checkCancelled;
             }))
             m_skippedAsUploaded = true;
-        m_scanning = false;
-        if (m_scanCancelled)
+        m_checking = false;
+        emit signalBusyText(QString());
+        if (m_checkCancelled)
             return false;
     }
 
@@ -269,12 +276,12 @@ bool WizUpdDialog::validatePage()
 
 bool WizUpdDialog::isWaitingForServer() const
 {
-    return m_scanning || m_initRequest->isWaiting();
+    return m_checking || m_initRequest->isWaiting();
 }
 
 void WizUpdDialog::cancelWaiting()
 {
-    m_scanCancelled = true;
+    m_checkCancelled = true;
     if (m_initRequest->isWaiting())
         m_initRequest->cancel();
 }

@@ -32,11 +32,15 @@ public:
     int nextId() const override;
 
     bool hasVideo() const { return m_hasVideo; }
-    // True while Next looks for files uploaded before or waits for the server's upload-initialisation
-    // answer.
+    // True while Next checks the files against the upload records or waits for the server's
+    // upload-initialisation answer.
     bool isWaitingForServer() const;
-    // Ends that look or wait; the page then stays where it is.
+    // Ends that check or wait; the page then stays where it is.
     void cancelWaiting();
+
+signals:
+    // What Next is busy with, for the wizard's busy line; empty when done.
+    void signalBusyText(const QString& text);
 
 public slots:
     void languageChange();
@@ -54,8 +58,8 @@ private:
     bool m_fieldsLoaded = false;
     bool m_skippedAsUploaded = false;
     bool m_noPrivilege = false;
-    bool m_scanning = false;
-    bool m_scanCancelled = false;
+    bool m_checking = false;
+    bool m_checkCancelled = false;
     int m_mode;
     bool* m_loggedIn;
     QString m_targetFolder;
