@@ -59,9 +59,9 @@ void TestCatalogue::entriesKeepTheirPositions_data()
         << 116
         << "The selected items have already been uploaded to the destination folder in Lumio. No "
            "file is available for upload.";
-    QTest::newRow("appended") << 120 << "Connection error: %1 did not answer for %2 seconds.";
-    QTest::newRow("added later") << 124 << "no thumbnails: %1";
-    QTest::newRow("added later") << 126 << "Certificate changed";
+    QTest::newRow("time-out text") << 120 << "Connection error: %1 did not answer for %2 seconds.";
+    QTest::newRow("conversion warning") << 124 << "no thumbnails: %1";
+    QTest::newRow("certificate title") << 126 << "Certificate changed";
     QTest::newRow("after the keyring text") << 134 << "Upload";
     QTest::newRow("last") << 157 << "Could not save %1: %2";
 }
