@@ -4,6 +4,7 @@
 #include "CAsstNasinfoModel.h"
 #include "FindHostUtils.h"
 #include "PasswordVault.h"
+#include "ProfileRules.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
 #include "VexaLocale.h"
@@ -18,7 +19,6 @@
 namespace {
 
 const int kSearchTicks = 20;
-const int kProfileNameLength = 32;
 
 const QString kTitleStyle =
     QStringLiteral("QLabel { font-size : 12px;\n font-style : bold;\n color : #ffffff }");
@@ -66,7 +66,7 @@ ServerSettings::ServerSettings(QWidget* parent, QNetworkAccessManager* manager, 
     for (QLineEdit* edit :
          {m_ui->m_pedtProfName, m_ui->m_pedtPort, m_ui->m_pedtAccount, m_ui->m_pedtPassword})
         edit->setTextMargins(2, 0, 0, 0);
-    m_ui->m_pedtProfName->setMaxLength(kProfileNameLength);
+    m_ui->m_pedtProfName->setMaxLength(ProfileRules::kProfileNameLength);
     for (QLabel* label : {m_ui->m_plbProfName, m_ui->m_plbSvrNameIP, m_ui->m_plbPort, m_ui->m_plbupdto,
                           m_ui->m_plbAccount, m_ui->m_plbPassword})
         VexaStyle::applyWidgetStyle(label, kLabelStyle);
@@ -185,43 +185,33 @@ void ServerSettings::slotSavePassChecked(bool blChecked)
 
 bool ServerSettings::validateEntries()
 {
-    const QString host = m_ui->m_cbxIP->currentText();
-    const NASINFO* server = WizIPDialog::findServer(m_serverMap, host);
-    if (server && !WizIPDialog::confirmServer(this, *server))
-        return false;
-
-    const QString port = m_ui->m_pedtPort->text();
-    if (!port.isEmpty() && !WizIPDialog::isValidPort(port)) {
-        Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_bad_port));
-        m_ui->m_pedtPort->setFocus();
-        return false;
-    }
-    if (!WizIPDialog::isReachableName(host)) {
-        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_host_addr));
+    ProfileRules::Entries entries;
+    entries.name = m_ui->m_pedtProfName->text();
+    entries.host = m_ui->m_cbxIP->currentText();
+    entries.port = m_ui->m_pedtPort->text();
+    entries.personal = m_ui->m_pradPersonalLumio->isChecked();
+    entries.personalName = m_ui->m_pedtPersonalName->text();
+    entries.account = m_ui->m_pedtAccount->text();
+    switch (ProfileRules::check(this, entries, m_summary->profname, &m_serverMap)) {
+    case ProfileRules::Field::None:
+        return true;
+    case ProfileRules::Field::Server:
         m_ui->m_cbxIP->setFocus();
-        return false;
-    }
-    const QString name = m_ui->m_pedtProfName->text();
-    if (name != m_summary->profname && ProfileStore::profileExists(name)) {
-        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error),
-                         tx(TextId::err_profname_duplicate).arg(name));
+        break;
+    case ProfileRules::Field::Port:
+        m_ui->m_pedtPort->setFocus();
+        break;
+    case ProfileRules::Field::Name:
         m_ui->m_pedtProfName->setFocus();
-        return false;
+        break;
+    case ProfileRules::Field::PersonalName:
+        m_ui->m_pedtPersonalName->setFocus();
+        break;
+    case ProfileRules::Field::Account:
+        m_ui->m_pedtAccount->setFocus();
+        break;
     }
-    const auto refuse = [this](TextId text, QWidget* focus) {
-        Prompter::inform(this, Prompter::Icon::Warning, tx(TextId::err_warning), tx(text));
-        focus->setFocus();
-        return false;
-    };
-    if (name.isEmpty())
-        return refuse(TextId::err_profname_empty, m_ui->m_pedtProfName);
-    if (port.isEmpty())
-        return refuse(TextId::err_port_empty, m_ui->m_pedtPort);
-    if (m_ui->m_pradPersonalLumio->isChecked() && m_ui->m_pedtPersonalName->text().isEmpty())
-        return refuse(TextId::err_personal_empty, m_ui->m_pedtPersonalName);
-    if (m_ui->m_pedtAccount->text().isEmpty())
-        return refuse(TextId::err_usrname_empty, m_ui->m_pedtAccount);
-    return true;
+    return false;
 }
 
 void ServerSettings::accept()

@@ -3,22 +3,18 @@
 #include "CAsstAddDlgNasinfoProxyModel.h"
 #include "CAsstNasinfoModel.h"
 #include "FindHostUtils.h"
+#include "ProfileRules.h"
 #include "ProfileStore.h"
 #include "Prompter.h"
 #include "VexaLocale.h"
 #include "VexaStyle.h"
 #include "ui_WizIPDialog.h"
 
-#include <QHostAddress>
-#include <QHostInfo>
-#include <QtEndian>
-
 #include <cstring>
 
 namespace {
 
 const int kSearchTicks = 20;
-const int kProfileNameLength = 32;
 
 const QString kLabelStyle = QStringLiteral("QLabel { font-size : 13px;\n color : #1b1b1b }");
 const QString kEditStyle = QStringLiteral("QLineEdit { font-size : 13px;\n color : #535353 }");
@@ -28,16 +24,6 @@ const QString kCheckStyle = QStringLiteral("QCheckBox { font-size : 13px;\n colo
 QString textOf(const char* field, std::size_t size)
 {
     return QString::fromUtf8(field, static_cast<int>(strnlen(field, size)));
-}
-
-// The address in host order when the text is an IPv4 address at all.
-bool parseIPv4(const QString& text, quint32* value)
-{
-    QHostAddress address;
-    if (!address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol)
-        return false;
-    *value = address.toIPv4Address();
-    return true;
 }
 
 } // namespace
@@ -108,7 +94,7 @@ void WizIPDialog::languageChange()
 void WizIPDialog::initializePage()
 {
     languageChange();
-    m_ui->m_pedtProfName->setMaxLength(kProfileNameLength);
+    m_ui->m_pedtProfName->setMaxLength(ProfileRules::kProfileNameLength);
     if (m_initialised)
         return;
     m_initialised = true;
@@ -161,17 +147,17 @@ bool WizIPDialog::validatePage()
 {
     const QString host = m_ui->m_cbxIP->currentText();
     if (m_initialised && m_serverMap) {
-        const NASINFO* server = findServer(*m_serverMap, host);
-        if (server && !confirmServer(this, *server))
+        const NASINFO* server = ProfileRules::findServer(*m_serverMap, host);
+        if (server && !ProfileRules::confirmServer(this, *server))
             return false;
     }
     const QString port = m_ui->m_pedtPort->text();
-    if (!port.isEmpty() && !isValidPort(port)) {
+    if (!port.isEmpty() && !ProfileRules::isValidPort(port)) {
         Prompter::inform(nullptr, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_bad_port));
         m_ui->m_pedtPort->setFocus();
         return false;
     }
-    if (!isReachableName(host)) {
+    if (!ProfileRules::isReachableName(host)) {
         Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error), tx(TextId::err_host_addr));
         m_ui->m_cbxIP->setFocus();
         return false;
@@ -186,48 +172,6 @@ bool WizIPDialog::validatePage()
     return true;
 }
 
-bool WizIPDialog::isUsableIPv4(const QString& text)
-{
-    quint32 value = 0;
-    if (!parseIPv4(text, &value))
-        return false;
-    return value <= 0xDFFFFFFFu && value > 0x00FFFFFFu && (value >> 24) != 127;
-}
-
-bool WizIPDialog::isValidPort(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    bool ok = false;
-    const int port = text.toInt(&ok);
-    return ok && port >= 1 && port <= 65535;
-}
-
-bool WizIPDialog::isReachableName(const QString& text)
-{
-    // A usable address is taken as it is, and any other address text resolves to itself: only names
-    // need the resolver (which would otherwise ask for the address's name on the network).
-    QHostAddress literal;
-    if (literal.setAddress(text))
-        return true;
-    const QHostInfo info = QHostInfo::fromName(text);
-    return info.error() == QHostInfo::NoError && !info.addresses().isEmpty();
-}
-
-const NASINFO* WizIPDialog::findServer(const NasInfoMap& serverMap, const QString& text)
-{
-    quint32 value = 0;
-    const bool byAddress = isUsableIPv4(text) && parseIPv4(text, &value);
-    for (auto it = serverMap.cbegin(); it != serverMap.cend(); ++it) {
-        if (byAddress ? it->ipAddress == qToBigEndian(value)
-                      : textOf(it->serverName, sizeof it->serverName) == text)
-            return &it.value();
-    }
-    return nullptr;
-}
-
 const NASINFO* WizIPDialog::findServerByMac(const NasInfoMap& serverMap, const QString& mac)
 {
     if (mac.isEmpty())
@@ -237,21 +181,6 @@ const NASINFO* WizIPDialog::findServerByMac(const NasInfoMap& serverMap, const Q
             return &it.value();
     }
     return nullptr;
-}
-
-bool WizIPDialog::confirmServer(QWidget* parent, const NASINFO& server)
-{
-    if (!FindHostUtils::isUploadCapable(server)) {
-        Prompter::inform(parent, Prompter::Icon::Critical, tx(TextId::err_error),
-                         tx(TextId::err_kv_not_supp));
-        return false;
-    }
-    if (server.qcStatus == FHOSTQC_DONE)
-        return true;
-    const QString name = textOf(server.serverName, sizeof server.serverName);
-    return Prompter::askYesNo(parent, Prompter::Icon::Warning, tx(TextId::err_warning),
-                              tx(TextId::err_msg_sys_not_ready).arg(name) + QLatin1Char('\n') +
-                                  tx(TextId::msg_cfrm_continue));
 }
 
 void WizIPDialog::attachServerList(QComboBox* combo, CAsstAddDlgNasinfoProxyModel* proxy)

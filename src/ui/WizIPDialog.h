@@ -17,8 +17,7 @@ class QLineEdit;
 class QNetworkAccessManager;
 
 // Server page of the create-profile wizard: profile name, server (typed or chosen from the servers
-// found on the local network), port and HTTPS. The checks of a server entry live here too; the
-// server settings dialog applies the same ones.
+// found on the local network), port and HTTPS. The checks of the entries are ProfileRules'.
 class WizIPDialog : public QWizardPage
 {
     Q_OBJECT
@@ -36,18 +35,8 @@ public:
     FindHostUtils* findHostUtils() const { return m_findHost.get(); }
     QComboBox* serverCombo() const;
 
-    // An IPv4 address that names one host: at most 223.255.255.255, above 0.255.255.255, not loopback.
-    static bool isUsableIPv4(const QString& text);
-    // A decimal number from 1 to 65535.
-    static bool isValidPort(const QString& text);
-    // An address, or a name the resolver turns into at least one address.
-    static bool isReachableName(const QString& text);
-    // The server a typed entry names: by address when it is a usable IPv4 address, else by name.
-    static const NASINFO* findServer(const NasInfoMap& serverMap, const QString& text);
     // The server whose MAC text (any letter case) is given.
     static const NASINFO* findServerByMac(const NasInfoMap& serverMap, const QString& mac);
-    // Refuses a server that cannot take uploads and asks about one that is not set up. False stays.
-    static bool confirmServer(QWidget* parent, const NASINFO& server);
     // Points the combo box at the proxy the way both server-choosing dialogs show it.
     static void attachServerList(QComboBox* combo, CAsstAddDlgNasinfoProxyModel* proxy);
     // Gives the proxy its source again so that new servers show, keeping the typed text.

@@ -1,5 +1,6 @@
 #include "WizPWDialog.h"
 
+#include "ProfileRules.h"
 #include "Prompter.h"
 #include "VexaLocale.h"
 #include "VexaStyle.h"
@@ -9,8 +10,6 @@
 #include <QTimer>
 
 namespace {
-
-const int kPasswordLength = 254;
 
 const QString kLabelStyle = QStringLiteral("QLabel { font-size : 13px;\n color : #1b1b1b }");
 const QString kEditStyle = QStringLiteral("QLineEdit { font-size : 13px;\n color : #535353 }");
@@ -53,9 +52,10 @@ void WizPWDialog::initializePage()
     languageChange();
     if (!m_ui->m_pedtPassword->validator()) {
         m_ui->m_pedtPassword->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral(".{0,%1}").arg(kPasswordLength)), m_ui->m_pedtPassword));
+            QRegularExpression(QStringLiteral(".{0,%1}").arg(ProfileRules::kPasswordLength)),
+            m_ui->m_pedtPassword));
     }
-    m_ui->m_pedtPassword->setMaxLength(kPasswordLength);
+    m_ui->m_pedtPassword->setMaxLength(ProfileRules::kPasswordLength);
     if (!m_initialised) {
         m_initialised = true;
         m_ui->m_pedtAccount->setText(QStringLiteral("admin"));

@@ -2,6 +2,7 @@
 #include "CreateWizard.h"
 #include "DiscoveryResponder.h"
 #include "FindHostUtils.h"
+#include "ProfileRules.h"
 #include "ProfileStore.h"
 #include "RefServer.h"
 #include "ScriptedPrompter.h"
@@ -358,7 +359,7 @@ void TestCreateWizard::usableAddresses()
 {
     QFETCH(QString, text);
     QFETCH(bool, usable);
-    QCOMPARE(WizIPDialog::isUsableIPv4(text), usable);
+    QCOMPARE(ProfileRules::isUsableIPv4(text), usable);
 }
 
 void TestCreateWizard::nameInAnotherCaseIsRefused()
