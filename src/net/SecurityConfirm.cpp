@@ -30,6 +30,9 @@ bool SecurityConfirm::prepareLogin(QNetworkAccessManager* manager, ServerProfile
 {
     ++m_requestCounter;
     m_loginSucceeded = false;
+    m_failure = Failure::None;
+    m_failureText.clear();
+    m_failureCause.clear();
     m_retryOnFailure = retryOnFailure;
     m_promptForced = forcePrompt;
     m_profile = profile;
@@ -62,6 +65,7 @@ void SecurityConfirm::slotLoginLumio()
     // The password goes out only over a connection whose certificate the user trusts.
     const CertificateTrust::Outcome trust = CertificateTrust::settle(m_profile);
     if (trust == CertificateTrust::Outcome::Declined || trust == CertificateTrust::Outcome::Changed) {
+        m_failure = Failure::Untrusted;
         emit signalLoginFinish(false);
         return;
     }
@@ -89,8 +93,14 @@ QString SecurityConfirm::evaluate(QNetworkReply* reply)
         reply->request().attribute(static_cast<QNetworkRequest::Attribute>(kPersonalAttribute)).toBool();
     if (reply->error() == QNetworkReply::ContentNotFoundError)
         return tx(TextId::err_photo_not_install);
-    if (reply->error() != QNetworkReply::NoError)
+    if (reply->error() != QNetworkReply::NoError) {
+        // Errors below the content errors (200) mean no HTTP answer came back at all.
+        if (reply->error() < QNetworkReply::ContentAccessDenied || RequestTimeout::timedOut(reply)) {
+            m_failure = Failure::Unreachable;
+            m_failureCause = causeOf(reply);
+        }
         return RequestTimeout::transportErrorText(reply);
+    }
 
     const QString disabledText =
         personal ? tx(TextId::err_photo_personal_disable) : tx(TextId::err_photo_disable);
@@ -130,6 +140,26 @@ QString SecurityConfirm::evaluate(QNetworkReply* reply)
     return tx(TextId::err_login_server);
 }
 
+QString SecurityConfirm::causeOf(const QNetworkReply* reply)
+{
+    if (RequestTimeout::timedOut(reply))
+        return QStringLiteral("no answer within %1 s").arg(RequestTimeout::seconds());
+    switch (reply->error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("connection refused");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("connection closed by the server");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("host not found");
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("connection timed out");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("TLS handshake failed");
+    default:
+        return ServerReply::networkErrorName(reply->error());
+    }
+}
+
 void SecurityConfirm::slotLoginRequestFinished()
 {
     auto* reply = qobject_cast<QNetworkReply*>(sender());
@@ -141,8 +171,11 @@ void SecurityConfirm::slotLoginRequestFinished()
         return;
 
     m_loginSucceeded = false;
+    m_failure = Failure::Refused;
+    m_failureCause.clear();
     const QString errorText = evaluate(reply);
     if (m_loginSucceeded) {
+        m_failure = Failure::None;
         // A password typed while "Remember password" is off serves this run only.
         if (m_promptForced && m_profile && m_profile->savepass)
             ProfileStore::storePassword(m_profile->profname, m_password);
@@ -150,7 +183,9 @@ void SecurityConfirm::slotLoginRequestFinished()
         return;
     }
 
-    Prompter::inform(nullptr, Prompter::Icon::Warning, tx(TextId::err_error), errorText);
+    m_failureText = errorText;
+    if (m_informOnFailure)
+        Prompter::inform(nullptr, Prompter::Icon::Warning, tx(TextId::err_error), errorText);
     if (m_retryOnFailure && prepareLogin(m_manager, m_profile, true, true)) {
         slotLoginLumio();
         return;

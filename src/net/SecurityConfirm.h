@@ -14,6 +14,15 @@ class SecurityConfirm : public QThread
     Q_OBJECT
 
 public:
+    // Why the last login failed.
+    enum class Failure
+    {
+        None,
+        Unreachable, // no answer: connection refused, host not found, time-out, TLS
+        Refused,     // the server answered without letting the account in
+        Untrusted    // the certificate was not trusted; nothing was sent
+    };
+
     explicit SecurityConfirm(QObject* parent = nullptr);
     ~SecurityConfirm() override;
 
@@ -21,6 +30,14 @@ public:
     // prompt is forced) and arms the trigger. False only when the user cancels the password prompt.
     bool prepareLogin(QNetworkAccessManager* manager, ServerProfile* profile, bool retryOnFailure,
                       bool forcePrompt);
+
+    Failure failure() const { return m_failure; }
+    // The text shown for the last failure (the catalogue's).
+    QString failureText() const { return m_failureText; }
+    // For an unreachable server, a few words on the cause: "connection refused", "host not found" …
+    QString failureCause() const { return m_failureCause; }
+    // A caller that reports failures in its own words turns the message box off.
+    void setInformOnFailure(bool inform) { m_informOnFailure = inform; }
 
     static constexpr int kCounterAttribute = 1000;   // QNetworkRequest::User
     static constexpr int kPersonalAttribute = 32767; // QNetworkRequest::UserMax
@@ -38,6 +55,12 @@ protected:
 
 private:
     QString evaluate(QNetworkReply* reply);
+    static QString causeOf(const QNetworkReply* reply);
+
+    Failure m_failure = Failure::None;
+    QString m_failureText;
+    QString m_failureCause;
+    bool m_informOnFailure = true;
 
     int m_requestCounter = 0;
     bool m_loginSucceeded = false;
