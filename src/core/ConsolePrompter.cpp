@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -74,10 +75,23 @@ bool ConsolePrompter::readLine(const QString& prompt, bool hidden, QString* line
     return true;
 }
 
+QString ConsolePrompter::plainText(const QString& text)
+{
+    // Some catalogue texts are rich text for the message boxes; a terminal shows them as lines.
+    QString plain = text;
+    plain.replace(QRegularExpression(QStringLiteral("<li>"), QRegularExpression::CaseInsensitiveOption),
+                  QStringLiteral("\n  - "));
+    plain.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    plain.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    plain.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    plain.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return plain.trimmed();
+}
+
 int ConsolePrompter::showMessage(QObject*, Icon, const QString& title, const QString& text,
                                  const QStringList& buttons, int defaultButton)
 {
-    writeError(title + QStringLiteral(": ") + text + QLatin1Char('\n'));
+    writeError(title + QStringLiteral(": ") + plainText(text) + QLatin1Char('\n'));
     if (buttons.size() <= 1)
         return buttons.isEmpty() ? -1 : 0;
     QString answer;

@@ -17,6 +17,9 @@ public:
                  const QString& okText, const QString& cancelText, QString* answer) override;
     QString askDirectory(QObject* parent, const QString& caption, const QString& startFolder) override;
 
+    // A message's text without markup: list items on lines of their own, tags and entities gone.
+    static QString plainText(const QString& text);
+
 private:
     // Shows the prompt on standard error and reads one line from standard input (without its line
     // end); false at end of input, on cancel, or when standard input is not a terminal. For a hidden
