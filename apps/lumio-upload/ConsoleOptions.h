@@ -18,21 +18,56 @@ public:
         Upload,
         ListProfiles,
         SeedDemoProfile,
-        Help
+        Help,
+        Version,
+        ProfileAdd,
+        ProfileList,
+        ProfileShow,
+        ProfileEdit,
+        ProfileRemove,
+        ProfilePassword,
+        Discover
     };
 
-    // Exit statuses: every file uploaded or skipped as uploaded; a file failed, an upload could not be
-    // recorded or the run was cancelled; usage, profile or login errors.
+    // Exit statuses of every lumio-upload command, for scripts.
     enum ExitStatus
     {
-        ExitSuccess = 0,
-        ExitFailure = 1,
-        ExitUsage = 2
+        ExitSuccess = 0,     // every file uploaded or skipped as uploaded; the command did its work
+        ExitFailure = 1,     // a file failed or was refused, an upload was not recorded, the session was lost
+        ExitUsage = 2,       // the command line, an unknown profile, a refused profile entry, no password
+        ExitUnreachable = 3, // no answer: connection refused, host not found, time-out, TLS, no server found
+        ExitLoginRefused = 4,  // the server answered but did not let the account in
+        ExitStore = 5,         // the profile store cannot be opened or written
+        ExitInterrupted = 130, // SIGINT (Ctrl-C)
+        ExitTerminated = 143   // SIGTERM
+    };
+
+    // The settings of profile add and profile edit; unset ones are left as they are (edit) or take
+    // the create-profile wizard's defaults (add).
+    struct ProfileEntries
+    {
+        std::optional<QString> host;
+        std::optional<QString> port;
+        std::optional<bool> https;
+        std::optional<QString> account;
+        std::optional<bool> personal;
+        std::optional<QString> personalName;
+        std::optional<bool> rememberPassword;
+        QString rename;
+        QString album;
+        bool check = true;
     };
 
     // Parses the arguments (the program name first). False with *error set on a usage error.
     bool parse(const QStringList& arguments, QString* error);
     static QString usage();
+    static QString profileUsage();
+    static QString version();
+    // The word the JSON summary gives an exit status: "failed", "usage", "unreachable",
+    // "login_refused", "store", "interrupted"; empty for success.
+    static QString errorClass(int status);
+    // 130 for SIGINT, 143 for SIGTERM (128 + the signal's number).
+    static int interruptStatus(int signalNumber);
 
     // Writes the given options over the profile's stored ones. The destination album also gives the
     // target folder relative to the photo root.
@@ -42,6 +77,8 @@ public:
     // Low, medium, high, mobile codes from "low,medium,…" in the quality page's fixed order; "none" is
     // the empty list. False for an unknown word.
     static bool parseQualities(const QString& text, QList<int>* qualities);
+
+    static constexpr int kDefaultDiscoverSeconds = 5;
 
     Command command = Command::Upload;
     QString profile;
@@ -56,10 +93,26 @@ public:
     bool json = false;
     bool saveOptions = false;
     bool verbose = false;
+    bool profileHelp = false;
+    bool quiet = false;
+    // The password is asked on the terminal for this run, whatever the profile remembers.
+    bool askPassword = false;
+    // The password is the first line of standard input.
+    bool passwordStdin = false;
+    // profile list --names: the names alone, one a line (for shell completion).
+    bool namesOnly = false;
+    // profile remove --yes: no confirmation question.
+    bool assumeYes = false;
+    int discoverSeconds = kDefaultDiscoverSeconds;
+    ProfileEntries entries;
     int demoPort = 0;
     int retries = -1;        // resends after connection failures; -1: the uploader's default
     int timeoutSeconds = -1; // request inactivity limit; -1: the default
     // SHA-256 fingerprint ("AB:CD:…") of a server certificate the user vouches for.
     QString trustCertificate;
     QStringList paths;
+
+private:
+    bool parseProfile(const QStringList& arguments, QString* error);
+    bool parseDiscover(const QStringList& arguments, QString* error);
 };

@@ -1,5 +1,6 @@
 #include "ConsoleReport.h"
 
+#include "ConsoleOptions.h"
 #include "VexaLocale.h"
 
 #include <QCoreApplication>
@@ -21,8 +22,8 @@ QString albumPath(const QString& album, const QString& name)
 
 } // namespace
 
-ConsoleReport::ConsoleReport(bool json, bool live, FILE* out)
-    : m_json(json), m_live(live && !json), m_out(out)
+ConsoleReport::ConsoleReport(bool json, bool live, FILE* out, bool quiet)
+    : m_json(json), m_live(live && !json && !quiet), m_quiet(quiet && !json), m_out(out)
 {
 }
 
@@ -102,7 +103,7 @@ QString ConsoleReport::progressText(const Progress& progress, int width)
 
 void ConsoleReport::title(const QString& text)
 {
-    if (!m_json)
+    if (!m_json && !m_quiet)
         write(text);
 }
 
@@ -129,6 +130,12 @@ void ConsoleReport::file(const FileRow& row)
     const QString warningLine = row.warning.isEmpty() ? QString()
                                                       : QStringLiteral("warning").leftJustified(13) +
                                                             row.path + QStringLiteral(": ") + row.warning;
+    const bool problem = row.status == FileStatus::Failed || row.status == FileStatus::Refused;
+    if (m_quiet && !problem) {
+        if (!warningLine.isEmpty())
+            write(warningLine);
+        return;
+    }
     if (m_live && row.status == FileStatus::Uploaded) {
         if (!warningLine.isEmpty())
             write(warningLine);
@@ -200,8 +207,12 @@ void ConsoleReport::summary(const Summary& summary)
                            {QStringLiteral("errors"), rows},
                            {QStringLiteral("warnings"), warnings},
                            {QStringLiteral("exit_status"), summary.exitStatus}};
+        // The error's class, as the exit status gives it; the message says what failed and where.
+        const QString errorClass = ConsoleOptions::errorClass(summary.exitStatus);
+        if (!errorClass.isEmpty())
+            object.insert(QStringLiteral("error"), errorClass);
         if (!summary.error.isEmpty())
-            object.insert(QStringLiteral("error"), summary.error);
+            object.insert(QStringLiteral("message"), summary.error);
         write(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
         return;
     }

@@ -59,12 +59,13 @@ public:
         bool cancelled = false;
         bool sessionLost = false;
         int exitStatus = 0;
-        QString error;
+        QString error; // the message of an error that ended the run
         QList<UploadFailure> errorRows;
         QList<UploadFailure> warningRows; // files uploaded with a warning
     };
 
-    ConsoleReport(bool json, bool live, FILE* out = stdout);
+    // Quiet plain output shows only the files that failed or were refused, and the summary.
+    ConsoleReport(bool json, bool live, FILE* out = stdout, bool quiet = false);
 
     bool isLive() const { return m_live; }
 
@@ -87,6 +88,7 @@ private:
 
     bool m_json;
     bool m_live;
+    bool m_quiet;
     bool m_lineShown = false;
     FILE* m_out;
 };

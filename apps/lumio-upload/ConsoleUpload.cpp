@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "CertificateTrust.h"
+#include "ConsoleProfiles.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "InterruptNotifier.h"
@@ -63,10 +64,14 @@ ConsoleReport::FileRow ConsoleUpload::rowFor(const ConversionEntry& entry,
 
 void ConsoleUpload::start()
 {
+    QString unknown;
+    if (!ConsoleProfiles::resolveName(m_options.profile, &unknown)) {
+        fail(ConsoleOptions::ExitUsage, unknown);
+        return;
+    }
     if (!ProfileStore::loadProfile(m_options.profile, &m_profile)) {
-        fail(ConsoleOptions::ExitUsage,
-             QStringLiteral("no profile named \"%1\" (see lumio-upload --list-profiles)")
-                 .arg(m_options.profile));
+        fail(ConsoleOptions::ExitStore, QStringLiteral("cannot read profile \"%1\" from the profile store %2")
+                                            .arg(m_options.profile, ProfileStore::databasePath()));
         return;
     }
     for (const QString& path : m_options.paths) {
@@ -89,13 +94,21 @@ void ConsoleUpload::start()
     const QString rootPrefix = kPhotoRoot + QLatin1Char('/');
     m_targetFolder =
         m_profile.serverdst.startsWith(rootPrefix) ? m_profile.serverdst.mid(rootPrefix.size()) : QString();
-    // A password from the environment stands in for a remembered one for this run only.
-    if (!m_profile.savepass && qEnvironmentVariableIsSet("LUMIO_PASSWORD")) {
+    // A password from the environment or the terminal stands in for the remembered one for this run
+    // only; a profile that asks is never switched to remembering by it.
+    m_passwordRemembered = m_profile.savepass;
+    if (m_options.askPassword) {
+        m_profile.savepass = false;
+        m_profile.password.clear();
+        m_passwordRemembered = false;
+    } else if (qEnvironmentVariableIsSet("LUMIO_PASSWORD")) {
         m_profile.password = qEnvironmentVariable("LUMIO_PASSWORD");
         m_profile.savepass = true;
+        m_passwordRemembered = false;
     }
 
     CertificateTrust::setPreapproved(m_options.trustCertificate);
+    m_login.setInformOnFailure(false);
     m_stage = Stage::LoggingIn;
     if (!m_login.prepareLogin(&m_manager, &m_profile, false, false)) {
         if (InterruptNotifier::interrupted()) {
@@ -105,7 +118,9 @@ void ConsoleUpload::start()
         }
         fail(ConsoleOptions::ExitUsage, QStringLiteral("no password: the profile does not remember it, "
                                                        "LUMIO_PASSWORD is not set and there is no terminal "
-                                                       "to ask on"));
+                                                       "to ask on (lumio-upload profile password %1 "
+                                                       "remembers one)")
+                                            .arg(m_profile.profname));
         return;
     }
     m_login.start();
@@ -117,24 +132,9 @@ void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
     if (m_stage != Stage::LoggingIn)
         return;
     if (!blLoginSuccess) {
-        // The refusal's own text is already shown.
-        m_status = ConsoleOptions::ExitUsage;
-        m_error = QStringLiteral("login refused");
-        const CertificateTrust::Refusal refusal = CertificateTrust::lastRefusal();
-        if (refusal.outcome == CertificateTrust::Outcome::Declined)
-            m_error =
-                QStringLiteral("the certificate of %1 is not trusted (SHA-256 %2); after checking it, run "
-                               "again with --trust-certificate %2")
-                    .arg(refusal.server, refusal.fingerprint);
-        else if (refusal.outcome == CertificateTrust::Outcome::Changed)
-            m_error =
-                QStringLiteral("the certificate of %1 has changed: profile \"%2\" trusts SHA-256 %3, the "
-                               "server presented %4. Someone may be intercepting the connection; only when "
-                               "the certificate was renewed, run again with --trust-certificate %4")
-                    .arg(refusal.server, m_profile.profname, refusal.pinned, refusal.fingerprint);
-        if (refusal.outcome != CertificateTrust::Outcome::Trusted)
-            printError(m_error);
-        finish();
+        QString message;
+        const int status = ConsoleProfiles::loginFailure(m_login, m_profile, m_passwordRemembered, &message);
+        fail(status, message);
         return;
     }
     plan();
@@ -398,7 +398,9 @@ int ConsoleUpload::exitStatus() const
 {
     if (!m_error.isEmpty())
         return m_status;
-    if (m_interrupted || m_sessionLost || m_failed > 0 || m_refused > 0 || m_unrecorded > 0)
+    if (m_interrupted)
+        return ConsoleOptions::interruptStatus(InterruptNotifier::signalNumber());
+    if (m_sessionLost || m_failed > 0 || m_refused > 0 || m_unrecorded > 0)
         return ConsoleOptions::ExitFailure;
     // Every file handed to the workers must have come back with an outcome.
     if (!m_options.dryRun && m_uploaded + m_failed + m_duplicateSkips < m_listed)

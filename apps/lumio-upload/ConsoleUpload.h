@@ -83,6 +83,8 @@ private:
     QString m_current;
     int m_percent = 0;
     bool m_interrupted = false;
+    // The password of this run is the one the profile remembers.
+    bool m_passwordRemembered = false;
     bool m_sessionLost = false;
     int m_uploaded = 0;
     int m_failed = 0;

@@ -12,10 +12,10 @@ namespace {
 volatile sig_atomic_t g_interrupted = 0;
 int g_writeFd = -1;
 
-void onSignal(int)
+void onSignal(int number)
 {
     const int savedErrno = errno;
-    g_interrupted = 1;
+    g_interrupted = number;
     const char byte = 'x';
     // A full pipe already holds a waiting byte, which is all that matters.
     [[maybe_unused]] const ssize_t written = write(g_writeFd, &byte, 1);
@@ -59,6 +59,11 @@ InterruptNotifier::~InterruptNotifier()
 bool InterruptNotifier::interrupted()
 {
     return g_interrupted != 0;
+}
+
+int InterruptNotifier::signalNumber()
+{
+    return g_interrupted;
 }
 
 void InterruptNotifier::slotReadable()

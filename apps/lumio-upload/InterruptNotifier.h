@@ -18,6 +18,8 @@ public:
     int readFd() const { return m_fds[0]; }
     // A signal has arrived since the notifier was installed.
     static bool interrupted();
+    // The signal that arrived last (SIGINT or SIGTERM); 0 before any.
+    static int signalNumber();
 
 signals:
     void signalInterrupted();

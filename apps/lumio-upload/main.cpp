@@ -1,6 +1,7 @@
 // lumio-upload: uploads to Lumio without a window, through the same engine as the upload wizard.
 
 #include "AppPaths.h"
+#include "ConsoleDiscover.h"
 #include "ConsoleOptions.h"
 #include "ConsoleProfiles.h"
 #include "ConsolePrompter.h"
@@ -22,30 +23,65 @@ namespace {
 
 int runCommand(const ConsoleOptions& options)
 {
-    switch (options.command) {
-    case ConsoleOptions::Command::ListProfiles:
-        ConsoleProfiles::list(options.json);
-        return ConsoleOptions::ExitSuccess;
-    case ConsoleOptions::Command::SeedDemoProfile:
-        return ConsoleProfiles::seedDemo(options.demoPort) ? ConsoleOptions::ExitSuccess
-                                                           : ConsoleOptions::ExitFailure;
-    case ConsoleOptions::Command::Help:
-    case ConsoleOptions::Command::Upload:
-        break;
+    using Command = ConsoleOptions::Command;
+    // Discovery holds no terminal state: the default signal handling may end it.
+    if (options.command == Command::Discover) {
+        ConsolePrompter prompter;
+        Prompter::setInstance(&prompter);
+        const int status = ConsoleDiscover::run(options);
+        Prompter::setInstance(nullptr);
+        return status;
     }
 
+    // A password prompt must get its terminal's echo back when the user interrupts it.
     InterruptNotifier interrupts;
     ConsolePrompter prompter(interrupts.readFd());
     Prompter::setInstance(&prompter);
-    ConsoleReport report(options.json, isatty(STDOUT_FILENO) != 0);
-    ConsoleUpload upload(options, &report);
-    QObject::connect(&upload, &ConsoleUpload::signalFinished, QCoreApplication::instance(),
-                     &QCoreApplication::exit);
-    QObject::connect(&interrupts, &InterruptNotifier::signalInterrupted, &upload,
-                     &ConsoleUpload::slotInterrupt);
-    upload.start();
-    const int status = QCoreApplication::exec();
+    int status = ConsoleOptions::ExitSuccess;
+    switch (options.command) {
+    case Command::ListProfiles:
+    case Command::ProfileList:
+        status = ConsoleProfiles::list(options);
+        break;
+    case Command::ProfileShow:
+        status = ConsoleProfiles::show(options);
+        break;
+    case Command::ProfileAdd:
+        status = ConsoleProfiles::add(options);
+        break;
+    case Command::ProfileEdit:
+        status = ConsoleProfiles::edit(options);
+        break;
+    case Command::ProfileRemove:
+        status = ConsoleProfiles::remove(options);
+        break;
+    case Command::ProfilePassword:
+        status = ConsoleProfiles::password(options);
+        break;
+    case Command::SeedDemoProfile:
+        status = ConsoleProfiles::seedDemo(options.demoPort) ? ConsoleOptions::ExitSuccess
+                                                             : ConsoleOptions::ExitFailure;
+        break;
+    case Command::Upload: {
+        ConsoleReport report(options.json, isatty(STDOUT_FILENO) != 0 && !options.quiet, stdout,
+                             options.quiet);
+        ConsoleUpload upload(options, &report);
+        QObject::connect(&upload, &ConsoleUpload::signalFinished, QCoreApplication::instance(),
+                         &QCoreApplication::exit);
+        QObject::connect(&interrupts, &InterruptNotifier::signalInterrupted, &upload,
+                         &ConsoleUpload::slotInterrupt);
+        upload.start();
+        status = QCoreApplication::exec();
+        break;
+    }
+    case Command::Help:
+    case Command::Version:
+    case Command::Discover:
+        break;
+    }
     Prompter::setInstance(nullptr);
+    if (status != ConsoleOptions::ExitSuccess && InterruptNotifier::interrupted())
+        return ConsoleOptions::interruptStatus(InterruptNotifier::signalNumber());
     return status;
 }
 
@@ -64,7 +100,12 @@ int main(int argc, char* argv[])
         return ConsoleOptions::ExitUsage;
     }
     if (options.command == ConsoleOptions::Command::Help) {
-        fputs(qUtf8Printable(ConsoleOptions::usage()), stdout);
+        fputs(qUtf8Printable(options.profileHelp ? ConsoleOptions::profileUsage() : ConsoleOptions::usage()),
+              stdout);
+        return ConsoleOptions::ExitSuccess;
+    }
+    if (options.command == ConsoleOptions::Command::Version) {
+        fputs(qUtf8Printable(ConsoleOptions::version()), stdout);
         return ConsoleOptions::ExitSuccess;
     }
     // The engine's diagnostics would bury the report.
@@ -82,13 +123,17 @@ int main(int argc, char* argv[])
     if (!ProfileStore::open()) {
         fprintf(stderr, "%s: %s\n", qUtf8Printable(tx(TextId::err_error)),
                 qUtf8Printable(ProfileStore::openErrorText()));
-        return ConsoleOptions::ExitUsage;
+        return ConsoleOptions::ExitStore;
     }
     if (!ProfileStore::profilesTableExists())
         ProfileStore::createProfilesTable();
 
     const int status = runCommand(options);
-    if (options.command != ConsoleOptions::Command::ListProfiles)
+    // Listing and discovery change nothing; every other command leaves the list true to the store.
+    if (options.command != ConsoleOptions::Command::ListProfiles &&
+        options.command != ConsoleOptions::Command::ProfileList &&
+        options.command != ConsoleOptions::Command::ProfileShow &&
+        options.command != ConsoleOptions::Command::Discover)
         ProfileStore::writeShortcutList();
     ProfileStore::close();
     return status;
