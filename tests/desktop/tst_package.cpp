@@ -109,7 +109,8 @@ private slots:
               "/usr/share/nemo/actions/lumio-upload.nemo_action",
               "/usr/share/icons/hicolor/scalable/apps/lumio-uploader.svg",
               "/usr/share/icons/hicolor/64x64/apps/lumio-uploader.png",
-              "/usr/share/man/man1/lumio-uploader.1", "/usr/share/man/man1/lumio-send.1"})
+              "/usr/share/man/man1/lumio-uploader.1", "/usr/share/man/man1/lumio-send.1",
+              "/usr/share/man/man1/lumio-upload.1", "/usr/share/bash-completion/completions/lumio-upload"})
             QTest::newRow(path) << QString::fromLatin1(path);
     }
     void installedFiles()
