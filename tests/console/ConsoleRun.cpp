@@ -48,7 +48,8 @@ QString ConsoleRun::uploader()
 }
 
 ConsoleRun::Result ConsoleRun::run(const QString& program, const QStringList& arguments,
-                                   const QProcessEnvironment& environment, int timeoutMs)
+                                   const QProcessEnvironment& environment, int timeoutMs,
+                                   const QByteArray& input)
 {
     Result result;
     QProcess process;
@@ -56,6 +57,7 @@ ConsoleRun::Result ConsoleRun::run(const QString& program, const QStringList& ar
     process.start(program, arguments);
     if (!process.waitForStarted(-1))
         return result;
+    process.write(input);
     process.closeWriteChannel();
     result.finished = process.waitForFinished(timeoutMs);
     if (!result.finished) {

@@ -22,9 +22,10 @@ public:
 
     static QString uploader();
 
+    // `input` is what the program reads on standard input before its end.
     static Result run(const QString& program, const QStringList& arguments,
                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-                      int timeoutMs = 180000);
+                      int timeoutMs = 180000, const QByteArray& input = QByteArray());
     // With a new pseudo terminal as the controlling terminal and as standard input, output and error
     // (so everything arrives in `out`). `typed` is written once `prompt` has appeared in the output.
     static Result runOnTerminal(const QString& program, const QStringList& arguments,

@@ -58,6 +58,32 @@ void TestConsoleOptions::parse_data()
                                << QString();
     QTest::newRow("demo profile") << QStringList{"--seed-demo-profile", "18080"}
                                   << int(ConsoleOptions::Command::SeedDemoProfile) << QString();
+    QTest::newRow("short forms")
+        << QStringList{"-p", "Home", "-a", "/photo/x", "-n", "-q", "pictures"}
+        << int(ConsoleOptions::Command::Upload)
+        << "Home|album=/photo/"
+           "x|keep=unset|skip=unset|supported=unset|rename=unset|qualities=unset|dup=|dry=1|"
+           "json=0|save=0";
+    QTest::newRow("version") << QStringList{"--version"} << int(ConsoleOptions::Command::Version)
+                             << QString();
+    QTest::newRow("a folder named profile is uploaded")
+        << QStringList{"-p", "Home", "profile"} << int(ConsoleOptions::Command::Upload)
+        << "Home|album=|keep=unset|skip=unset|supported=unset|rename=unset|qualities=unset|dup=|dry=0|json=0|"
+           "save=0";
+    QTest::newRow("profile add") << QStringList{"profile", "add", "New", "--host", "nas", "--user", "anna"}
+                                 << int(ConsoleOptions::Command::ProfileAdd) << QString();
+    QTest::newRow("profile list names") << QStringList{"profile", "list", "--names"}
+                                        << int(ConsoleOptions::Command::ProfileList) << QString();
+    QTest::newRow("profile show") << QStringList{"profile", "show", "Home", "--json"}
+                                  << int(ConsoleOptions::Command::ProfileShow) << QString();
+    QTest::newRow("profile edit") << QStringList{"profile", "edit", "Home", "--rename", "Away", "--no-https"}
+                                  << int(ConsoleOptions::Command::ProfileEdit) << QString();
+    QTest::newRow("profile remove") << QStringList{"profile", "remove", "Home", "--yes"}
+                                    << int(ConsoleOptions::Command::ProfileRemove) << QString();
+    QTest::newRow("profile password") << QStringList{"profile", "password", "Home", "--password-stdin"}
+                                      << int(ConsoleOptions::Command::ProfilePassword) << QString();
+    QTest::newRow("discover") << QStringList{"discover", "--json", "--seconds", "2"}
+                              << int(ConsoleOptions::Command::Discover) << QString();
 }
 
 void TestConsoleOptions::parse()
@@ -113,6 +139,21 @@ void TestConsoleOptions::rejected_data()
     QTest::newRow("unknown option") << QStringList{"--profile", "Home", "--quick", "p"};
     QTest::newRow("value missing") << QStringList{"--profile"};
     QTest::newRow("demo port not a number") << QStringList{"--seed-demo-profile", "http"};
+    QTest::newRow("quiet with verbose") << QStringList{"-p", "Home", "-q", "-v", "p"};
+    QTest::newRow("profile without a command") << QStringList{"profile"};
+    QTest::newRow("unknown profile command") << QStringList{"profile", "rename", "Home"};
+    QTest::newRow("add without host") << QStringList{"profile", "add", "New", "--user", "anna"};
+    QTest::newRow("add without account") << QStringList{"profile", "add", "New", "--host", "nas"};
+    QTest::newRow("add without name") << QStringList{"profile", "add", "--host", "nas", "--user", "anna"};
+    QTest::newRow("a password is no argument")
+        << QStringList{"profile", "add", "New", "--host", "nas", "--user", "anna", "--password", "x"};
+    QTest::newRow("rename belongs to edit")
+        << QStringList{"profile", "add", "New", "--host", "nas", "--user", "anna", "--rename", "Old"};
+    QTest::newRow("yes belongs to remove") << QStringList{"profile", "show", "Home", "--yes"};
+    QTest::newRow("https both ways") << QStringList{"profile", "edit", "Home", "--https", "--no-https"};
+    QTest::newRow("list with a name") << QStringList{"profile", "list", "Home"};
+    QTest::newRow("discover for no time") << QStringList{"discover", "--seconds", "0"};
+    QTest::newRow("discover with an argument") << QStringList{"discover", "now"};
 }
 
 void TestConsoleOptions::rejected()

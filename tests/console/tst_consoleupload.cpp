@@ -1,6 +1,7 @@
 #include "AppPaths.h"
 #include "CertificateTrust.h"
 #include "ConsoleRun.h"
+#include "DiscoveryResponder.h"
 #include "ProfileStore.h"
 #include "RefServer.h"
 #include "ScriptedPrompter.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QSslCertificate>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +115,13 @@ private slots:
     void refusedFile();
     void loginRefused_data();
     void loginRefused();
+    void passwordOverridesForThisRun_data();
+    void passwordOverridesForThisRun();
+    void profileCommands_data();
+    void profileCommands();
+    void discover_data();
+    void discover();
+    void quietShowsOnlyProblems();
     void usageErrors_data();
     void usageErrors();
     void dryRunSendsNothing();
@@ -129,7 +138,9 @@ private slots:
     void certificateTrustOnTheConsole();
 
 private:
-    void addProfile(const QString& name, const QString& account, const QString& password, bool savepass);
+    void addProfile(const QString& name, const QString& account, const QString& password, bool savepass,
+                    int port = 0);
+    static int closedPort();
     ConsoleRun::Result
     upload(const QStringList& arguments,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
@@ -141,12 +152,20 @@ private:
     std::unique_ptr<QTemporaryDir> m_sources;
 };
 
+int TestConsoleUpload::closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
+
 void TestConsoleUpload::addProfile(const QString& name, const QString& account, const QString& password,
-                                   bool savepass)
+                                   bool savepass, int port)
 {
     ServerProfile profile;
-    profile.setAll(name, QStringLiteral("127.0.0.1"), m_server->port(), false, account, password, savepass,
-                   QString(), false, true, true, false, QStringLiteral("RENAME"), QString(), {1});
+    profile.setAll(name, QStringLiteral("127.0.0.1"), port > 0 ? port : m_server->port(), false, account,
+                   password, savepass, QString(), false, true, true, false, QStringLiteral("RENAME"),
+                   QString(), {1});
     ProfileStore::createProfile(profile);
 }
 
@@ -355,37 +374,313 @@ void TestConsoleUpload::refusedFile()
 void TestConsoleUpload::loginRefused_data()
 {
     QTest::addColumn<QString>("profile");
-    QTest::addColumn<QString>("password"); // LUMIO_PASSWORD; null: unset
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("errorClass");
     QTest::addColumn<QString>("message");
 
-    const QString invalid = QStringLiteral("Error: The account or password is invalid. Please try again.");
-    QTest::newRow("wrong remembered password") << "Wrong" << QString() << invalid;
-    QTest::newRow("wrong password from the environment") << "Asking"
-                                                         << "guess" << invalid;
+    const QString invalid = QStringLiteral("The account or password is invalid. Please try again.");
+    QTest::newRow("wrong remembered password")
+        << "Wrong" << QString() << 4 << "login_refused"
+        << "Login refused for account \"demo\" on http://127.0.0.1:%1: " + invalid +
+               " If the password remembered in profile \"Wrong\" is wrong, run again with --ask-password";
+    QTest::newRow("wrong password from the environment")
+        << "Asking"
+        << "guess" << 4 << "login_refused"
+        << "Login refused for account \"carol\" on http://127.0.0.1:%1: " + invalid;
     QTest::newRow("no password and no terminal")
-        << "Asking" << QString() << "lumio-upload: no password: the profile does not remember it";
+        << "Asking" << QString() << 2 << "usage"
+        << "lumio-upload: no password: the profile does not remember it";
+    QTest::newRow("nobody listens")
+        << "Closed" << QString() << 3 << "unreachable"
+        << "lumio-upload: Cannot reach http://127.0.0.1:%2 (connection refused). Check that the server is on";
 }
 
 void TestConsoleUpload::loginRefused()
 {
     QFETCH(QString, profile);
     QFETCH(QString, password);
+    QFETCH(int, status);
+    QFETCH(QString, errorClass);
     QFETCH(QString, message);
     const QString folder = makeFolder(QStringLiteral("Login"), {QStringLiteral("l.jpg")});
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("LUMIO_PASSWORD"));
     if (!password.isNull())
         environment.insert(QStringLiteral("LUMIO_PASSWORD"), password);
+    const int closed = closedPort();
+    if (profile == QLatin1String("Closed"))
+        addProfile(profile, QStringLiteral("demo"), QStringLiteral("demo"), true, closed);
     const ConsoleRun::Result run =
         upload({QStringLiteral("--profile"), profile, QStringLiteral("--json"), folder}, environment);
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    ProfileStore::removeProfile(QStringLiteral("Closed"));
+    QCOMPARE(run.exitCode, status);
+    const QString expected = message.contains(QLatin1String("%2")) ? message.arg(m_server->port()).arg(closed)
+                             : message.contains(QLatin1String("%1")) ? message.arg(m_server->port())
+                                                                     : message;
+    QVERIFY2(QString::fromUtf8(run.err).contains(expected), run.err.constData());
+    // One line says what failed; the dialog's bare text does not come first.
+    QVERIFY2(!run.err.startsWith("Error:"), run.err.constData());
     const QStringList sent = endpoints(m_server->requestLog());
     QVERIFY(!sent.contains(QStringLiteral("init")));
     QVERIFY(!sent.contains(QStringLiteral("upload")));
     const QList<QJsonObject> objects = jsonLines(run.out);
     QCOMPARE(objects.size(), 1);
-    QCOMPARE(objects.first().value(QStringLiteral("exit_status")).toInt(), 2);
+    QCOMPARE(objects.first().value(QStringLiteral("exit_status")).toInt(), status);
+    QCOMPARE(objects.first().value(QStringLiteral("error")).toString(), errorClass);
+    QVERIFY(expected.contains(objects.first().value(QStringLiteral("message")).toString().left(40)));
+}
+
+void TestConsoleUpload::passwordOverridesForThisRun_data()
+{
+    QTest::addColumn<bool>("onTerminal");
+    QTest::newRow("LUMIO_PASSWORD") << false;
+    QTest::newRow("--ask-password") << true;
+}
+
+void TestConsoleUpload::passwordOverridesForThisRun()
+{
+    QFETCH(bool, onTerminal);
+    const QString folder = makeFolder(QStringLiteral("Override"), {QStringLiteral("o.jpg")});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LUMIO_PASSWORD"));
+    const QStringList arguments{QStringLiteral("-p"), QStringLiteral("Wrong"), QStringLiteral("-n"), folder};
+    ConsoleRun::Result run;
+    if (onTerminal) {
+        run = ConsoleRun::runOnTerminal(ConsoleRun::uploader(), arguments + QStringList{"--ask-password"},
+                                        environment, "password", "demo\n", 60000);
+    } else {
+        environment.insert(QStringLiteral("LUMIO_PASSWORD"), QStringLiteral("demo"));
+        run = upload(arguments, environment);
+    }
+    QVERIFY2(run.exitCode == 0, QByteArray(run.out + run.err).constData());
+    ServerProfile stored;
+    QVERIFY(ProfileStore::loadProfile(QStringLiteral("Wrong"), &stored));
+    QCOMPARE(stored.password, QStringLiteral("not-the-password"));
+}
+
+void TestConsoleUpload::profileCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output");
+    // "Name|url|account|remembered" as stored afterwards, or "!Name" for a profile that must not exist.
+    QTest::addColumn<QString>("stored");
+
+    const QStringList add{"profile", "add",    "New",    "--host", "127.0.0.1",
+                          "--port",  "%PORT%", "--user", "demo"};
+    QTest::newRow("add checks the login and stores")
+        << add + QStringList{"--password-stdin", "--album", "/photo/2026"} << QByteArray("demo\n") << 0
+        << "Profile \"New\" stored: http://127.0.0.1:%PORT%, account demo."
+        << "New|http://127.0.0.1:%PORT%|demo|1|demo|/photo/2026";
+    QTest::newRow("add with a refused password stores nothing")
+        << add + QStringList{"--password-stdin"} << QByteArray("nope\n") << 4
+        << "Login refused for account \"demo\" on http://127.0.0.1:%PORT%: The account or password is "
+           "invalid. "
+           "Please try again. The profile was not stored."
+        << "!New";
+    QTest::newRow("add for a server that does not answer")
+        << QStringList{"profile", "add",      "New",    "--host", "127.0.0.1",
+                       "--port",  "%CLOSED%", "--user", "demo",   "--password-stdin"}
+        << QByteArray("demo\n") << 3 << "Cannot reach http://127.0.0.1:%CLOSED% (connection refused)"
+        << "!New";
+    QTest::newRow("add without the check")
+        << QStringList{"profile",  "add",    "New",  "--host",           "127.0.0.1", "--port",
+                       "%CLOSED%", "--user", "demo", "--password-stdin", "--no-check"}
+        << QByteArray("demo\n") << 0 << "Profile \"New\" stored"
+        << "New|http://127.0.0.1:%CLOSED%|demo|1|demo|";
+    QTest::newRow("add with a password that is asked at upload")
+        << add + QStringList{"--no-remember-password", "--https"} << QByteArray() << 0
+        << "Profile \"New\" stored"
+        << "New|https://127.0.0.1:%PORT%|demo|0||";
+    QTest::newRow("add with no password at hand")
+        << add << QByteArray() << 2 << "no password: give it on standard input"
+        << "!New";
+    QTest::newRow("add refuses a taken name in another letter case")
+        << QStringList{"profile", "add", "home", "--host", "127.0.0.1", "--user", "demo", "--no-check"}
+        << QByteArray("x\n") << 2 << "Error: Profile name [home] already exists."
+        << "!home";
+    QTest::newRow("add refuses a bad port")
+        << QStringList{"profile", "add", "New", "--host", "127.0.0.1", "--port", "70000", "--user", "demo"}
+        << QByteArray() << 2 << "Error: The port number must be between 1 and 65535."
+        << "!New";
+    QTest::newRow("add refuses an empty personal owner")
+        << add + QStringList{"--personal-user", ""} << QByteArray() << 2 << "Warning: "
+        << "!New";
+    QTest::newRow("add refuses a long name")
+        << QStringList{"profile", "add", QString(33, QLatin1Char('n')), "--host", "127.0.0.1",
+                       "--user",  "demo"}
+        << QByteArray() << 2 << "a profile name has at most 32 characters"
+        << "!New";
+    QTest::newRow("show has no password")
+        << QStringList{"profile", "show", "Scratch", "--json"} << QByteArray() << 0 << "\"account\":\"demo\""
+        << "Scratch|http://127.0.0.1:%PORT%|demo|1|demo|";
+    QTest::newRow("list names for completion") << QStringList{"profile", "list", "--names"} << QByteArray()
+                                               << 0 << "Alice\nAsking\nHome\nScratch\nWrong\n"
+                                               << "";
+    QTest::newRow("edit renames and keeps the password")
+        << QStringList{"profile", "edit", "Scratch", "--rename", "Renamed"} << QByteArray() << 0
+        << "Profile \"Renamed\" changed"
+        << "Renamed|http://127.0.0.1:%PORT%|demo|1|demo|";
+    QTest::newRow("edit refuses another profile's name")
+        << QStringList{"profile", "edit", "Scratch", "--rename", "HOME"} << QByteArray() << 2
+        << "Profile name [HOME] already exists."
+        << "Scratch|http://127.0.0.1:%PORT%|demo|1|demo|";
+    QTest::newRow("edit checks a new server")
+        << QStringList{"profile", "edit", "Scratch", "--port", "%CLOSED%"} << QByteArray() << 3
+        << "Cannot reach http://127.0.0.1:%CLOSED% (connection refused)"
+        << "Scratch|http://127.0.0.1:%PORT%|demo|1|demo|";
+    QTest::newRow("edit without the check, new server resets the album")
+        << QStringList{"profile", "edit", "Scratch", "--host", "localhost", "--no-check"} << QByteArray() << 0
+        << "Profile \"Scratch\" changed"
+        << "Scratch|http://localhost:%PORT%|demo|1|demo|/photo";
+    QTest::newRow("password changed after a login")
+        << QStringList{"profile", "password", "Scratch", "--password-stdin"} << QByteArray("demo\n") << 0
+        << "The password of profile \"Scratch\" is remembered."
+        << "Scratch|http://127.0.0.1:%PORT%|demo|1|demo|";
+    QTest::newRow("password refused is not stored")
+        << QStringList{"profile", "password", "Scratch", "--password-stdin"} << QByteArray("bad\n") << 4
+        << "The password was not changed."
+        << "Scratch|http://127.0.0.1:%PORT%|demo|1|demo|";
+    QTest::newRow("remove with --yes") << QStringList{"profile", "remove", "Scratch", "--yes"} << QByteArray()
+                                       << 0 << "Profile \"Scratch\" removed"
+                                       << "!Scratch";
+}
+
+void TestConsoleUpload::profileCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, stored);
+    const QString port = QString::number(m_server->port());
+    const QString closed = QString::number(closedPort());
+    const auto fill = [&](QString text) {
+        return text.replace(QLatin1String("%PORT%"), port).replace(QLatin1String("%CLOSED%"), closed);
+    };
+    for (QString& argument : arguments)
+        argument = fill(argument);
+    addProfile(QStringLiteral("Scratch"), QStringLiteral("demo"), QStringLiteral("demo"), true);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LUMIO_PASSWORD"));
+    const ConsoleRun::Result run =
+        ConsoleRun::run(ConsoleRun::uploader(), arguments, environment, 60000, input);
+
+    ProfileSummaryMap summaries;
+    ProfileStore::loadProfileSummaries(&summaries);
+    QStringList names = summaries.keys();
+    for (const QString& name : names) {
+        if (!QStringList{"Alice", "Asking", "Home", "Wrong"}.contains(name))
+            ProfileStore::removeProfile(name);
+    }
+    QCOMPARE(run.exitCode, status);
+    const QByteArray said = run.out + run.err;
+    QVERIFY2(QString::fromUtf8(said).contains(fill(output)), said.constData());
+    QVERIFY2(!said.contains("\"password\""), said.constData());
+    if (stored.startsWith(QLatin1Char('!'))) {
+        QVERIFY(!summaries.contains(stored.mid(1)));
+    } else if (!stored.isEmpty()) {
+        const QStringList fields = fill(stored).split(QLatin1Char('|'));
+        QVERIFY2(summaries.contains(fields.at(0)), qPrintable(summaries.keys().join(QLatin1Char(','))));
+        const ProfileSummary summary = summaries.value(fields.at(0));
+        ServerProfile profile;
+        profile.setAll(summary.profname, summary.hostaddr, summary.port, summary.https, summary.account,
+                       QString(), summary.savepass, summary.usrname, summary.personal, true, true, true,
+                       QString(), QString(), {});
+        QCOMPARE(profile.baseUrl, fields.at(1));
+        QCOMPARE(summary.account, fields.at(2));
+        QCOMPARE(int(summary.savepass), fields.at(3).toInt());
+        QCOMPARE(summary.password, fields.at(4));
+        QSqlQuery album(ProfileStore::connection());
+        album.prepare(QStringLiteral("SELECT serverdst FROM ServerProfiles WHERE profname = ?"));
+        album.addBindValue(fields.at(0));
+        QVERIFY(album.exec() && album.next());
+        QCOMPARE(album.value(0).toString(), fields.at(5));
+    }
+    // The shortcut list follows the store, as after the window's changes.
+    QFile list(AppPaths::dataFile(QStringLiteral("ShortCutList")));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    if (!stored.isEmpty())
+        QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t*>(list.readAll().constData() + 2))
+                     .contains(stored.startsWith(QLatin1Char('!')) ? stored.mid(1) + QLatin1Char('\n')
+                                                                   : stored.section(QLatin1Char('|'), 0, 0)),
+                 !stored.startsWith(QLatin1Char('!')) || status != 0);
+}
+
+void TestConsoleUpload::discover_data()
+{
+    QTest::addColumn<int>("qcStatus");
+    QTest::addColumn<bool>("answering");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("lumio");
+    QTest::addColumn<QString>("reachable");
+
+    QTest::newRow("a box ready for uploads") << 1 << true << 0 << "set_up"
+                                             << "true";
+    QTest::newRow("a box without Lumio set up") << 0 << true << 0 << "not_set_up"
+                                                << "null";
+    QTest::newRow("nobody answers") << 1 << false << 3 << QString() << QString();
+}
+
+void TestConsoleUpload::discover()
+{
+    QFETCH(int, qcStatus);
+    QFETCH(bool, answering);
+    QFETCH(int, status);
+    QFETCH(QString, lumio);
+    QFETCH(QString, reachable);
+    DiscoveryResponder::useLoopbackDiscovery();
+    DiscoveryResponder responder;
+    DiscoveryResponder::Identity identity;
+    identity.httpPort = m_server->port();
+    identity.build = 1200;
+    identity.qcStatus = qcStatus;
+    if (answering)
+        QVERIFY(responder.start(identity));
+    const ConsoleRun::Result run = upload({QStringLiteral("discover"), QStringLiteral("--json"),
+                                           QStringLiteral("--seconds"), QStringLiteral("2")});
+    QCOMPARE(run.exitCode, status);
+    const QList<QJsonObject> servers = jsonLines(run.out);
+    if (!answering) {
+        QVERIFY(servers.isEmpty());
+        QVERIFY2(run.err.contains("was found on the local network"), run.err.constData());
+        // The dialog's rich text reaches the terminal as plain lines.
+        QVERIFY2(!run.err.contains("<li>") && run.err.contains("\n  - "), run.err.constData());
+        return;
+    }
+    QCOMPARE(servers.size(), 1);
+    const QJsonObject server = servers.first();
+    QCOMPARE(server.value(QStringLiteral("name")).toString(), identity.name);
+    QCOMPARE(server.value(QStringLiteral("address")).toString(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(server.value(QStringLiteral("http_port")).toInt(), m_server->port());
+    QCOMPARE(server.value(QStringLiteral("uploads")).toBool(), true);
+    QCOMPARE(server.value(QStringLiteral("lumio")).toString(), lumio);
+    QCOMPARE(QString::fromUtf8(QJsonDocument(QJsonObject{{"r", server.value(QStringLiteral("reachable"))}})
+                                   .toJson(QJsonDocument::Compact)),
+             QStringLiteral("{\"r\":%1}").arg(reachable));
+    // The plain listing tells the user how to go on.
+    const ConsoleRun::Result plain = upload({QStringLiteral("discover"), QStringLiteral("--seconds"), "1"});
+    QCOMPARE(plain.exitCode, 0);
+    QVERIFY2(plain.out.contains("lumio-reference") && plain.out.contains("lumio-upload profile add"),
+             plain.out.constData());
+}
+
+void TestConsoleUpload::quietShowsOnlyProblems()
+{
+    const QString folder = makeFolder(QStringLiteral("Quiet"), {QStringLiteral("q.jpg")});
+    QFile notes(folder + QStringLiteral("/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("text");
+    notes.close();
+    const ConsoleRun::Result run =
+        upload({QStringLiteral("-p"), QStringLiteral("Home"), QStringLiteral("-q"), folder});
+    QCOMPARE(run.exitCode, 0);
+    const QString out = QString::fromUtf8(run.out);
+    QVERIFY2(!out.contains(QLatin1String("uploaded     ")) && !out.contains(QLatin1String("skipped      ")),
+             run.out.constData());
+    QVERIFY2(out.contains(QLatin1String("Successfully uploaded: 1")), run.out.constData());
 }
 
 void TestConsoleUpload::usageErrors_data()
@@ -414,6 +709,16 @@ void TestConsoleUpload::usageErrors_data()
                                      << "no profile named \"Nobody\"";
     QTest::newRow("missing path") << QStringList{"--profile", "Home", path + "/no-such-folder"}
                                   << "no such file or folder";
+    QTest::newRow("profile name in another letter case")
+        << QStringList{"-p", "home", path}
+        << "no profile named \"home\" (did you mean \"Home\"? Names are matched exactly); the profiles are: "
+           "Alice, Asking, Home, Wrong";
+    QTest::newRow("profile command without its name")
+        << QStringList{"profile", "show"} << "needs one profile NAME";
+    QTest::newRow("unknown profile shown")
+        << QStringList{"profile", "show", "Nobody"} << "the profiles are: Alice";
+    QTest::newRow("removal not confirmed") << QStringList{"profile", "remove", "Home"}
+                                           << "profile \"Home\" was not removed: confirm on a terminal";
 }
 
 void TestConsoleUpload::usageErrors()
@@ -666,7 +971,7 @@ void TestConsoleUpload::interruptAtThePasswordPrompt()
         ConsoleRun::uploader(), {QStringLiteral("--profile"), QStringLiteral("Asking"), folder}, environment,
         "Please enter the carol's password.", "\x03", 30000);
     QVERIFY2(run.finished, run.out.constData());
-    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.exitCode, 130);
     QVERIFY2(run.out.contains("Cancelled."), run.out.constData());
     QVERIFY(run.terminalEchoes);
     QVERIFY(m_server->requestLog().isEmpty());
@@ -801,7 +1106,7 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
 
     // No terminal to ask on: refused, with the fingerprint and the option that vouches for it.
     ConsoleRun::Result run = upload(arguments);
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.exitCode, 3);
     const QByteArray option = "--trust-certificate " + primary.toLatin1();
     QVERIFY2(run.err.contains(primary.toLatin1()) && run.err.contains(option), run.err.constData());
     QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
@@ -819,7 +1124,7 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
     QVERIFY(secure.configure({{QStringLiteral("certificate"), QStringLiteral("alternate")}}));
     secure.clearRequestLog();
     run = upload(arguments);
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.exitCode, 3);
     QVERIFY2(run.err.contains("has changed") && run.err.contains(alternate.toLatin1()), run.err.constData());
     QVERIFY(secure.requestLog(QStringLiteral("login")).isEmpty());
     QCOMPARE(pin(), primary);
