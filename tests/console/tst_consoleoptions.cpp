@@ -66,10 +66,6 @@ void TestConsoleOptions::parse_data()
            "json=0|save=0";
     QTest::newRow("version") << QStringList{"--version"} << int(ConsoleOptions::Command::Version)
                              << QString();
-    QTest::newRow("a folder named profile is uploaded")
-        << QStringList{"-p", "Home", "profile"} << int(ConsoleOptions::Command::Upload)
-        << "Home|album=|keep=unset|skip=unset|supported=unset|rename=unset|qualities=unset|dup=|dry=0|json=0|"
-           "save=0";
     QTest::newRow("profile add") << QStringList{"profile", "add", "New", "--host", "nas", "--user", "anna"}
                                  << int(ConsoleOptions::Command::ProfileAdd) << QString();
     QTest::newRow("profile list names") << QStringList{"profile", "list", "--names"}
