@@ -5,8 +5,10 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -46,6 +48,13 @@ QString ConsoleOptions::usage()
         "  --retries N              send a file again at most N times after a lost connection or a\n"
         "                           time-out, at once, then after 1 s, 2 s, 4 s ... up to 30 s (default 7)\n"
         "  --timeout SECONDS        give up on a request that moves no byte for this long (default 60)\n"
+        "  --bwlimit RATE           send at most RATE bytes per second, such as 500k or 5M (k, M, G:\n"
+        "                           1024, 1024^2, 1024^3)\n"
+        "  --include GLOB           send only files that match GLOB (repeatable: any of them)\n"
+        "  --exclude GLOB           leave out files and folders that match GLOB (repeatable)\n"
+        "  --newer-than DATE        send only files modified after DATE (2026-05-01 or\n"
+        "                           2026-05-01T18:30, local time)\n"
+        "  --log-file FILE          append the engine's diagnostics with time stamps to FILE\n"
         "  --dry-run                log in and ask the server, but send no file\n"
         "  --json                   one JSON object per file and a summary, one per line\n"
         "  --save-options           store the options of this run in the profile\n"
@@ -58,11 +67,43 @@ QString ConsoleOptions::usage()
         "\n"
         "The password comes from the profile when it is remembered, else from LUMIO_PASSWORD, else it\n"
         "is asked on the terminal.\n"
+        "A GLOB is matched, ignoring case, against a file's name and against its path below the folder\n"
+        "named on the command line (Inner/IMG_1.jpg); * and ? do not match a slash.\n"
         "A server certificate that the system cannot verify is shown with its fingerprint and asked\n"
         "about on the terminal; without one the run stops until --trust-certificate vouches for it.\n"
         "Exit status: 0 every file uploaded or skipped as uploaded, 1 a file failed, an upload could\n"
         "not be recorded, the session was lost or the run was cancelled, 2 usage, profile or login\n"
         "error (a server that does not answer the login, or an untrusted certificate, included).\n");
+}
+
+qint64 ConsoleOptions::parseRate(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)\\s*([kmg]?)\\s*$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return -1;
+    const QString unit = match.captured(2).toLower();
+    const int power = unit.isEmpty() ? 0 : QStringLiteral("kmg").indexOf(unit) + 1;
+    const double rate = match.captured(1).toDouble() * std::pow(1024.0, power);
+    // Far beyond any uplink; also keeps the number inside qint64.
+    if (rate > 1e12)
+        return -1;
+    return static_cast<qint64>(rate);
+}
+
+QDateTime ConsoleOptions::parseDate(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    // QDate would also take the date part of a date-time and drop its time.
+    if (trimmed.size() == 10) {
+        const QDate day = QDate::fromString(trimmed, Qt::ISODate);
+        return day.isValid() ? day.startOfDay() : QDateTime();
+    }
+    QString spelled = trimmed;
+    if (spelled.size() > 10 && spelled.at(10) == QLatin1Char(' '))
+        spelled[10] = QLatin1Char('T');
+    return QDateTime::fromString(spelled, Qt::ISODate);
 }
 
 bool ConsoleOptions::parseQualities(const QString& text, QList<int>* qualities)
@@ -142,6 +183,11 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption trustOption =
         valued(QStringLiteral("trust-certificate"), {}, QStringLiteral("sha256"));
     const QCommandLineOption listOption = flag(QStringLiteral("list-profiles"), {});
+    const QCommandLineOption logFileOption = valued(QStringLiteral("log-file"), {}, QStringLiteral("file"));
+    const QCommandLineOption rateOption = valued(QStringLiteral("bwlimit"), {}, QStringLiteral("rate"));
+    const QCommandLineOption includeOption = valued(QStringLiteral("include"), {}, QStringLiteral("glob"));
+    const QCommandLineOption excludeOption = valued(QStringLiteral("exclude"), {}, QStringLiteral("glob"));
+    const QCommandLineOption newerOption = valued(QStringLiteral("newer-than"), {}, QStringLiteral("date"));
     // Used by scripts/run.sh to set up the demonstration.
     const QCommandLineOption seedOption =
         valued(QStringLiteral("seed-demo-profile"), {}, QStringLiteral("port"));
@@ -150,6 +196,7 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
                        allFilesOption, renameOption,  keepNamesOption,  retriesOption,
                        timeoutOption,  dryRunOption,  jsonOption,       saveOption,
                        verboseOption,  listOption,    seedOption,       trustOption});
+    parser.addOptions({logFileOption, rateOption, includeOption, excludeOption, newerOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {
@@ -158,6 +205,11 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     }
     json = parser.isSet(jsonOption);
     verbose = parser.isSet(verboseOption);
+    logFile = parser.value(logFileOption);
+    if (parser.isSet(logFileOption) && logFile.isEmpty()) {
+        *error = QStringLiteral("--log-file needs a file name");
+        return false;
+    }
     if (parser.isSet(help)) {
         command = Command::Help;
         return true;
@@ -245,6 +297,27 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
         timeoutSeconds = parser.value(timeoutOption).toInt(&ok);
         if (!ok || timeoutSeconds < 1 || timeoutSeconds > 86400) {
             *error = QStringLiteral("--timeout takes a number of seconds from 1 to 86400");
+            return false;
+        }
+    }
+    if (parser.isSet(rateOption)) {
+        bandwidthLimit = parseRate(parser.value(rateOption));
+        if (bandwidthLimit < 1024) {
+            *error =
+                QStringLiteral("--bwlimit takes a rate of at least 1k bytes per second, such as 500k or 5M");
+            return false;
+        }
+    }
+    includes = parser.values(includeOption);
+    excludes = parser.values(excludeOption);
+    if (includes.contains(QString()) || excludes.contains(QString())) {
+        *error = QStringLiteral("--include and --exclude need a pattern");
+        return false;
+    }
+    if (parser.isSet(newerOption)) {
+        newerThan = parseDate(parser.value(newerOption));
+        if (!newerThan.isValid()) {
+            *error = QStringLiteral("--newer-than takes a date such as 2026-05-01 or 2026-05-01T18:30");
             return false;
         }
     }

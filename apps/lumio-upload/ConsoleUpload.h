@@ -42,7 +42,8 @@ public slots:
 
 private slots:
     void slotFileFinished(const UploadOutcome& outcome);
-    void slotItemStarted(const QString& serverName);
+    void slotItemStarted(const QString& serverName, const QString& sourcePath);
+    void slotConversionStarted(const QString& fileName, int quality, int pass);
     void slotCompleteProgress(int percent);
     void slotConnectionSessionLost();
     void slotUploadFinished();
@@ -84,8 +85,11 @@ private:
     int m_percent = 0;
     bool m_interrupted = false;
     bool m_sessionLost = false;
+    // Files; folders are counted apart as albums.
     int m_uploaded = 0;
     int m_failed = 0;
+    int m_albums = 0;
+    int m_albumFailures = 0;
     int m_unrecorded = 0;
     int m_duplicateSkips = 0;
     int m_skipped = 0;
