@@ -128,8 +128,9 @@ int skip(const QString& folder, int count)
     QElapsedTimer timer;
     timer.start();
     bool hasVideo = false;
-    QList<ConversionEntry> list =
-        UploadPlanner::buildList({folder}, UploadPlanner::Options{true, false, {}}, &hasVideo);
+    UploadPlanner::Options flat;
+    flat.keepFolderStructure = false;
+    QList<ConversionEntry> list = UploadPlanner::buildList({folder}, flat, &hasVideo);
     const int built = static_cast<int>(list.size());
     UploadPlanner::dropUploaded(&list, QStringLiteral("Bench"));
     std::printf("files=%d left=%d seconds=%.3f\n", built, static_cast<int>(list.size()),

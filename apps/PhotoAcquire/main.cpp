@@ -2,6 +2,7 @@
 // lists a camera's pictures and videos in "ContentList", "2" port copies the items named in
 // "ImportList" into the AutoPlay folder. With no camera attached the lists are simply empty.
 #include "AppPaths.h"
+#include "Diagnostics.h"
 #include "GPhotoDevice.h"
 #include "Utf16File.h"
 
@@ -70,8 +71,9 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vexalon"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumio Uploader"));
+    QStringList args = QCoreApplication::arguments();
+    Diagnostics::setUp(Diagnostics::takeVerbose(&args));
     QDir().mkpath(AppPaths::dataFolder());
-    const QStringList args = QCoreApplication::arguments();
     const QString call = args.value(1);
     if (call == QLatin1String("0"))
         return writeDeviceList();

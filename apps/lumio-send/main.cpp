@@ -2,6 +2,7 @@
 // "FileList", runs lumio-uploader in the mode of the chosen menu entry and then brings the per-user
 // file-manager menus up to date with the profiles the run may have changed.
 #include "AppPaths.h"
+#include "Diagnostics.h"
 #include "FileListWriter.h"
 #include "HandOver.h"
 #include "MenuWriter.h"
@@ -23,6 +24,7 @@ const char usage[] =
     "Usage: lumio-send [--profile INDEX | --profile-name NAME | --profile-key HEX | --new | --manage]\n"
     "                  [--] [FILE...]\n"
     "       lumio-send --list | --update-menus\n"
+    "--verbose anywhere before -- shows the diagnostics on standard error.\n"
     "Without a choice it asks which profile to upload the files with.\n";
 
 int fail(const QString& text)
@@ -46,8 +48,10 @@ void updateMenus()
                       MenuWriter::installedFileManagers());
 }
 
-int runUploader(const QStringList& arguments)
+int runUploader(QStringList arguments, bool verbose)
 {
+    if (verbose)
+        arguments.append(QStringLiteral("--verbose"));
     QProcess uploader;
     uploader.setProcessChannelMode(QProcess::ForwardedChannels);
     uploader.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumio-uploader"), arguments);
@@ -65,6 +69,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vexalon"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumio Uploader"));
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool verbose = Diagnostics::takeVerbose(&arguments);
+    Diagnostics::setUp(verbose);
     QTranslator translator;
     if (translator.load(VexaLocale::translationFileFor(VexaLocale::uiLanguageCode())) &&
         !translator.isEmpty())
@@ -77,7 +84,6 @@ int main(int argc, char* argv[])
     int row = -1;
     bool list = false;
     QStringList files;
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (argument == QLatin1String("--")) {
@@ -137,5 +143,5 @@ int main(int argc, char* argv[])
         for (const QString& path : rejected)
             QTextStream(stderr) << "lumio-send: skipped a name with a line break: " << path << '\n';
     }
-    return runUploader(SendChoice::uploaderArguments(row, profileCount));
+    return runUploader(SendChoice::uploaderArguments(row, profileCount), verbose);
 }

@@ -5,9 +5,11 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <csignal>
+#include <cmath>
 
 namespace {
 
@@ -62,6 +64,13 @@ QString ConsoleOptions::usage()
         "  --retries N              send a file again at most N times after a lost connection or a\n"
         "                           time-out, at once, then after 1 s, 2 s, 4 s ... up to 30 s (default 7)\n"
         "  --timeout SECONDS        give up on a request that moves no byte for this long (default 60)\n"
+        "  --bwlimit RATE           send at most RATE bytes per second, such as 500k or 5M (k, M, G:\n"
+        "                           1024, 1024^2, 1024^3)\n"
+        "  --include GLOB           send only files that match GLOB (repeatable: any of them)\n"
+        "  --exclude GLOB           leave out files and folders that match GLOB (repeatable)\n"
+        "  --newer-than DATE        send only files modified after DATE (2026-05-01 or\n"
+        "                           2026-05-01T18:30, local time)\n"
+        "  --log-file FILE          append the engine's diagnostics with time stamps to FILE\n"
         "  -n, --dry-run            log in and ask the server, but send no file\n"
         "  --json                   one JSON object per file and a summary, one per line\n"
         "  --save-options           store the options of this run in the profile\n"
@@ -78,6 +87,8 @@ QString ConsoleOptions::usage()
         "\n"
         "The password comes from LUMIO_PASSWORD when it is set, else from the profile when it is\n"
         "remembered, else it is asked on the terminal (also with --ask-password).\n"
+        "A GLOB is matched, ignoring case, against a file's name and against its path below the folder\n"
+        "named on the command line (Inner/IMG_1.jpg); * and ? do not match a slash.\n"
         "A server certificate that the system cannot verify is shown with its fingerprint and asked\n"
         "about on the terminal; without one the run stops until --trust-certificate vouches for it.\n"
         "\n"
@@ -156,6 +167,36 @@ QString ConsoleOptions::errorClass(int status)
 int ConsoleOptions::interruptStatus(int signalNumber)
 {
     return signalNumber == SIGTERM ? ExitTerminated : ExitInterrupted;
+}
+
+qint64 ConsoleOptions::parseRate(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)\\s*([kmg]?)\\s*$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return -1;
+    const QString unit = match.captured(2).toLower();
+    const int power = unit.isEmpty() ? 0 : QStringLiteral("kmg").indexOf(unit) + 1;
+    const double rate = match.captured(1).toDouble() * std::pow(1024.0, power);
+    // Far beyond any uplink; also keeps the number inside qint64.
+    if (rate > 1e12)
+        return -1;
+    return static_cast<qint64>(rate);
+}
+
+QDateTime ConsoleOptions::parseDate(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    // QDate would also take the date part of a date-time and drop its time.
+    if (trimmed.size() == 10) {
+        const QDate day = QDate::fromString(trimmed, Qt::ISODate);
+        return day.isValid() ? day.startOfDay() : QDateTime();
+    }
+    QString spelled = trimmed;
+    if (spelled.size() > 10 && spelled.at(10) == QLatin1Char(' '))
+        spelled[10] = QLatin1Char('T');
+    return QDateTime::fromString(spelled, Qt::ISODate);
 }
 
 bool ConsoleOptions::parseQualities(const QString& text, QList<int>* qualities)
@@ -247,6 +288,11 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption trustOption =
         valued(QStringLiteral("trust-certificate"), {}, QStringLiteral("sha256"));
     const QCommandLineOption listOption = flag(QStringLiteral("list-profiles"), {});
+    const QCommandLineOption logFileOption = valued(QStringLiteral("log-file"), {}, QStringLiteral("file"));
+    const QCommandLineOption rateOption = valued(QStringLiteral("bwlimit"), {}, QStringLiteral("rate"));
+    const QCommandLineOption includeOption = valued(QStringLiteral("include"), {}, QStringLiteral("glob"));
+    const QCommandLineOption excludeOption = valued(QStringLiteral("exclude"), {}, QStringLiteral("glob"));
+    const QCommandLineOption newerOption = valued(QStringLiteral("newer-than"), {}, QStringLiteral("date"));
     // Used by scripts/run.sh to set up the demonstration.
     const QCommandLineOption seedOption =
         valued(QStringLiteral("seed-demo-profile"), {}, QStringLiteral("port"));
@@ -256,6 +302,7 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
                        timeoutOption,  dryRunOption,      jsonOption,       saveOption,
                        verboseOption,  listOption,        seedOption,       trustOption,
                        quietOption,    askPasswordOption, versionOption});
+    parser.addOptions({logFileOption, rateOption, includeOption, excludeOption, newerOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {
@@ -265,6 +312,11 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
     json = parser.isSet(jsonOption);
     verbose = parser.isSet(verboseOption);
     quiet = parser.isSet(quietOption);
+    logFile = parser.value(logFileOption);
+    if (parser.isSet(logFileOption) && logFile.isEmpty()) {
+        *error = QStringLiteral("--log-file needs a file name");
+        return false;
+    }
     if (parser.isSet(help)) {
         command = Command::Help;
         return true;
@@ -359,6 +411,27 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
         timeoutSeconds = parser.value(timeoutOption).toInt(&ok);
         if (!ok || timeoutSeconds < 1 || timeoutSeconds > 86400) {
             *error = QStringLiteral("--timeout takes a number of seconds from 1 to 86400");
+            return false;
+        }
+    }
+    if (parser.isSet(rateOption)) {
+        bandwidthLimit = parseRate(parser.value(rateOption));
+        if (bandwidthLimit < 1024) {
+            *error =
+                QStringLiteral("--bwlimit takes a rate of at least 1k bytes per second, such as 500k or 5M");
+            return false;
+        }
+    }
+    includes = parser.values(includeOption);
+    excludes = parser.values(excludeOption);
+    if (includes.contains(QString()) || excludes.contains(QString())) {
+        *error = QStringLiteral("--include and --exclude need a pattern");
+        return false;
+    }
+    if (parser.isSet(newerOption)) {
+        newerThan = parseDate(parser.value(newerOption));
+        if (!newerThan.isValid()) {
+            *error = QStringLiteral("--newer-than takes a date such as 2026-05-01 or 2026-05-01T18:30");
             return false;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -77,6 +78,10 @@ public:
     // Low, medium, high, mobile codes from "low,medium,…" in the quality page's fixed order; "none" is
     // the empty list. False for an unknown word.
     static bool parseQualities(const QString& text, QList<int>* qualities);
+    // Bytes per second from "500000", "500k", "5M" or "1.5G" (binary multiples); -1 when not a rate.
+    static qint64 parseRate(const QString& text);
+    // An ISO date ("2026-05-01", the start of that day in local time) or date-time; invalid otherwise.
+    static QDateTime parseDate(const QString& text);
 
     static constexpr int kDefaultDiscoverSeconds = 5;
 
@@ -110,6 +115,11 @@ public:
     int timeoutSeconds = -1; // request inactivity limit; -1: the default
     // SHA-256 fingerprint ("AB:CD:…") of a server certificate the user vouches for.
     QString trustCertificate;
+    QString logFile;           // the engine's diagnostics go here as well, with time stamps
+    qint64 bandwidthLimit = 0; // body bytes per second; 0: as fast as the network goes
+    QStringList includes;      // globs a file must match (any of them) when given
+    QStringList excludes;      // globs that leave a file or folder out
+    QDateTime newerThan;       // only files modified after this; invalid: no limit
     QStringList paths;
 
 private:

@@ -56,6 +56,10 @@ QString ConsoleReport::statusWord(FileStatus status)
         return QStringLiteral("refused");
     case FileStatus::WouldUpload:
         return QStringLiteral("would_upload");
+    case FileStatus::Created:
+        return QStringLiteral("created");
+    case FileStatus::WouldCreate:
+        return QStringLiteral("would_create");
     }
     return QString();
 }
@@ -88,17 +92,50 @@ QString ConsoleReport::durationText(int seconds)
 
 QString ConsoleReport::progressText(const Progress& progress, int width)
 {
-    QString line = QStringLiteral("[%1/%2] %3 sent, %4/s, %5 left")
-                       .arg(progress.done)
-                       .arg(progress.total)
-                       .arg(byteText(progress.bytes), byteText(static_cast<qint64>(progress.bytesPerSecond)),
-                            durationText(progress.etaSeconds));
+    QString line =
+        QStringLiteral("[%1/%2] ").arg(progress.done).arg(progress.total) +
+        tx(TextId::upload_prog_bytes).arg(byteText(progress.bytes), byteText(progress.totalBytes)) +
+        QStringLiteral(", ") +
+        tx(TextId::upload_prog_speed).arg(byteText(static_cast<qint64>(progress.bytesPerSecond))) +
+        QStringLiteral(", ") + tx(TextId::upload_prog_time_left).arg(durationText(progress.etaSeconds));
     if (!progress.current.isEmpty())
         line += QStringLiteral("  ") + progress.current;
     // The last column stays free so the terminal does not wrap.
     if (line.size() > width - 1)
         line = line.left(qMax(0, width - 1));
     return line;
+}
+
+QStringList ConsoleReport::summaryLines(const Summary& summary)
+{
+    const auto labelled = [](TextId label, int files) -> QString {
+        return tx(TextId::label_with_colon).arg(tx(label)) + QLatin1Char(' ') +
+               tx(TextId::upload_finish_files, files);
+    };
+    QStringList lines;
+    if (summary.cancelled)
+        lines << tx(TextId::console_cancelled);
+    if (summary.dryRun) {
+        lines << tx(TextId::console_dry_run)
+                     .arg(tx(TextId::upload_finish_files, summary.total),
+                          tx(TextId::upload_finish_files, summary.skipped),
+                          tx(TextId::upload_finish_files, summary.refused));
+        if (summary.albums > 0)
+            lines << tx(TextId::console_albums_to_create, summary.albums);
+        return lines;
+    }
+    // The counts of the progress page, for files; the albums on a line of their own.
+    lines << labelled(TextId::upload_finish_success, summary.uploaded);
+    if (summary.failed > 0)
+        lines << labelled(TextId::upload_finish_fail, summary.failed);
+    if (summary.albums > 0)
+        lines << tx(TextId::console_albums_created, summary.albums);
+    if (summary.skipped > 0)
+        lines << tx(TextId::upload_prog_skipped).arg(tx(TextId::upload_finish_files, summary.skipped));
+    if (summary.refused > 0)
+        lines << tx(TextId::console_refused).arg(tx(TextId::upload_finish_files, summary.refused));
+    lines << tx(TextId::console_sent).arg(byteText(summary.bytes), durationText(summary.seconds));
+    return lines;
 }
 
 void ConsoleReport::title(const QString& text)
@@ -136,7 +173,7 @@ void ConsoleReport::file(const FileRow& row)
             write(warningLine);
         return;
     }
-    if (m_live && row.status == FileStatus::Uploaded) {
+    if (m_live && (row.status == FileStatus::Uploaded || row.status == FileStatus::Created)) {
         if (!warningLine.isEmpty())
             write(warningLine);
         return;
@@ -146,6 +183,8 @@ void ConsoleReport::file(const FileRow& row)
     switch (row.status) {
     case FileStatus::Uploaded:
     case FileStatus::WouldUpload:
+    case FileStatus::Created:
+    case FileStatus::WouldCreate:
         line += QStringLiteral(" -> ") + albumPath(row.album, row.name);
         if (!row.message.isEmpty())
             line += QStringLiteral(" (") + row.message + QLatin1Char(')');
@@ -199,6 +238,7 @@ void ConsoleReport::summary(const Summary& summary)
                            {QStringLiteral("failed"), summary.failed},
                            {QStringLiteral("skipped"), summary.skipped},
                            {QStringLiteral("refused"), summary.refused},
+                           {QStringLiteral("albums"), summary.albums},
                            {QStringLiteral("bytes_sent"), summary.bytes},
                            {QStringLiteral("seconds"), summary.seconds},
                            {QStringLiteral("dry_run"), summary.dryRun},
@@ -220,27 +260,8 @@ void ConsoleReport::summary(const Summary& summary)
     clearProgress();
     if (!summary.error.isEmpty())
         return;
-    if (summary.cancelled)
-        write(QStringLiteral("Cancelled."));
-    if (summary.dryRun) {
-        write(QStringLiteral("Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.")
-                  .arg(summary.total)
-                  .arg(summary.skipped)
-                  .arg(summary.refused));
-    } else {
-        // The same counts as the progress page.
-        write(tx(TextId::upload_finish_success) + QStringLiteral(": ") +
-              tx(TextId::upload_finish_unit).arg(summary.uploaded));
-        if (summary.failed > 0)
-            write(tx(TextId::upload_finish_fail) + QStringLiteral(": ") +
-                  tx(TextId::upload_finish_unit).arg(summary.failed));
-        if (summary.skipped > 0)
-            write(QStringLiteral("Skipped: ") + tx(TextId::upload_finish_unit).arg(summary.skipped));
-        if (summary.refused > 0)
-            write(QStringLiteral("Refused before upload: ") +
-                  tx(TextId::upload_finish_unit).arg(summary.refused));
-        write(QStringLiteral("Sent %1 in %2.").arg(byteText(summary.bytes), durationText(summary.seconds)));
-    }
+    for (const QString& line : summaryLines(summary))
+        write(line);
     // The error report's rows: failures first, then the files that went up with a warning.
     const QList<UploadFailure> reportRows = summary.errorRows + summary.warningRows;
     if (reportRows.isEmpty())

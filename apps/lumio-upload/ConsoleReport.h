@@ -18,7 +18,9 @@ public:
         Failed,
         Skipped,
         Refused,
-        WouldUpload
+        WouldUpload,
+        Created,    // a folder, made an album
+        WouldCreate // a folder the dry run would make an album
     };
 
     struct FileRow
@@ -36,21 +38,23 @@ public:
 
     struct Progress
     {
-        int done = 0;
+        int done = 0; // files, not folders
         int total = 0;
-        qint64 bytes = 0;
+        qint64 bytes = 0; // of the chosen files, out of totalBytes
+        qint64 totalBytes = 0;
         double bytesPerSecond = 0;
         int etaSeconds = -1; // unknown
-        QString current;
+        QString current;     // what is being done, such as "Converting clip.mp4"
     };
 
     struct Summary
     {
         QString profile;
         QString album;
-        int total = 0; // entries handed to the workers
+        int total = 0; // files handed to the workers; folders are counted as albums
         int uploaded = 0;
-        int failed = 0; // as the progress page counts them: every refusal of the uploader
+        int failed = 0;
+        int albums = 0; // created, or for a dry run to be created
         int skipped = 0;
         int refused = 0; // refused by the upload initialisation, never sent
         qint64 bytes = 0;
@@ -78,9 +82,11 @@ public:
 
     static QString byteText(qint64 bytes);
     static QString durationText(int seconds);
-    // The live line: done/total, bytes sent, speed, time left and the current file, cut to width.
+    // The live line: done/total, bytes sent of all, speed, time left and the current step, cut to width.
     static QString progressText(const Progress& progress, int width);
     static QString statusWord(FileStatus status);
+    // The closing lines of a plain report in the UI language, error rows aside.
+    static QStringList summaryLines(const Summary& summary);
 
 private:
     void write(const QString& line);

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "CertificateTrust.h"
 #include "ConsoleProfiles.h"
+#include "Diagnostics.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "InterruptNotifier.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -25,6 +27,26 @@ namespace {
 const int kUploadMode = 2;
 const int kTickMs = 250;
 const QString kPhotoRoot = QStringLiteral("/photo");
+const int kPasses = 2;
+
+TextId qualityText(int quality)
+{
+    switch (quality) {
+    case 0:
+        return TextId::quality_high;
+    case 2:
+        return TextId::quality_low;
+    case 3:
+        return TextId::quality_mobile;
+    default:
+        return TextId::quality_medium;
+    }
+}
+
+bool isFolder(const ConversionEntry& entry)
+{
+    return QFileInfo(entry.value(UploadQueue::LocalPath)).isDir();
+}
 
 void printError(const QString& message)
 {
@@ -59,6 +81,8 @@ ConsoleReport::FileRow ConsoleUpload::rowFor(const ConversionEntry& entry,
     row.name = info.fileName();
     row.folder = info.isDir();
     row.size = info.isFile() ? info.size() : 0;
+    if (row.folder && status == ConsoleReport::FileStatus::WouldUpload)
+        row.status = ConsoleReport::FileStatus::WouldCreate;
     return row;
 }
 
@@ -106,6 +130,7 @@ void ConsoleUpload::start()
         m_profile.savepass = true;
         m_passwordRemembered = false;
     }
+    Diagnostics::addSecret(m_profile.password);
 
     CertificateTrust::setPreapproved(m_options.trustCertificate);
     m_login.setInformOnFailure(false);
@@ -123,6 +148,8 @@ void ConsoleUpload::start()
                                             .arg(m_profile.profname));
         return;
     }
+    // A password typed at the prompt is known from here on.
+    Diagnostics::addSecret(m_profile.password);
     m_login.start();
     m_login.wait();
 }
@@ -147,9 +174,17 @@ void ConsoleUpload::plan()
     options.supportedOnly = m_profile.idxonly;
     options.keepFolderStructure = m_profile.keepFolderStructure;
     options.targetFolder = m_targetFolder;
+    options.includes = m_options.includes;
+    options.excludes = m_options.excludes;
+    options.newerThan = m_options.newerThan;
     bool hasVideo = false;
     QStringList unsupported;
-    QList<ConversionEntry> list = UploadPlanner::buildList(m_options.paths, options, &hasVideo, &unsupported);
+    QStringList filtered;
+    QList<ConversionEntry> list =
+        UploadPlanner::buildList(m_options.paths, options, &hasVideo, &unsupported, &filtered);
+    if (!filtered.isEmpty())
+        qDebug("lumio-upload: %lld files left out by --include, --exclude or --newer-than",
+               static_cast<long long>(filtered.size()));
     for (const QString& path : unsupported) {
         ConsoleReport::FileRow row =
             rowFor({{UploadQueue::LocalPath, path}, {UploadQueue::TargetFolder, m_targetFolder}},
@@ -158,6 +193,14 @@ void ConsoleUpload::plan()
         row.message = QStringLiteral("not a supported photo or video type (--all-files sends it)");
         m_report->file(row);
         ++m_skipped;
+    }
+    // Nothing but files of other types: say so rather than asking the server about the folders.
+    if (!unsupported.isEmpty() && std::all_of(list.begin(), list.end(), isFolder)) {
+        m_report->clearProgress();
+        Prompter::inform(nullptr, Prompter::Icon::Warning, tx(TextId::err_warning),
+                         tx(TextId::console_no_supported, static_cast<int>(unsupported.size())));
+        finish();
+        return;
     }
 
     bool skippedAsUploaded = false;
@@ -196,7 +239,9 @@ void ConsoleUpload::plan()
         row.reason = QStringLiteral("on_server");
         row.message = QStringLiteral("the folder is on the server already");
         m_report->file(row);
-        ++m_skipped;
+        // Folders are albums, not files: only a file counts as skipped.
+        if (!row.folder)
+            ++m_skipped;
     }
     for (const ConversionEntry& entry : refused) {
         ConsoleReport::FileRow row = rowFor(entry, ConsoleReport::FileStatus::Refused);
@@ -204,7 +249,7 @@ void ConsoleUpload::plan()
         row.message = tx(TextId::err_upd_no_privilege);
         m_report->file(row);
         m_errorRows.append({row.name, row.message});
-        ++m_refused;
+        ++(row.folder ? m_albumFailures : m_refused);
     }
 
     if (m_options.dryRun) {
@@ -244,7 +289,8 @@ void ConsoleUpload::reportDryRun(const QList<ConversionEntry>& list, const Uploa
         }
         m_report->file(row);
     }
-    m_listed = list.size();
+    m_albums = static_cast<int>(std::count_if(list.begin(), list.end(), isFolder));
+    m_listed = static_cast<int>(list.size()) - m_albums;
 }
 
 void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
@@ -256,15 +302,20 @@ void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
     }
     m_queue.setConversionList(list);
     m_queue.setTotal(list.size());
-    m_listed = list.size();
+    m_listed = static_cast<int>(std::count_if(list.begin(), list.end(),
+                                              [](const ConversionEntry& entry) { return !isFolder(entry); }));
     m_run = std::make_unique<UploadRun>(&m_queue, &m_manager, &m_profile, kUploadMode, nullptr,
                                         UploadRun::converterCountFor(QThread::idealThreadCount()));
-    for (const auto& converter : m_run->converters())
+    for (const auto& converter : m_run->converters()) {
         connect(converter.get(), &FileConverter::signalCompleteProgressChanged, this,
                 &ConsoleUpload::slotCompleteProgress);
+        connect(converter.get(), &FileConverter::signalConversionStarted, this,
+                &ConsoleUpload::slotConversionStarted);
+    }
     FileUploader* uploader = m_run->uploader();
     if (m_options.retries >= 0)
         uploader->setResendLimit(m_options.retries);
+    uploader->setBandwidthLimit(m_options.bandwidthLimit);
     connect(uploader, &FileUploader::signalCompleteProgressChanged, this,
             &ConsoleUpload::slotCompleteProgress);
     connect(uploader, &FileUploader::signalItemStarted, this, &ConsoleUpload::slotItemStarted);
@@ -283,9 +334,21 @@ void ConsoleUpload::startUpload(const QList<ConversionEntry>& list)
     m_run->start();
 }
 
-void ConsoleUpload::slotItemStarted(const QString& serverName)
+void ConsoleUpload::slotItemStarted(const QString& serverName, const QString& sourcePath)
 {
-    m_current = serverName;
+    const QString fileName = QFileInfo(sourcePath).fileName();
+    m_current = fileName == serverName ? tx(TextId::upload_prog_uploading).arg(fileName)
+                                       : tx(TextId::upload_prog_uploading_as).arg(fileName, serverName);
+}
+
+void ConsoleUpload::slotConversionStarted(const QString& fileName, int quality, int pass)
+{
+    if (quality < 0)
+        m_current = tx(TextId::upload_prog_converting).arg(fileName);
+    else
+        m_current =
+            tx(TextId::upload_prog_converting_pass)
+                .arg(fileName, tx(qualityText(quality)), QString::number(pass), QString::number(kPasses));
 }
 
 void ConsoleUpload::slotCompleteProgress(int percent)
@@ -301,7 +364,10 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
     row.name = outcome.serverName;
     row.folder = outcome.isFolder;
     row.size = outcome.size;
-    if (outcome.success) {
+    if (outcome.success && outcome.isFolder) {
+        row.status = ConsoleReport::FileStatus::Created;
+        ++m_albums;
+    } else if (outcome.success) {
         row.status = ConsoleReport::FileStatus::Uploaded;
         row.warning = outcome.warning;
         ++m_uploaded;
@@ -323,7 +389,7 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
         row.status = ConsoleReport::FileStatus::Failed;
         row.reason = outcome.errorKey;
         row.message = outcome.errorText;
-        ++m_failed;
+        ++(outcome.isFolder ? m_albumFailures : m_failed);
     }
     m_report->file(row);
 }
@@ -339,12 +405,13 @@ void ConsoleUpload::slotTick()
 {
     if (!m_run)
         return;
-    const qint64 bytes = m_run->uploader()->bytesSent();
-    m_estimate.addSample(m_clock.elapsed(), bytes, m_percent);
+    const FileUploader* uploader = m_run->uploader();
+    m_estimate.addSample(m_clock.elapsed(), uploader->bytesSent(), m_percent);
     ConsoleReport::Progress progress;
-    progress.done = m_queue.successCount() + m_queue.failureCount();
+    progress.done = m_uploaded + m_failed + m_duplicateSkips;
     progress.total = m_listed;
-    progress.bytes = bytes;
+    progress.bytes = uploader->sourceBytesSent();
+    progress.totalBytes = m_queue.totalBytes();
     progress.bytesPerSecond = m_estimate.bytesPerSecond();
     progress.etaSeconds = m_estimate.secondsLeft();
     progress.current = m_current;
@@ -400,7 +467,7 @@ int ConsoleUpload::exitStatus() const
         return m_status;
     if (m_interrupted)
         return ConsoleOptions::interruptStatus(InterruptNotifier::signalNumber());
-    if (m_sessionLost || m_failed > 0 || m_refused > 0 || m_unrecorded > 0)
+    if (m_sessionLost || m_failed > 0 || m_albumFailures > 0 || m_refused > 0 || m_unrecorded > 0)
         return ConsoleOptions::ExitFailure;
     // Every file handed to the workers must have come back with an outcome.
     if (!m_options.dryRun && m_uploaded + m_failed + m_duplicateSkips < m_listed)
@@ -424,8 +491,9 @@ void ConsoleUpload::finish()
     summary.profile = m_profile.profname.isEmpty() ? m_options.profile : m_profile.profname;
     summary.album = m_profile.serverdst;
     summary.total = m_listed;
-    summary.uploaded = m_queue.successCount();
-    summary.failed = m_queue.failureCount();
+    summary.uploaded = m_uploaded;
+    summary.failed = m_failed;
+    summary.albums = m_albums;
     summary.skipped = m_skipped + m_duplicateSkips;
     summary.refused = m_refused;
     summary.bytes = m_run ? m_run->uploader()->bytesSent() : 0;

@@ -42,7 +42,8 @@ public slots:
 
 private slots:
     void slotFileFinished(const UploadOutcome& outcome);
-    void slotItemStarted(const QString& serverName);
+    void slotItemStarted(const QString& serverName, const QString& sourcePath);
+    void slotConversionStarted(const QString& fileName, int quality, int pass);
     void slotCompleteProgress(int percent);
     void slotConnectionSessionLost();
     void slotUploadFinished();
@@ -86,8 +87,11 @@ private:
     // The password of this run is the one the profile remembers.
     bool m_passwordRemembered = false;
     bool m_sessionLost = false;
+    // Files; folders are counted apart as albums.
     int m_uploaded = 0;
     int m_failed = 0;
+    int m_albums = 0;
+    int m_albumFailures = 0;
     int m_unrecorded = 0;
     int m_duplicateSkips = 0;
     int m_skipped = 0;

@@ -7,13 +7,13 @@
 #include "ConsolePrompter.h"
 #include "ConsoleReport.h"
 #include "ConsoleUpload.h"
+#include "Diagnostics.h"
 #include "InterruptNotifier.h"
 #include "ProfileStore.h"
 #include "VexaLocale.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLoggingCategory>
 #include <QTranslator>
 
 #include <cstdio>
@@ -109,8 +109,12 @@ int main(int argc, char* argv[])
         return ConsoleOptions::ExitSuccess;
     }
     // The engine's diagnostics would bury the report.
-    if (!options.verbose)
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    Diagnostics::setUp(options.verbose);
+    if (!options.logFile.isEmpty() && !Diagnostics::setLogFile(options.logFile, &error)) {
+        fprintf(stderr, "lumio-upload: cannot open the log file %s: %s\n", qUtf8Printable(options.logFile),
+                qUtf8Printable(error));
+        return ConsoleOptions::ExitUsage;
+    }
 
     QTranslator translator;
     if (translator.load(VexaLocale::translationFileFor(VexaLocale::uiLanguageCode())) &&

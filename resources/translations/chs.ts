@@ -677,6 +677,48 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Could not save %1: %2</source>
         <translation>无法保存 %1：%2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>所给的 %n 个文件中没有支持的照片或视频（使用 --all-files 仍可发送）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>上传前被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>已发送 %1，用时 %2。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>试运行，未发送任何内容：待上传 %1，跳过 %2，拒绝 %3。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>已创建 %n 个相册</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>将创建 %n 个相册</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>正在转换 %1（%2，第 %3/%4 遍）</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>正在将 %1 上传为 %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -677,6 +677,48 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Could not save %1: %2</source>
         <translation>無法儲存 %1：%2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>所提供的 %n 個檔案中沒有支援的相片或影片（使用 --all-files 仍可傳送）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>上傳前被拒絕：%1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>已傳送 %1，耗時 %2。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>試執行，未傳送任何內容：待上傳 %1，略過 %2，拒絕 %3。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>已建立 %n 個相簿</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>將建立 %n 個相簿</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>正在轉換 %1（%2，第 %3/%4 遍）</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>正在將 %1 上傳為 %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -681,6 +681,54 @@ Musí to být vaše vlastní složka, kterou nemůže otevřít žádný jiný u
         <source>Could not save %1: %2</source>
         <translation>%1 nelze uložit: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Mezi %n zadaným souborem není žádná podporovaná fotografie ani video (pomocí --all-files jej přesto odešlete)</numerusform>
+            <numerusform>Mezi %n zadanými soubory není žádná podporovaná fotografie ani video (pomocí --all-files je přesto odešlete)</numerusform>
+            <numerusform>Mezi %n zadanými soubory není žádná podporovaná fotografie ani video (pomocí --all-files je přesto odešlete)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Odmítnuto před nahráním: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Odesláno %1 za %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Zrušeno.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Zkušební běh, nic nebylo odesláno: k nahrání %1, přeskočeno %2, odmítnuto %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>Vytvořeno %n album</numerusform>
+            <numerusform>Vytvořena %n alba</numerusform>
+            <numerusform>Vytvořeno %n alb</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>K vytvoření: %n album</numerusform>
+            <numerusform>K vytvoření: %n alba</numerusform>
+            <numerusform>K vytvoření: %n alb</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Převádí se %1 (%2, průchod %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Nahrává se %1 jako %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

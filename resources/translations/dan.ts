@@ -679,6 +679,51 @@ Det skal være din egen mappe, som ingen anden bruger kan åbne. Fjern den, og p
         <source>Could not save %1: %2</source>
         <translation>Kunne ikke gemme %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Intet understøttet foto eller video blandt den %n angivne fil (brug --all-files for at sende den alligevel)</numerusform>
+            <numerusform>Intet understøttet foto eller video blandt de %n angivne filer (brug --all-files for at sende dem alligevel)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Afvist før upload: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Sendte %1 på %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulleret.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Prøvekørsel, intet blev sendt: %1 til upload, %2 sprunget over, %3 afvist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album oprettet</numerusform>
+            <numerusform>%n album oprettet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n album skal oprettes</numerusform>
+            <numerusform>%n album skal oprettes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Konverterer %1 (%2, gennemløb %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Uploader %1 som %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

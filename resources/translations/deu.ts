@@ -679,6 +679,51 @@ Er muss ein eigener Ordner sein, den kein anderer Benutzer öffnen kann. Entfern
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Kein unterstütztes Foto oder Video unter der %n angegebenen Datei (mit --all-files wird sie trotzdem gesendet)</numerusform>
+            <numerusform>Kein unterstütztes Foto oder Video unter den %n angegebenen Dateien (mit --all-files werden sie trotzdem gesendet)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Vor dem Hochladen abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1 in %2 gesendet.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Testlauf, nichts wurde gesendet: %1 hochzuladen, %2 übersprungen, %3 abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n Album erstellt</numerusform>
+            <numerusform>%n Alben erstellt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n Album zu erstellen</numerusform>
+            <numerusform>%n Alben zu erstellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>%1 wird konvertiert (%2, Durchgang %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>%1 wird als %2 hochgeladen</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

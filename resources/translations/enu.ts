@@ -679,6 +679,51 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Could not save %1: %2</source>
         <translation>Could not save %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>No supported photo or video among the %n file given (use --all-files to send it anyway)</numerusform>
+            <numerusform>No supported photo or video among the %n files given (use --all-files to send them anyway)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Refused before upload: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Sent %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album created</numerusform>
+            <numerusform>%n albums created</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n album to create</numerusform>
+            <numerusform>%n albums to create</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Converting %1 (%2, pass %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Uploading %1 as %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -679,6 +679,51 @@ Debe ser una carpeta propia que ningún otro usuario pueda abrir. Elimínela e i
         <source>Could not save %1: %2</source>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Ninguna foto ni vídeo compatible entre el %n archivo indicado (use --all-files para enviarlo de todos modos)</numerusform>
+            <numerusform>Ninguna foto ni vídeo compatible entre los %n archivos indicados (use --all-files para enviarlos de todos modos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Rechazados antes de subir: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Enviados %1 en %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Simulación, no se envió nada: %1 por subir, %2 omitidos, %3 rechazados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n álbum creado</numerusform>
+            <numerusform>%n álbumes creados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n álbum por crear</numerusform>
+            <numerusform>%n álbumes por crear</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Convirtiendo %1 (%2, pasada %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Subiendo %1 como %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -679,6 +679,51 @@ Il doit s'agir d'un dossier vous appartenant qu'aucun autre utilisateur ne peut 
         <source>Could not save %1: %2</source>
         <translation>Impossible d'enregistrer %1 : %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Aucune photo ni vidéo prise en charge parmi le %n fichier indiqué (utilisez --all-files pour l'envoyer quand même)</numerusform>
+            <numerusform>Aucune photo ni vidéo prise en charge parmi les %n fichiers indiqués (utilisez --all-files pour les envoyer quand même)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Refusés avant le chargement : %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1 envoyés en %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Essai à blanc, rien n'a été envoyé : %1 à charger, %2 ignorés, %3 refusés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album créé</numerusform>
+            <numerusform>%n albums créés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n album à créer</numerusform>
+            <numerusform>%n albums à créer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Conversion de %1 (%2, passe %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Chargement de %1 sous le nom %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -677,6 +677,48 @@ Saját mappának kell lennie, amelyet más felhasználó nem nyithat meg. Távol
         <source>Could not save %1: %2</source>
         <translation>%1 nem menthető: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>A megadott %n fájl között nincs támogatott fénykép vagy videó (a --all-files kapcsolóval mégis elküldhetők)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Feltöltés előtt elutasítva: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1 elküldve %2 alatt.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Megszakítva.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Próbafuttatás, semmi sem lett elküldve: feltöltendő %1, kihagyva %2, elutasítva %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album létrehozva</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n létrehozandó album</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>%1 konvertálása (%2, %3/%4. menet)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>%1 feltöltése %2 néven</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -679,6 +679,51 @@ Deve essere una cartella propria che nessun altro utente può aprire. Rimuoverla
         <source>Could not save %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Nessuna foto o video supportato tra il %n file indicato (usare --all-files per inviarlo comunque)</numerusform>
+            <numerusform>Nessuna foto o video supportato tra i %n file indicati (usare --all-files per inviarli comunque)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Rifiutati prima del caricamento: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Inviati %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annullato.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Prova, non è stato inviato nulla: %1 da caricare, %2 saltati, %3 rifiutati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album creato</numerusform>
+            <numerusform>%n album creati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n album da creare</numerusform>
+            <numerusform>%n album da creare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Conversione di %1 (%2, passaggio %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Caricamento di %1 come %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -677,6 +677,48 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Could not save %1: %2</source>
         <translation>%1 を保存できませんでした: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>指定された %n 個のファイルに対応する写真や動画はありません（--all-files を使うとそれでも送信します）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>アップロード前に拒否: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1 を %2 で送信しました。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>キャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>ドライラン、何も送信していません: アップロード予定 %1、スキップ %2、拒否 %3。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n 個のアルバムを作成しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n 個のアルバムを作成予定</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>%1 を変換中（%2、パス %3/%4）</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>%1 を %2 としてアップロード中</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -677,6 +677,48 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Could not save %1: %2</source>
         <translation>%1을(를) 저장할 수 없습니다: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>지정한 파일 %n개 중 지원되는 사진이나 동영상이 없습니다(그래도 보내려면 --all-files 사용)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>업로드 전 거부됨: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%2 동안 %1 전송함.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>취소됨.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>시험 실행, 아무것도 보내지 않음: 업로드 예정 %1, 건너뜀 %2, 거부됨 %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>앨범 %n개 생성됨</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>생성할 앨범 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>%1 변환 중 (%2, 패스 %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>%1을(를) %2(으)로 업로드 중</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

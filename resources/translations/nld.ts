@@ -679,6 +679,51 @@ Het moet een eigen map zijn die geen andere gebruiker kan openen. Verwijder de m
         <source>Could not save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Geen ondersteunde foto of video bij het %n opgegeven bestand (gebruik --all-files om het toch te verzenden)</numerusform>
+            <numerusform>Geen ondersteunde foto of video bij de %n opgegeven bestanden (gebruik --all-files om ze toch te verzenden)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Geweigerd vóór het uploaden: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1 verzonden in %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Geannuleerd.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Proefrun, er is niets verzonden: %1 te uploaden, %2 overgeslagen, %3 geweigerd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album aangemaakt</numerusform>
+            <numerusform>%n albums aangemaakt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n album aan te maken</numerusform>
+            <numerusform>%n albums aan te maken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>%1 wordt geconverteerd (%2, doorgang %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>%1 wordt geüpload als %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

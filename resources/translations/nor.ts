@@ -679,6 +679,51 @@ Den må være din egen mappe som ingen andre brukere kan åpne. Fjern den og pr�
         <source>Could not save %1: %2</source>
         <translation>Kunne ikke lagre %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Ingen støttet bilde eller video blant den %n oppgitte filen (bruk --all-files for å sende den likevel)</numerusform>
+            <numerusform>Ingen støttede bilder eller videoer blant de %n oppgitte filene (bruk --all-files for å sende dem likevel)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Avvist før opplasting: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Sendte %1 på %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Avbrutt.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Prøvekjøring, ingenting ble sendt: %1 å laste opp, %2 hoppet over, %3 avvist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album opprettet</numerusform>
+            <numerusform>%n album opprettet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n album skal opprettes</numerusform>
+            <numerusform>%n album skal opprettes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Konverterer %1 (%2, gjennomløp %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Laster opp %1 som %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -681,6 +681,54 @@ Musi to być Twój własny folder, którego nie może otworzyć żaden inny uży
         <source>Could not save %1: %2</source>
         <translation>Nie można zapisać %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Wśród %n podanego pliku nie ma obsługiwanego zdjęcia ani filmu (użyj --all-files, aby mimo to go wysłać)</numerusform>
+            <numerusform>Wśród %n podanych plików nie ma obsługiwanego zdjęcia ani filmu (użyj --all-files, aby mimo to je wysłać)</numerusform>
+            <numerusform>Wśród %n podanych plików nie ma obsługiwanego zdjęcia ani filmu (użyj --all-files, aby mimo to je wysłać)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Odrzucone przed przesłaniem: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Wysłano %1 w %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Anulowano.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Próbne uruchomienie, nic nie wysłano: do przesłania %1, pominięte %2, odrzucone %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>Utworzono %n album</numerusform>
+            <numerusform>Utworzono %n albumy</numerusform>
+            <numerusform>Utworzono %n albumów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>Do utworzenia: %n album</numerusform>
+            <numerusform>Do utworzenia: %n albumy</numerusform>
+            <numerusform>Do utworzenia: %n albumów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Konwertowanie %1 (%2, przebieg %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Przesyłanie %1 jako %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -679,6 +679,51 @@ Ela deve ser uma pasta sua que nenhum outro usuário possa abrir. Remova-a e ten
         <source>Could not save %1: %2</source>
         <translation>Não foi possível salvar %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Nenhuma foto ou vídeo compatível entre o %n arquivo informado (use --all-files para enviá-lo mesmo assim)</numerusform>
+            <numerusform>Nenhuma foto ou vídeo compatível entre os %n arquivos informados (use --all-files para enviá-los mesmo assim)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Recusados antes do carregamento: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1 enviados em %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Simulação, nada foi enviado: %1 a carregar, %2 ignorados, %3 recusados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n álbum criado</numerusform>
+            <numerusform>%n álbuns criados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n álbum a criar</numerusform>
+            <numerusform>%n álbuns a criar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Convertendo %1 (%2, passagem %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Carregando %1 como %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

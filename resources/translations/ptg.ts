@@ -679,6 +679,51 @@ Tem de ser uma pasta sua que nenhum outro utilizador possa abrir. Remova-a e ten
         <source>Could not save %1: %2</source>
         <translation>Não foi possível guardar %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Nenhuma fotografia ou vídeo suportado entre o %n ficheiro indicado (utilize --all-files para o enviar mesmo assim)</numerusform>
+            <numerusform>Nenhuma fotografia ou vídeo suportado entre os %n ficheiros indicados (utilize --all-files para os enviar mesmo assim)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Recusados antes do carregamento: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1 enviados em %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Simulação, nada foi enviado: %1 a carregar, %2 ignorados, %3 recusados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n álbum criado</numerusform>
+            <numerusform>%n álbuns criados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n álbum a criar</numerusform>
+            <numerusform>%n álbuns a criar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>A converter %1 (%2, passagem %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>A carregar %1 como %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -681,6 +681,54 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Could not save %1: %2</source>
         <translation>Не удалось сохранить %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Среди %n указанного файла нет поддерживаемых фото или видео (чтобы всё равно отправить, используйте --all-files)</numerusform>
+            <numerusform>Среди %n указанных файлов нет поддерживаемых фото или видео (чтобы всё равно отправить, используйте --all-files)</numerusform>
+            <numerusform>Среди %n указанных файлов нет поддерживаемых фото или видео (чтобы всё равно отправить, используйте --all-files)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Отклонено до загрузки: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Отправлено %1 за %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Отменено.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Пробный запуск, ничего не отправлено: к загрузке %1, пропущено %2, отклонено %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>Создан %n альбом</numerusform>
+            <numerusform>Создано %n альбома</numerusform>
+            <numerusform>Создано %n альбомов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>Будет создан %n альбом</numerusform>
+            <numerusform>Будет создано %n альбома</numerusform>
+            <numerusform>Будет создано %n альбомов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Преобразование %1 (%2, проход %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Загрузка %1 как %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -679,6 +679,51 @@ Det måste vara en egen mapp som ingen annan användare kan öppna. Ta bort den 
         <source>Could not save %1: %2</source>
         <translation>Det gick inte att spara %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Inget foto eller video som stöds bland den %n angivna filen (använd --all-files för att skicka den ändå)</numerusform>
+            <numerusform>Inga foton eller videor som stöds bland de %n angivna filerna (använd --all-files för att skicka dem ändå)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Avvisade före uppladdning: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>Skickade %1 på %2.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Avbrutet.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Testkörning, inget skickades: %1 att ladda upp, %2 överhoppade, %3 avvisade.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n album skapat</numerusform>
+            <numerusform>%n album skapade</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>%n album att skapa</numerusform>
+            <numerusform>%n album att skapa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>Konverterar %1 (%2, pass %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>Laddar upp %1 som %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

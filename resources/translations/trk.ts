@@ -677,6 +677,48 @@ Başka hiçbir kullanıcının açamayacağı size ait bir klasör olmalıdır. 
         <source>Could not save %1: %2</source>
         <translation>%1 kaydedilemedi: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No supported photo or video among the %n file(s) given (use --all-files to send them anyway)</source>
+        <translation>
+            <numerusform>Verilen %n dosya arasında desteklenen fotoğraf veya video yok (yine de göndermek için --all-files kullanın)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Refused before upload: %1</source>
+        <translation>Yüklemeden önce reddedildi: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 in %2.</source>
+        <translation>%1, %2 içinde gönderildi.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>İptal edildi.</translation>
+    </message>
+    <message>
+        <source>Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused.</source>
+        <translation>Deneme çalıştırması, hiçbir şey gönderilmedi: yüklenecek %1, atlanan %2, reddedilen %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) created</source>
+        <translation>
+            <numerusform>%n albüm oluşturuldu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n album(s) to create</source>
+        <translation>
+            <numerusform>Oluşturulacak %n albüm</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converting %1 (%2, pass %3/%4)</source>
+        <translation>%1 dönüştürülüyor (%2, geçiş %3/%4)</translation>
+    </message>
+    <message>
+        <source>Uploading %1 as %2</source>
+        <translation>%1, %2 olarak karşıya yükleniyor</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -653,8 +653,6 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         qDebug("iVideoConvertQty = %d", quality);
         if (!m_suffixes.contains(quality))
             continue;
-        if (m_qualityStarted)
-            m_qualityStarted(quality);
         const QString suffix = m_suffixes.value(quality);
         const QString size = passSize(quality);
         const QString aspect = size.isEmpty() ? QString() : aspectOf(size);
@@ -664,6 +662,8 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         const QString encoded = prefix + QLatin1String("tmp") + suffix;
         const QString rendition = prefix + suffix;
 
+        if (m_passStarted)
+            m_passStarted(quality, FirstPass);
         QStringList firstArguments = passArguments(quality, FirstPass, localPath, encoded);
         const QString firstPass = ffmpegCommand(firstArguments);
         qDebug("Convert video to H264: %s", qUtf8Printable(firstPass));
@@ -672,6 +672,8 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
         qDebug("Out %s", tool.standardOutput().constData());
         const bool firstPassFailed = tool.exitCode() != 0;
 
+        if (m_passStarted)
+            m_passStarted(quality, SecondPass);
         QStringList secondArguments = passArguments(quality, SecondPass, localPath, encoded);
         const QString secondPass = ffmpegCommand(secondArguments);
         qDebug("Convert video to H264 Pass2: %s", qUtf8Printable(secondPass));

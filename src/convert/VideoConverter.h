@@ -42,10 +42,10 @@ public:
     // source is turned by 90 or 270 degrees. Empty when the probe found no resolution (mobile then
     // gets its bounding box).
     QString targetSize(int quality, int rotation) const;
-    // Called on the converting thread as each quality's rendition is begun.
-    void setQualityStartedHandler(std::function<void(int quality)> handler)
+    // Called on the converting thread as each encoding pass of a quality's rendition is begun.
+    void setPassStartedHandler(std::function<void(int quality, Pass pass)> handler)
     {
-        m_qualityStarted = std::move(handler);
+        m_passStarted = std::move(handler);
     }
     // May be called from any thread; a non-zero value kills the running tool.
     void setStopFlag(int value);
@@ -96,7 +96,7 @@ public:
 private:
     void clearProbe();
 
-    std::function<void(int quality)> m_qualityStarted;
+    std::function<void(int quality, Pass pass)> m_passStarted;
     QString passSize(int quality) const;
     QString turnFilter() const;
     enum Target

@@ -162,5 +162,14 @@ enum class TextId : int
     busy_checking_files,
     file_filter_csv,
     err_save_file,
+    console_no_supported,
+    console_refused,
+    console_sent,
+    console_cancelled,
+    console_dry_run,
+    console_albums_created,
+    console_albums_to_create,
+    upload_prog_converting_pass,
+    upload_prog_uploading_as,
     count
 };

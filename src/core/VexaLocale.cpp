@@ -210,6 +210,16 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "Checking %Ln file(s)..."),
     QT_TRANSLATE_NOOP("global", "CSV files (*.csv)"),
     QT_TRANSLATE_NOOP("global", "Could not save %1: %2"),
+    QT_TRANSLATE_NOOP("global", "No supported photo or video among the %n file(s) given (use --all-files to "
+                                "send them anyway)"),
+    QT_TRANSLATE_NOOP("global", "Refused before upload: %1"),
+    QT_TRANSLATE_NOOP("global", "Sent %1 in %2."),
+    QT_TRANSLATE_NOOP("global", "Cancelled."),
+    QT_TRANSLATE_NOOP("global", "Dry run, nothing was sent: %1 to upload, %2 skipped, %3 refused."),
+    QT_TRANSLATE_NOOP("global", "%n album(s) created"),
+    QT_TRANSLATE_NOOP("global", "%n album(s) to create"),
+    QT_TRANSLATE_NOOP("global", "Converting %1 (%2, pass %3/%4)"),
+    QT_TRANSLATE_NOOP("global", "Uploading %1 as %2"),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");

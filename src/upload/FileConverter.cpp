@@ -39,8 +39,9 @@ FileConverter::FileConverter(UploadQueue* queue, const ServerProfile* profile, Q
       m_videoConverter(std::make_unique<VideoConverter>(profile->qualities)),
       m_renameByDate(profile->daterename), m_qualities(profile->qualities)
 {
-    m_videoConverter->setQualityStartedHandler([this](int quality) {
-        emit signalConversionStarted(QFileInfo(m_entry.value(UploadQueue::LocalPath)).fileName(), quality);
+    m_videoConverter->setPassStartedHandler([this](int quality, VideoConverter::Pass pass) {
+        emit signalConversionStarted(QFileInfo(m_entry.value(UploadQueue::LocalPath)).fileName(), quality,
+                                     pass);
     });
 }
 
@@ -76,7 +77,7 @@ void FileConverter::run()
         const FileTypes::ConversionClass type = FileTypes::conversionClass(suffix);
         QString baseName = serverBaseName(localPath, m_renameByDate);
         if (type == FileTypes::ConvertImage || type == FileTypes::ConvertVideo)
-            emit signalConversionStarted(info.fileName(), -1);
+            emit signalConversionStarted(info.fileName(), -1, 0);
         if (type == FileTypes::ConvertImage) {
             qDebug("FileConverter: Convert Image [%s]", qUtf8Printable(baseName));
             if (m_imageConverter->convert(localPath, sequence) == -1) {

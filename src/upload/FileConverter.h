@@ -45,8 +45,9 @@ public:
 signals:
     void signalCompleteProgressChanged(int iNewProgress);
     void signalNextProgressChanged(int iNextProgress);
-    // A file's conversion begins (quality -1: its thumbnails), or one of its video renditions.
-    void signalConversionStarted(const QString& fileName, int quality);
+    // A file's conversion begins (quality -1, pass 0: its thumbnails), or an encoding pass (1 or 2) of one
+    // of its video renditions.
+    void signalConversionStarted(const QString& fileName, int quality, int pass);
 
 protected:
     void run() override;

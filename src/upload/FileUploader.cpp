@@ -1,6 +1,7 @@
 #include "FileUploader.h"
 
 #include "AppPaths.h"
+#include "BandwidthLimit.h"
 #include "CertificateTrust.h"
 #include "ProfileStore.h"
 #include "RequestHeaders.h"
@@ -68,6 +69,14 @@ FileUploader::~FileUploader()
     wait();
 }
 
+void FileUploader::setBandwidthLimit(qint64 bytesPerSecond)
+{
+    if (bytesPerSecond > 0)
+        m_bandwidthLimit = std::make_unique<BandwidthLimit>(bytesPerSecond);
+    else
+        m_bandwidthLimit.reset();
+}
+
 void FileUploader::stop()
 {
     m_stop.store(true);
@@ -94,7 +103,7 @@ void FileUploader::run()
         if (m_stop.load())
             break;
         qDebug("FileUploader: Upload file [%s]", qUtf8Printable(m_item.value(UploadQueue::LocalPath)));
-        emit signalItemStarted(m_item.value(UploadQueue::ServerName));
+        emit signalItemStarted(m_item.value(UploadQueue::ServerName), m_item.value(UploadQueue::SourcePath));
         if (isTrue(m_item, UploadQueue::BatchFirst)) {
             const float next = m_queue->nextProgressStep(0.2f);
             emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
@@ -201,7 +210,7 @@ void FileUploader::sendItem()
         }
         if (!m_resend && !m_sessionLost && !m_stop.load()) {
             if (!isFolder) {
-                m_uploadFile = std::make_unique<UploadBody>(localPath);
+                m_uploadFile = std::make_unique<UploadBody>(localPath, m_bandwidthLimit.get());
                 if (!m_uploadFile->openFile()) {
                     m_uploadFile.reset();
                     recordOutcome(false, tx(TextId::err_file_missing).arg(info.fileName()));

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <memory>
 
+class BandwidthLimit;
 class QEventLoop;
 class UploadBody;
 class QFileInfo;
@@ -39,6 +40,9 @@ public:
     void stop();
     // Call before start(); 0 sends every item once.
     void setResendLimit(int resends) { m_resendLimit = qMax(0, resends); }
+    // Call before start(): the bodies of every request together go out at no more than this rate;
+    // 0 or less sends as fast as the network allows.
+    void setBandwidthLimit(qint64 bytesPerSecond);
 
     // Pause before the n-th resend after network errors (n from 1): none, then 1 s doubling up to 30 s.
     static int resendDelayMs(int attempt);
@@ -54,8 +58,8 @@ signals:
     void signalNextProgressChanged(int iNextProgress);
     void signalConnectionSessionLost();
     void signalUploadFinished();
-    // An item goes out; serverName is the name of the source file it belongs to.
-    void signalItemStarted(const QString& serverName);
+    // An item goes out; serverName is the name of the source file it belongs to, sourcePath that file.
+    void signalItemStarted(const QString& serverName, const QString& sourcePath);
     // The outcome of a source file was counted and recorded.
     void signalFileFinished(const UploadOutcome& outcome);
 
@@ -99,6 +103,7 @@ private:
     UploadQueue* m_queue;
     QList<QNetworkCookie> m_cookies;
     UploadItem m_item;
+    std::unique_ptr<BandwidthLimit> m_bandwidthLimit;
     std::unique_ptr<UploadBody> m_uploadFile;
     const DeviceImportMap* m_deviceMap;
     QNetworkReply* m_reply = nullptr;

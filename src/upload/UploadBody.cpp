@@ -1,6 +1,14 @@
 #include "UploadBody.h"
 
-UploadBody::UploadBody(const QString& path, QObject* parent) : QIODevice(parent), m_file(path) {}
+#include "BandwidthLimit.h"
+
+UploadBody::UploadBody(const QString& path, BandwidthLimit* limit, QObject* parent)
+    : QIODevice(parent), m_file(path), m_limit(limit)
+{
+    m_wake.setSingleShot(true);
+    m_wake.setTimerType(Qt::PreciseTimer);
+    connect(&m_wake, &QTimer::timeout, this, &QIODevice::readyRead);
+}
 
 bool UploadBody::openFile()
 {
@@ -17,7 +25,19 @@ qint64 UploadBody::bytesAvailable() const
 
 qint64 UploadBody::readData(char* data, qint64 maxSize)
 {
-    return m_file.read(data, maxSize);
+    if (!m_limit || m_file.atEnd())
+        return m_file.read(data, maxSize);
+    const qint64 allowed = m_limit->allowance(maxSize);
+    if (allowed == 0) {
+        // Nothing now: the network stack waits for readyRead(), which the timer sends.
+        if (!m_wake.isActive())
+            m_wake.start(m_limit->msUntilMore(maxSize));
+        return 0;
+    }
+    const qint64 read = m_file.read(data, allowed);
+    if (read > 0)
+        m_limit->spend(read);
+    return read;
 }
 
 qint64 UploadBody::writeData(const char*, qint64)

@@ -2,16 +2,21 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QTimer>
+
+class BandwidthLimit;
 
 // The body of one upload attempt: a file read once from its start. The device is sequential on
 // purpose, so the network stack cannot rewind it and send the request again by itself when a
 // connection closes after the body went out; the uploader decides about every resend.
+// With a bandwidth limit the body hands out no more than the limit allows and tells the network
+// stack by readyRead() when more may go, so the thread's event loop never blocks.
 class UploadBody : public QIODevice
 {
     Q_OBJECT
 
 public:
-    explicit UploadBody(const QString& path, QObject* parent = nullptr);
+    explicit UploadBody(const QString& path, BandwidthLimit* limit = nullptr, QObject* parent = nullptr);
 
     // Opens the file for reading.
     bool openFile();
@@ -26,4 +31,6 @@ protected:
 private:
     QFile m_file;
     qint64 m_size = 0;
+    BandwidthLimit* m_limit;
+    QTimer m_wake;
 };

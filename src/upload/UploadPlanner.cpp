@@ -8,27 +8,78 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkReply>
+#include <QRegularExpression>
 
-void UploadPlanner::addPath(const QString& path, const QString& targetFolder, const Options& options,
-                            QList<ConversionEntry>* list, bool* hasVideo, QStringList* unsupported)
+#include <algorithm>
+
+namespace {
+
+// One scan of a selection: the options, their compiled globs and what the scan gathers.
+struct Scan
+{
+    const UploadPlanner::Options& options;
+    QList<QRegularExpression> includes;
+    QList<QRegularExpression> excludes;
+    QList<ConversionEntry>* list;
+    bool* hasVideo;
+    QStringList* unsupported;
+    QStringList* filtered;
+
+    bool filters() const { return !includes.isEmpty() || !excludes.isEmpty() || options.newerThan.isValid(); }
+};
+
+QList<QRegularExpression> compiled(const QStringList& globs)
+{
+    QList<QRegularExpression> patterns;
+    for (const QString& glob : globs)
+        patterns.append(QRegularExpression::fromWildcard(glob, Qt::CaseInsensitive));
+    return patterns;
+}
+
+bool matchesAny(const QList<QRegularExpression>& patterns, const QString& name, const QString& relative)
+{
+    return std::any_of(patterns.begin(), patterns.end(), [&](const QRegularExpression& pattern) {
+        return pattern.match(name).hasMatch() || pattern.match(relative).hasMatch();
+    });
+}
+
+bool keptByFilters(const Scan& scan, const QFileInfo& info, const QString& relative)
+{
+    if (matchesAny(scan.excludes, info.fileName(), relative))
+        return false;
+    if (info.isDir())
+        return true;
+    if (!scan.includes.isEmpty() && !matchesAny(scan.includes, info.fileName(), relative))
+        return false;
+    return !scan.options.newerThan.isValid() || info.lastModified() > scan.options.newerThan;
+}
+
+// relative: the path below the selected folder; empty for a selected entry itself.
+void addPath(Scan* scan, const QString& path, const QString& targetFolder, const QString& relative)
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isHidden())
         return;
-    const FileTypes::UploadClass kind = FileTypes::uploadClass(info.suffix());
-    if (kind == FileTypes::UploadVideo)
-        *hasVideo = true;
-    if (!info.isDir()) {
-        if (kind != FileTypes::UploadUnsupported || !options.supportedOnly)
-            list->append({{UploadQueue::LocalPath, info.absoluteFilePath()},
-                          {UploadQueue::TargetFolder, targetFolder}});
-        else if (unsupported)
-            unsupported->append(info.absoluteFilePath());
+    if (!keptByFilters(*scan, info, relative.isEmpty() ? info.fileName() : relative)) {
+        if (scan->filtered && !info.isDir())
+            scan->filtered->append(info.absoluteFilePath());
         return;
     }
+    const FileTypes::UploadClass kind = FileTypes::uploadClass(info.suffix());
+    if (kind == FileTypes::UploadVideo)
+        *scan->hasVideo = true;
+    if (!info.isDir()) {
+        if (kind != FileTypes::UploadUnsupported || !scan->options.supportedOnly)
+            scan->list->append({{UploadQueue::LocalPath, info.absoluteFilePath()},
+                                {UploadQueue::TargetFolder, targetFolder}});
+        else if (scan->unsupported)
+            scan->unsupported->append(info.absoluteFilePath());
+        return;
+    }
+    const qsizetype folderAt = scan->list->size();
     QString inner = targetFolder;
-    if (options.keepFolderStructure) {
-        list->append(
+    if (scan->options.keepFolderStructure) {
+        scan->list->append(
             {{UploadQueue::LocalPath, info.absoluteFilePath()}, {UploadQueue::TargetFolder, targetFolder}});
         inner = targetFolder.isEmpty() ? info.fileName() : targetFolder + QLatin1Char('/') + info.fileName();
     }
@@ -36,17 +87,25 @@ void UploadPlanner::addPath(const QString& path, const QString& targetFolder, co
         QDir(info.absoluteFilePath())
             .entryInfoList(QDir::Dirs | QDir::Files | QDir::Drives | QDir::NoSymLinks | QDir::NoDotAndDotDot,
                            QDir::Name | QDir::DirsFirst);
+    const QString prefix = relative.isEmpty() ? QString() : relative + QLatin1Char('/');
     for (const QFileInfo& entry : entries)
-        addPath(entry.absoluteFilePath(), inner, options, list, hasVideo, unsupported);
+        addPath(scan, entry.absoluteFilePath(), inner, prefix + entry.fileName());
+    if (scan->filters() && scan->options.keepFolderStructure && scan->list->size() == folderAt + 1)
+        scan->list->removeLast();
 }
 
+} // namespace
+
 QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, const Options& options,
-                                                bool* hasVideo, QStringList* unsupported)
+                                                bool* hasVideo, QStringList* unsupported,
+                                                QStringList* filtered)
 {
     QList<ConversionEntry> list;
     *hasVideo = false;
+    Scan scan{options, compiled(options.includes), compiled(options.excludes), &list, hasVideo, unsupported,
+              filtered};
     for (const QString& source : sources)
-        addPath(source, options.targetFolder, options, &list, hasVideo, unsupported);
+        addPath(&scan, source, options.targetFolder, QString());
     return list;
 }
 

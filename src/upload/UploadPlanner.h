@@ -19,6 +19,12 @@ public:
         bool supportedOnly = true;
         bool keepFolderStructure = true;
         QString targetFolder; // relative to the photo root, "" for the root
+        // Globs matched, ignoring case, against a file's name and its path below the selected folder
+        // ("Inner/a.jpg"); "*" and "?" do not match "/". With includes a file must match one of them;
+        // an exclude leaves out a file, or a folder with everything below it.
+        QStringList includes;
+        QStringList excludes;
+        QDateTime newerThan; // files modified at or before it are left out; invalid: no limit
     };
 
     // What the server said of the item keys it was shown.
@@ -31,9 +37,11 @@ public:
 
     // Files and folders of the selection in order; folders are scanned recursively, hidden entries
     // skipped. hasVideo is set when any video was met. Unsupported files left out (supportedOnly) are
-    // added to *unsupported when given.
+    // added to *unsupported, files the filters leave out to *filtered, when given. With filters, a
+    // folder left with no file below it is not listed either: it would become an empty album.
     static QList<ConversionEntry> buildList(const QStringList& sources, const Options& options,
-                                            bool* hasVideo, QStringList* unsupported = nullptr);
+                                            bool* hasVideo, QStringList* unsupported = nullptr,
+                                            QStringList* filtered = nullptr);
 
     // Drops files whose fingerprint is recorded as uploaded with this profile; folders stay.
     // betweenFiles runs before each file (the wizard keeps its window responsive with it); when it
@@ -56,8 +64,4 @@ public:
     static void dropRefused(QList<ConversionEntry>* list, const InitReply& reply, bool* noPrivilegeDropped,
                             bool* presentDropped, QList<ConversionEntry>* refused = nullptr,
                             QList<ConversionEntry>* present = nullptr);
-
-private:
-    static void addPath(const QString& path, const QString& targetFolder, const Options& options,
-                        QList<ConversionEntry>* list, bool* hasVideo, QStringList* unsupported);
 };

@@ -191,6 +191,8 @@ void UploadQueue::handOver(int sequence, FileTypes::ConversionClass type, bool i
                   {BatchLast, QStringLiteral("true")}});
     if (!warning.isEmpty())
         batch.last().insert(Warning, warning);
+    for (UploadItem& item : batch)
+        item.insert(SourcePath, localPath);
     // Converters finish in any order; a batch must not reach the server before the folder it goes into.
     if (waitsForFolder(targetFolder))
         m_deferredBatches.append(batch);

@@ -16,7 +16,8 @@
 // Key -> text maps handed from the settings page to the converters (entries) and from the converters to
 // the uploader (items). Entries: 0 local path, 1 target folder. Items additionally: 2 server file name,
 // 3 upload type, 4 first of a batch, 5 last of a batch (the source file), 6 last of the run, 7 on the
-// source file's item: why it goes up without (some of) its conversions.
+// source file's item: why it goes up without (some of) its conversions, 8 the user's file the item
+// belongs to.
 using ConversionEntry = QMap<int, QString>;
 using UploadItem = QMap<int, QString>;
 using UploadFailure = QPair<QString, QString>; // file name, error text
@@ -36,7 +37,8 @@ public:
         BatchFirst = 4,
         BatchLast = 5,
         RunLast = 6,
-        Warning = 7
+        Warning = 7,
+        SourcePath = 8
     };
 
     UploadQueue();

@@ -2,10 +2,12 @@
 #include "ConsoleReport.h"
 #include "ServerProfile.h"
 #include "TestEnvironment.h"
+#include "VexaLocale.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTranslator>
 
 class TestConsoleOptions : public QObject
 {
@@ -16,6 +18,8 @@ private slots:
     void parse();
     void rejected_data();
     void rejected();
+    void limitsAndFilters_data();
+    void limitsAndFilters();
     void qualities_data();
     void qualities();
     void album_data();
@@ -26,6 +30,8 @@ private slots:
     void byteAndDurationTexts();
     void progressLine_data();
     void progressLine();
+    void summaryLines_data();
+    void summaryLines();
 };
 
 void TestConsoleOptions::parse_data()
@@ -150,6 +156,69 @@ void TestConsoleOptions::rejected_data()
     QTest::newRow("list with a name") << QStringList{"profile", "list", "Home"};
     QTest::newRow("discover for no time") << QStringList{"discover", "--seconds", "0"};
     QTest::newRow("discover with an argument") << QStringList{"discover", "now"};
+    QTest::newRow("rate without a number") << QStringList{"--profile", "Home", "--bwlimit", "fast", "p"};
+    QTest::newRow("rate with an unknown unit") << QStringList{"--profile", "Home", "--bwlimit", "5T", "p"};
+    QTest::newRow("rate below 1k") << QStringList{"--profile", "Home", "--bwlimit", "100", "p"};
+    QTest::newRow("zero rate") << QStringList{"--profile", "Home", "--bwlimit", "0", "p"};
+    QTest::newRow("date in another order")
+        << QStringList{"--profile", "Home", "--newer-than", "01.05.2026", "p"};
+    QTest::newRow("impossible date") << QStringList{"--profile", "Home", "--newer-than", "2026-02-30", "p"};
+    QTest::newRow("empty glob") << QStringList{"--profile", "Home", "--include", "", "p"};
+    QTest::newRow("empty log file") << QStringList{"--profile", "Home", "--log-file=", "p"};
+}
+
+void TestConsoleOptions::limitsAndFilters_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<qint64>("rate");
+    QTest::addColumn<QStringList>("includes");
+    QTest::addColumn<QStringList>("excludes");
+    QTest::addColumn<QDateTime>("newerThan");
+    QTest::addColumn<QString>("logFile");
+    const QStringList none;
+    QTest::newRow("nothing given") << QStringList{} << qint64(0) << none << none << QDateTime() << QString();
+    QTest::newRow("bytes per second")
+        << QStringList{"--bwlimit", "2048"} << qint64(2048) << none << none << QDateTime() << QString();
+    QTest::newRow("kibibytes") << QStringList{"--bwlimit", "500k"} << qint64(512000) << none << none
+                               << QDateTime() << QString();
+    QTest::newRow("mebibytes") << QStringList{"--bwlimit=5M"} << qint64(5242880) << none << none
+                               << QDateTime() << QString();
+    QTest::newRow("fraction of a gibibyte")
+        << QStringList{"--bwlimit", "1.5g"} << qint64(1610612736) << none << none << QDateTime() << QString();
+    QTest::newRow("repeated globs") << QStringList{"--include", "*.jpg", "--include", "*.mp4",
+                                                   "--exclude", "tmp/*", "--exclude", "x?.jpg"}
+                                    << qint64(0) << QStringList{"*.jpg", "*.mp4"}
+                                    << QStringList{"tmp/*", "x?.jpg"} << QDateTime() << QString();
+    QTest::newRow("date is the start of the day")
+        << QStringList{"--newer-than", "2026-05-01"} << qint64(0) << none << none
+        << QDateTime(QDate(2026, 5, 1), QTime(0, 0)) << QString();
+    QTest::newRow("date and time") << QStringList{"--newer-than", "2026-05-01T18:30"} << qint64(0) << none
+                                   << none << QDateTime(QDate(2026, 5, 1), QTime(18, 30)) << QString();
+    QTest::newRow("date and time with a blank")
+        << QStringList{"--newer-than", "2026-05-01 18:30:15"} << qint64(0) << none << none
+        << QDateTime(QDate(2026, 5, 1), QTime(18, 30, 15)) << QString();
+    QTest::newRow("log file") << QStringList{"--log-file", "/tmp/run.log"} << qint64(0) << none << none
+                              << QDateTime() << "/tmp/run.log";
+}
+
+void TestConsoleOptions::limitsAndFilters()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(qint64, rate);
+    QFETCH(QStringList, includes);
+    QFETCH(QStringList, excludes);
+    QFETCH(QDateTime, newerThan);
+    QFETCH(QString, logFile);
+    ConsoleOptions options;
+    QString error;
+    QVERIFY2(options.parse(QStringList{"lumio-upload", "--profile", "Home"} + arguments + QStringList{"p"},
+                           &error),
+             qPrintable(error));
+    QCOMPARE(options.bandwidthLimit, rate);
+    QCOMPARE(options.includes, includes);
+    QCOMPARE(options.excludes, excludes);
+    QCOMPARE(options.newerThan, newerThan);
+    QCOMPARE(options.logFile, logFile);
 }
 
 void TestConsoleOptions::rejected()
@@ -286,8 +355,9 @@ void TestConsoleOptions::progressLine_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("line");
     QTest::newRow("wide terminal") << 120
-                                   << "[3/7] 2.0 MiB sent, 512.0 KiB/s, 0:42 left  IMG_20120501_101500.jpg";
-    QTest::newRow("cut before the last column") << 30 << "[3/7] 2.0 MiB sent, 512.0 KiB";
+                                   << "[3/7] 2.0 MiB of 10.0 MiB sent, 512.0 KiB/s, 0:42 left  Uploading "
+                                      "clip.mp4 as IMG_20120501_101500.mp4";
+    QTest::newRow("cut before the last column") << 30 << "[3/7] 2.0 MiB of 10.0 MiB sen";
 }
 
 void TestConsoleOptions::progressLine()
@@ -298,10 +368,63 @@ void TestConsoleOptions::progressLine()
     progress.done = 3;
     progress.total = 7;
     progress.bytes = 2 * 1024 * 1024;
+    progress.totalBytes = 10 * 1024 * 1024;
     progress.bytesPerSecond = 512 * 1024;
     progress.etaSeconds = 42;
-    progress.current = QStringLiteral("IMG_20120501_101500.jpg");
+    progress.current = QStringLiteral("Uploading clip.mp4 as IMG_20120501_101500.mp4");
     QCOMPARE(ConsoleReport::progressText(progress, width), line);
+}
+
+void TestConsoleOptions::summaryLines_data()
+{
+    // Counts as "uploaded/failed/skipped/refused/albums"; folders are never counted as files.
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<bool>("dryRun");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("one file") << "1/0/0/0/0" << false << false
+                              << QStringList{"Successfully uploaded: 1 file", "Sent 1.5 KiB in 0:07."};
+    QTest::newRow("files and albums")
+        << "3/1/2/1/2" << false << false << QStringList{"Successfully uploaded: 3 files",
+                                                        "Failed to upload: 1 file",
+                                                        "2 albums created",
+                                                        "Skipped: 2 files",
+                                                        "Refused before upload: 1 file",
+                                                        "Sent 1.5 KiB in 0:07."};
+    QTest::newRow("cancelled") << "0/0/0/0/1" << false << true
+                               << QStringList{"Cancelled.", "Successfully uploaded: 0 files",
+                                              "1 album created", "Sent 1.5 KiB in 0:07."};
+    QTest::newRow("dry run") << "0/0/1/0/1" << true << false
+                             << QStringList{
+                                    "Dry run, nothing was sent: 2 files to upload, 1 file skipped, 0 files "
+                                    "refused.",
+                                    "1 album to create"};
+}
+
+void TestConsoleOptions::summaryLines()
+{
+    QFETCH(QString, counts);
+    QFETCH(bool, dryRun);
+    QFETCH(bool, cancelled);
+    QFETCH(QStringList, lines);
+    QTranslator english;
+    QVERIFY(english.load(VexaLocale::translationFileFor(QStringLiteral("enu"))));
+    QCoreApplication::installTranslator(&english);
+    const QStringList numbers = counts.split(QLatin1Char('/'));
+    ConsoleReport::Summary summary;
+    summary.total = 2;
+    summary.uploaded = numbers.at(0).toInt();
+    summary.failed = numbers.at(1).toInt();
+    summary.skipped = numbers.at(2).toInt();
+    summary.refused = numbers.at(3).toInt();
+    summary.albums = numbers.at(4).toInt();
+    summary.bytes = 1536;
+    summary.seconds = 7;
+    summary.dryRun = dryRun;
+    summary.cancelled = cancelled;
+    const QStringList shown = ConsoleReport::summaryLines(summary);
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(shown, lines);
 }
 
 LUMIO_TEST_MAIN(TestConsoleOptions)

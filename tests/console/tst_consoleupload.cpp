@@ -21,11 +21,13 @@
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSslCertificate>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -138,6 +140,10 @@ private slots:
     void listProfiles();
     void seedDemoProfileOnlyWhenAbsent();
     void certificateTrustOnTheConsole();
+    void summaryInTheUiLanguage_data();
+    void summaryInTheUiLanguage();
+    void filtersApplyBeforeTheServerIsAsked();
+    void logFileWithoutThePassword();
 
 private:
     void addProfile(const QString& name, const QString& account, const QString& password, bool savepass,
@@ -299,11 +305,13 @@ void TestConsoleUpload::sameRequestsAsTheWizard()
     // One plain line per finished file when the output is not a terminal, then the counts.
     const QStringList lines = run.outLines();
     QVERIFY(lines.contains(QStringLiteral("uploaded     %1/a.jpg -> /photo/Trip/a.jpg").arg(trip)));
-    QVERIFY(lines.contains(QStringLiteral("uploaded     %1/Inner -> /photo/Trip/Inner").arg(trip)));
+    QVERIFY(lines.contains(QStringLiteral("created      %1/Inner -> /photo/Trip/Inner").arg(trip)));
     QVERIFY(lines.contains(QStringLiteral("skipped      %1/notes.txt: not a supported photo or video type "
                                           "(--all-files sends it)")
                                .arg(trip)));
-    QVERIFY(lines.contains(QStringLiteral("Successfully uploaded: 5 files")));
+    // Three files; the two folders are albums, not files.
+    QVERIFY(lines.contains(QStringLiteral("Successfully uploaded: 3 files")));
+    QVERIFY(lines.contains(QStringLiteral("2 albums created")));
     QVERIFY(tempFiles().isEmpty());
 }
 
@@ -732,6 +740,8 @@ void TestConsoleUpload::usageErrors()
     const ConsoleRun::Result run = upload(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    // The message names the fault; no empty store error comes before it.
+    QVERIFY2(!run.err.contains("Database error"), run.err.constData());
     QVERIFY(m_server->requestLog().isEmpty());
 }
 
@@ -763,7 +773,9 @@ void TestConsoleUpload::dryRunSendsNothing()
     QCOMPARE(summary.value(QStringLiteral("type")).toString(), QStringLiteral("summary"));
     QVERIFY(summary.value(QStringLiteral("dry_run")).toBool());
     QCOMPARE(summary.value(QStringLiteral("total")).toInt(), 2);
-    QCOMPARE(summary.value(QStringLiteral("skipped")).toInt(), 1);
+    // The folder on the server is neither a file skipped nor an album to create.
+    QCOMPARE(summary.value(QStringLiteral("skipped")).toInt(), 0);
+    QCOMPARE(summary.value(QStringLiteral("albums")).toInt(), 0);
     QCOMPARE(summary.value(QStringLiteral("exit_status")).toInt(), 0);
     QVERIFY(tempFiles().isEmpty());
     QVERIFY(
@@ -952,7 +964,7 @@ void TestConsoleUpload::passwordAskedOnTerminalWithoutEcho()
     QVERIFY2(!run.out.contains(password), run.out.constData());
     // The live line is redrawn in place, then the counts follow.
     QVERIFY2(run.out.contains("\r\033[K[0/1]") || run.out.contains("\r\033[K[1/1]"), run.out.constData());
-    QVERIFY(run.out.contains("Successfully uploaded: 1 files"));
+    QVERIFY(run.out.contains("Successfully uploaded: 1 file\r\n"));
     QVERIFY(QFile::exists(m_server->photoRoot() + QStringLiteral("/t.jpg")));
     const QList<QJsonObject> logins = m_server->requestLog(QStringLiteral("login"));
     QCOMPARE(logins.size(), 1);
@@ -1140,6 +1152,140 @@ void TestConsoleUpload::certificateTrustOnTheConsole()
         arguments);
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(pin(), alternate);
+}
+
+void TestConsoleUpload::summaryInTheUiLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<int>("others");
+    QTest::addColumn<QStringList>("shown"); // lines of standard output and error
+    QTest::newRow("English, one file")
+        << "en_US.UTF-8" << 1 << 0 << QStringList{"Successfully uploaded: 1 file", "1 album created"};
+    QTest::newRow("German, two files")
+        << "de_DE.UTF-8" << 2 << 0 << QStringList{"Erfolgreich hochgeladen: 2 Dateien", "1 Album erstellt"};
+    QTest::newRow("Russian, five files and one skipped")
+        << "ru_RU.UTF-8" << 5 << 1
+        << QStringList{"Успешно загружено: 5 файлов", "Создан 1 альбом", "Пропущено: 1 файл"};
+    QTest::newRow("English, only other files")
+        << "en_US.UTF-8" << 0 << 3
+        << QStringList{
+               "Warning: No supported photo or video among the 3 files given (use --all-files to send "
+               "them anyway)"};
+    QTest::newRow("Russian, only other files")
+        << "ru_RU.UTF-8" << 0 << 2
+        << QStringList{"Предупреждение: Среди 2 указанных файлов нет поддерживаемых фото или видео (чтобы "
+                       "всё равно отправить, "
+                       "используйте --all-files)"};
+}
+
+void TestConsoleUpload::summaryInTheUiLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, pictures);
+    QFETCH(int, others);
+    QFETCH(QStringList, shown);
+    QStringList names;
+    for (int i = 0; i < pictures; ++i)
+        names.append(QStringLiteral("p%1.jpg").arg(i));
+    const QString folder = makeFolder(QStringLiteral("Language"), names);
+    for (int i = 0; i < others; ++i) {
+        QFile other(folder + QStringLiteral("/notes%1.txt").arg(i));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("text");
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANG"), locale);
+    const ConsoleRun::Result run =
+        upload({QStringLiteral("--profile"), QStringLiteral("Home"), folder}, environment);
+    QVERIFY2(run.exitCode == 0, QByteArray(run.out + run.err).constData());
+    const QStringList lines = QString::fromUtf8(run.out + '\n' + run.err).split(QLatin1Char('\n'));
+    for (const QString& line : shown)
+        QVERIFY2(lines.contains(line), qPrintable(line + QStringLiteral("\n---\n") + lines.join('\n')));
+    // The English words of the old summary never show in another language, nor do diagnostics.
+    if (!locale.startsWith(QLatin1String("en")))
+        QVERIFY2(!run.out.contains("Skipped") && !run.out.contains("Sent "), run.out.constData());
+    QVERIFY2(!run.err.contains("System locale") && !run.err.contains("UI language"), run.err.constData());
+    // Only other files: the server is not even asked about the folder.
+    if (pictures == 0)
+        QCOMPARE(endpoints(m_server->requestLog()), QStringList{QStringLiteral("login")});
+}
+
+void TestConsoleUpload::filtersApplyBeforeTheServerIsAsked()
+{
+    const QString folder =
+        makeFolder(QStringLiteral("Filtered"), {QStringLiteral("keep.jpg"), QStringLiteral("Raw/skip.jpg"),
+                                                QStringLiteral("old.jpg"), QStringLiteral("other.jpg")});
+    // Larger than a burst of the bandwidth limit, so the body has to wait for more allowance.
+    QImage noise(200, 200, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, static_cast<QRgb>((x * 2654435761u) ^ (y * 40503u)));
+    QVERIFY(noise.save(folder + QStringLiteral("/keep.jpg"), "JPG", 95));
+    const qint64 size = QFileInfo(folder + QStringLiteral("/keep.jpg")).size();
+    QVERIFY(size > 40 * 1024);
+    QFile old(folder + QStringLiteral("/old.jpg"));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime(QDate(2019, 1, 1), QTime(8, 0)), QFileDevice::FileModificationTime));
+    old.close();
+    const ConsoleRun::Result run =
+        upload({QStringLiteral("--profile"), QStringLiteral("Home"), QStringLiteral("--include"),
+                QStringLiteral("*.JPG"), QStringLiteral("--exclude"), QStringLiteral("Raw"),
+                QStringLiteral("--exclude"), QStringLiteral("oth*"), QStringLiteral("--newer-than"),
+                QStringLiteral("2020-01-01"), QStringLiteral("--bwlimit"), QStringLiteral("64k"),
+                QStringLiteral("--json"), folder});
+    QVERIFY2(run.exitCode == 0, QByteArray(run.out + run.err).constData());
+    const QList<QJsonObject> init = m_server->requestLog(QStringLiteral("init"));
+    QCOMPARE(init.size(), 1);
+    QCOMPARE(init.first()
+                 .value(QStringLiteral("multipart"))
+                 .toObject()
+                 .value(QStringLiteral("filelist"))
+                 .toString(),
+             QStringLiteral("//Filtered/FolderDelimiter//Filtered/keep.jpg"));
+    QCOMPARE(filesOnDisk(m_server->photoRoot()).filter(QRegularExpression(QStringLiteral("^[^@]*\\.jpg$"))),
+             QStringList{QStringLiteral("Filtered/keep.jpg")});
+    const QJsonObject summary = jsonLines(run.out).last();
+    QCOMPARE(summary.value(QStringLiteral("total")).toInt(), 1);
+    QCOMPARE(summary.value(QStringLiteral("uploaded")).toInt(), 1);
+    QCOMPARE(summary.value(QStringLiteral("albums")).toInt(), 1);
+    QCOMPARE(QFileInfo(m_server->photoRoot() + QStringLiteral("/Filtered/keep.jpg")).size(), size);
+}
+
+void TestConsoleUpload::logFileWithoutThePassword()
+{
+    const QString folder = makeFolder(QStringLiteral("Logged"), {QStringLiteral("g.jpg")});
+    const QString log = m_sources->filePath(QStringLiteral("run.log"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString password = QStringLiteral("p&ss=w rd+%");
+    environment.insert(QStringLiteral("LUMIO_PASSWORD"), password);
+    const ConsoleRun::Result run =
+        upload({QStringLiteral("--profile"), QStringLiteral("Asking"), QStringLiteral("--log-file"), log,
+                QStringLiteral("--flat"), folder},
+               environment);
+    QVERIFY2(run.exitCode == 0, QByteArray(run.out + run.err).constData());
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() > 3, qPrintable(text));
+    const QRegularExpression stamped(QStringLiteral(
+        "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} (debug|info|warning|critical): "));
+    for (const QString& line : lines)
+        QVERIFY2(stamped.match(line).hasMatch(), qPrintable(line));
+    QVERIFY2(text.contains(QStringLiteral("FileUploader: Upload file")), qPrintable(text));
+    QVERIFY(!text.contains(password));
+    QVERIFY(!text.contains(QString::fromLatin1(QUrl::toPercentEncoding(password))));
+    // Without --verbose the diagnostics stay off standard error.
+    QVERIFY2(!run.err.contains("FileUploader"), run.err.constData());
+    QCOMPARE(m_server->requestLog(QStringLiteral("login"))
+                 .first()
+                 .value(QStringLiteral("form"))
+                 .toObject()
+                 .value(QStringLiteral("passwd"))
+                 .toString(),
+             password);
 }
 
 LUMIO_TEST_MAIN(TestConsoleUpload)

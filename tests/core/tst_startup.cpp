@@ -90,6 +90,8 @@ ProcessResult runProgram(const QStringList& arguments)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The child builds its dialogs but does not wait for a user.
     env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    // The dialogs opened are read from the diagnostics.
+    env.insert(QStringLiteral("LUMIO_VERBOSE"), QStringLiteral("1"));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     QElapsedTimer timer;
@@ -358,6 +360,8 @@ void TestStartUp::copiesStartedTogetherShowOneList()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AFTER_MS"), QStringLiteral("2000"));
+    // The dialogs opened are read from the diagnostics.
+    env.insert(QStringLiteral("LUMIO_VERBOSE"), QStringLiteral("1"));
     std::vector<std::unique_ptr<QProcess>> copies;
     for (int i = 0; i < 3; ++i) {
         copies.push_back(std::make_unique<QProcess>());
@@ -463,6 +467,8 @@ void TestStartUp::twoUsersEachOpenTheirList()
     env.insert(QStringLiteral("HOME"), home);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    // The dialogs opened are read from the diagnostics.
+    env.insert(QStringLiteral("LUMIO_VERBOSE"), QStringLiteral("1"));
     env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
     QProcess userB;
     userB.setProcessEnvironment(env);

@@ -45,12 +45,16 @@ QString fileManagerFolder()
     return folder;
 }
 
+// The dialogs the programs open are read from their diagnostics, which LUMIO_VERBOSE turns on.
 ProcessResult runProgram(const QString& program, const QStringList& arguments,
-                         const QString& workingFolder = QString())
+                         const QString& workingFolder = QString(), bool verbose = true)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    env.remove(QStringLiteral("LUMIO_VERBOSE"));
+    if (verbose)
+        env.insert(QStringLiteral("LUMIO_VERBOSE"), QStringLiteral("1"));
     env.insert(QStringLiteral("PATH"),
                fileManagerFolder() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     process.setProcessEnvironment(env);
@@ -201,6 +205,14 @@ private slots:
         const ProcessResult run = runSend({QStringLiteral("--list")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(menuLines(run.standardOutput), expected);
+        // The diagnostics show only when asked for.
+        const QString send = TestEnvironment::binDir() + QStringLiteral("/lumio-send");
+        const ProcessResult quiet = runProgram(send, {QStringLiteral("--list")}, QString(), false);
+        QVERIFY2(!quiet.output.contains(QStringLiteral("System locale")), qPrintable(quiet.output));
+        const ProcessResult verbose =
+            runProgram(send, {QStringLiteral("--verbose"), QStringLiteral("--list")}, QString(), false);
+        QCOMPARE(menuLines(verbose.standardOutput), expected);
+        QVERIFY2(verbose.output.contains(QStringLiteral("System locale")), qPrintable(verbose.output));
     }
 
     void menuRowsStartUploaderModes_data()

@@ -21,6 +21,8 @@ ProcessResult run(const QString& program, const QStringList& arguments, int time
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    // The dialogs opened are read from the diagnostics.
+    env.insert(QStringLiteral("LUMIO_VERBOSE"), QStringLiteral("1"));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);

@@ -323,32 +323,61 @@ void TestTranslations::escapedBreakShowsLineBreak()
 void TestTranslations::pluralsAgreeWithTheCount_data()
 {
     QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("text"); // a TextId with "%n"
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("enu 1") << "enu" << 1 << "1 file";
-    QTest::newRow("enu 2") << "enu" << 2 << "2 files";
-    QTest::newRow("deu 1") << "deu" << 1 << "1 Datei";
-    QTest::newRow("deu 9") << "deu" << 9 << "9 Dateien";
-    QTest::newRow("rus 1") << "rus" << 1 << "1 файл";
-    QTest::newRow("rus 3") << "rus" << 3 << "3 файла";
-    QTest::newRow("rus 5") << "rus" << 5 << "5 файлов";
-    QTest::newRow("rus 21") << "rus" << 21 << "21 файл";
-    QTest::newRow("plk 22") << "plk" << 22 << "22 pliki";
-    QTest::newRow("csy 5") << "csy" << 5 << "5 souborů";
-    QTest::newRow("jpn 7") << "jpn" << 7 << "7 個のファイル";
+    const int files = int(TextId::upload_finish_files);
+    QTest::newRow("enu 1") << "enu" << files << 1 << "1 file";
+    QTest::newRow("enu 2") << "enu" << files << 2 << "2 files";
+    QTest::newRow("deu 1") << "deu" << files << 1 << "1 Datei";
+    QTest::newRow("deu 9") << "deu" << files << 9 << "9 Dateien";
+    QTest::newRow("rus 1") << "rus" << files << 1 << "1 файл";
+    QTest::newRow("rus 3") << "rus" << files << 3 << "3 файла";
+    QTest::newRow("rus 5") << "rus" << files << 5 << "5 файлов";
+    QTest::newRow("rus 21") << "rus" << files << 21 << "21 файл";
+    QTest::newRow("plk 22") << "plk" << files << 22 << "22 pliki";
+    QTest::newRow("csy 5") << "csy" << files << 5 << "5 souborů";
+    QTest::newRow("jpn 7") << "jpn" << files << 7 << "7 個のファイル";
+    const int albums = int(TextId::console_albums_created);
+    QTest::newRow("albums enu 1") << "enu" << albums << 1 << "1 album created";
+    QTest::newRow("albums enu 2") << "enu" << albums << 2 << "2 albums created";
+    QTest::newRow("albums deu 1") << "deu" << albums << 1 << "1 Album erstellt";
+    QTest::newRow("albums deu 4") << "deu" << albums << 4 << "4 Alben erstellt";
+    QTest::newRow("albums rus 1") << "rus" << albums << 1 << "Создан 1 альбом";
+    QTest::newRow("albums rus 2") << "rus" << albums << 2 << "Создано 2 альбома";
+    QTest::newRow("albums rus 11") << "rus" << albums << 11 << "Создано 11 альбомов";
+    QTest::newRow("albums plk 5") << "plk" << albums << 5 << "Utworzono 5 albumów";
+    const int toCreate = int(TextId::console_albums_to_create);
+    QTest::newRow("to create enu 1") << "enu" << toCreate << 1 << "1 album to create";
+    QTest::newRow("to create rus 3") << "rus" << toCreate << 3 << "Будет создано 3 альбома";
+    const int unsupported = int(TextId::console_no_supported);
+    QTest::newRow("unsupported enu 1")
+        << "enu" << unsupported << 1
+        << "No supported photo or video among the 1 file given (use --all-files to send it anyway)";
+    QTest::newRow("unsupported enu 3")
+        << "enu" << unsupported << 3
+        << "No supported photo or video among the 3 files given (use --all-files to send them anyway)";
+    QTest::newRow("unsupported deu 3")
+        << "deu" << unsupported << 3
+        << "Kein unterstütztes Foto oder Video unter den 3 angegebenen Dateien "
+           "(mit --all-files werden sie trotzdem gesendet)";
+    QTest::newRow("unsupported rus 21") << "rus" << unsupported << 21
+                                        << "Среди 21 указанного файла нет поддерживаемых фото или видео "
+                                           "(чтобы всё равно отправить, используйте --all-files)";
 }
 
 void TestTranslations::pluralsAgreeWithTheCount()
 {
     QFETCH(QString, code);
+    QFETCH(int, text);
     QFETCH(int, count);
     QFETCH(QString, shown);
     QTranslator translator;
     QVERIFY(translator.load(VexaLocale::translationFileFor(code)));
     QVERIFY(QCoreApplication::installTranslator(&translator));
-    const QString text = tx(TextId::upload_finish_files, count);
+    const QString translated = tx(static_cast<TextId>(text), count);
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(text, shown);
+    QCOMPARE(translated, shown);
 }
 
 LUMIO_TEST_MAIN(TestTranslations)

@@ -111,6 +111,8 @@ void TestProfileFlow::createThenUpload()
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LUMIO_CLOSE_DIALOGS_AT_ONCE"), QStringLiteral("1"));
+    // The dialogs opened are read from the diagnostics.
+    environment.insert(QStringLiteral("LUMIO_VERBOSE"), QStringLiteral("1"));
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::MergedChannels);
     program.start(TestEnvironment::binDir() + QStringLiteral("/lumio-uploader"),

@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "BandwidthLimit.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "HeifFile.h"
@@ -7,12 +8,14 @@
 #include "ServerProfile.h"
 #include "TestEnvironment.h"
 #include "TransferEstimate.h"
+#include "UploadBody.h"
 #include "UploadPlanner.h"
 #include "UploadQueue.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -94,6 +97,7 @@ private slots:
     void refusedAndPresentItems();
     void skipUploadedFiles();
     void resendPacing();
+    void bandwidthLimitedBody();
     void headerValues();
     void workFilesOfOtherRunningCopiesStay();
     void cleanUpNeverFollowsLinks();
@@ -171,6 +175,9 @@ void TestUploadQueue::videoRenditionsFollowQualityOrder()
     QVERIFY(items.first().contains(UploadQueue::BatchFirst));
     for (int i = 1; i < items.size(); ++i)
         QVERIFY(!items.at(i).contains(UploadQueue::BatchFirst));
+    // Every item names the user's file, which the progress shows beside the work file.
+    for (const UploadItem& item : items)
+        QCOMPARE(item.value(UploadQueue::SourcePath), QStringLiteral("/src/v.mov"));
 }
 
 void TestUploadQueue::folderItem()
@@ -181,7 +188,7 @@ void TestUploadQueue::folderItem()
                    QStringLiteral("Trip"), {0});
     const QList<UploadItem> items = drain(&queue);
     QCOMPARE(items.size(), 1);
-    QCOMPARE(items.first().keys(), (QList<int>{0, 1, 2, 3, 5}));
+    QCOMPARE(items.first().keys(), (QList<int>{0, 1, 2, 3, 5, 8}));
     QCOMPARE(items.first().value(UploadQueue::UploadType), QStringLiteral("FOLDER"));
 }
 
@@ -463,35 +470,80 @@ void TestUploadQueue::listBuilding_data()
 {
     QTest::addColumn<bool>("keepStructure");
     QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("includes");
+    QTest::addColumn<QStringList>("excludes");
+    QTest::addColumn<QString>("newerThan");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("keep, root") << true << ""
+    QTest::addColumn<int>("filtered");
+    const QStringList none;
+    QTest::newRow("keep, root") << true << "" << none << none << ""
                                 << QStringList{"/Trip|", "/Trip/Day 2|Trip", "/Trip/Day 2/b.jpg|Trip/Day 2",
-                                               "/Trip/a.jpg|Trip"};
-    QTest::newRow("flat, root") << false << "" << QStringList{"/Trip/Day 2/b.jpg|", "/Trip/a.jpg|"};
-    QTest::newRow("keep, album") << true << "2012"
+                                               "/Trip/a.jpg|Trip"}
+                                << 0;
+    QTest::newRow("flat, root") << false << "" << none << none << ""
+                                << QStringList{"/Trip/Day 2/b.jpg|", "/Trip/a.jpg|"} << 0;
+    QTest::newRow("keep, album") << true << "2012" << none << none << ""
                                  << QStringList{"/Trip|2012", "/Trip/Day 2|2012/Trip",
-                                                "/Trip/Day 2/b.jpg|2012/Trip/Day 2", "/Trip/a.jpg|2012/Trip"};
+                                                "/Trip/Day 2/b.jpg|2012/Trip/Day 2", "/Trip/a.jpg|2012/Trip"}
+                                 << 0;
+    // Filters leave out files before anything is asked of the server; a folder left empty goes too.
+    QTest::newRow("include by name") << true << "" << QStringList{"b*"} << none << ""
+                                     << QStringList{"/Trip|", "/Trip/Day 2|Trip",
+                                                    "/Trip/Day 2/b.jpg|Trip/Day 2"}
+                                     << 1;
+    QTest::newRow("include ignores case") << false << "" << QStringList{"x*", "*.JPG"} << none << ""
+                                          << QStringList{"/Trip/Day 2/b.jpg|", "/Trip/a.jpg|"} << 0;
+    QTest::newRow("include by path below the folder")
+        << false << "" << QStringList{"Day 2/*"} << none << "" << QStringList{"/Trip/Day 2/b.jpg|"} << 1;
+    QTest::newRow("star does not cross a slash")
+        << true << "" << QStringList{"Day*"} << none << "" << QStringList{} << 2;
+    QTest::newRow("exclude a folder by name")
+        << true << "" << none << QStringList{"day 2"} << "" << QStringList{"/Trip|", "/Trip/a.jpg|Trip"} << 0;
+    QTest::newRow("exclude by path empties a folder") << true << "" << none << QStringList{"Day 2/*.jpg"}
+                                                      << "" << QStringList{"/Trip|", "/Trip/a.jpg|Trip"} << 1;
+    QTest::newRow("exclude wins over include") << false << "" << QStringList{"*.jpg"} << QStringList{"a.jpg"}
+                                               << "" << QStringList{"/Trip/Day 2/b.jpg|"} << 1;
+    QTest::newRow("newer than a date")
+        << true << "" << none << none << "2021-01-01"
+        << QStringList{"/Trip|", "/Trip/Day 2|Trip", "/Trip/Day 2/b.jpg|Trip/Day 2"} << 1;
+    QTest::newRow("modified at the very time is not newer")
+        << false << "" << none << none << "2020-06-01T12:00:00" << QStringList{"/Trip/Day 2/b.jpg|"} << 1;
 }
 
 void TestUploadQueue::listBuilding()
 {
     QFETCH(bool, keepStructure);
     QFETCH(QString, target);
+    QFETCH(QStringList, includes);
+    QFETCH(QStringList, excludes);
+    QFETCH(QString, newerThan);
     QFETCH(QStringList, expected);
+    QFETCH(int, filtered);
     const QString root = m_dir->path();
     writeJpeg(root + QStringLiteral("/Trip/a.jpg"));
     writeJpeg(root + QStringLiteral("/Trip/Day 2/b.jpg"));
+    QFile old(root + QStringLiteral("/Trip/a.jpg"));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime(QDate(2020, 6, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+    old.close();
     UploadPlanner::Options options;
     options.keepFolderStructure = keepStructure;
     options.targetFolder = target;
+    options.includes = includes;
+    options.excludes = excludes;
+    options.newerThan = QDateTime::fromString(newerThan, Qt::ISODate);
+    if (newerThan.size() == 10)
+        options.newerThan = QDate::fromString(newerThan, Qt::ISODate).startOfDay();
     bool hasVideo = true;
+    QStringList leftOut;
     const QList<ConversionEntry> list =
-        UploadPlanner::buildList({root + QStringLiteral("/Trip")}, options, &hasVideo);
+        UploadPlanner::buildList({root + QStringLiteral("/Trip")}, options, &hasVideo, nullptr, &leftOut);
     QVERIFY(!hasVideo);
     QStringList relative;
     for (QString entry : localPaths(list))
         relative.append(entry.remove(root));
     QCOMPARE(relative, expected);
+    QCOMPARE(leftOut.size(), filtered);
 }
 
 void TestUploadQueue::hiddenAndUnsupportedFiles()
@@ -513,9 +565,9 @@ void TestUploadQueue::hiddenAndUnsupportedFiles()
     QVERIFY(!localPaths(list).join(QLatin1Char(' ')).contains(QLatin1String(".hidden")));
     // An empty folder without keep-structure gives nothing to send.
     QDir().mkpath(m_dir->filePath(QStringLiteral("empty")));
-    QVERIFY(UploadPlanner::buildList({m_dir->filePath(QStringLiteral("empty"))},
-                                     UploadPlanner::Options{false, false, {}}, &hasVideo)
-                .isEmpty());
+    options.keepFolderStructure = false;
+    QVERIFY(
+        UploadPlanner::buildList({m_dir->filePath(QStringLiteral("empty"))}, options, &hasVideo).isEmpty());
 }
 
 void TestUploadQueue::itemKeysAreComposed()
@@ -615,6 +667,37 @@ void TestUploadQueue::resendPacing()
     for (int attempt = 1; attempt <= 8; ++attempt)
         delays.append(FileUploader::resendDelayMs(attempt));
     QCOMPARE(delays, (QList<int>{0, 1000, 2000, 4000, 8000, 16000, 30000, 30000}));
+}
+
+void TestUploadQueue::bandwidthLimitedBody()
+{
+    // 48 KiB at 64 KiB/s with a burst of 16 KiB: the rest must take at least half a second, and the
+    // body must say by readyRead() when it has more rather than block the thread.
+    QByteArray content(48 * 1024, '\0');
+    for (int i = 0; i < content.size(); ++i)
+        content[i] = static_cast<char>(i * 7);
+    const QString path = m_dir->filePath(QStringLiteral("body.bin"));
+    writeFile(path, content);
+    BandwidthLimit limit(64 * 1024);
+    UploadBody body(path, &limit);
+    QVERIFY(body.openFile());
+    QCOMPARE(body.size(), qint64(content.size()));
+    int pauses = 0;
+    connect(&body, &QIODevice::readyRead, this, [&pauses] { ++pauses; });
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray read;
+    while (read.size() < content.size() && !clock.hasExpired(10000)) {
+        const QByteArray chunk = body.read(8192);
+        if (chunk.isEmpty()) {
+            const int before = pauses;
+            QVERIFY(QTest::qWaitFor([&] { return pauses > before; }, 2000));
+        }
+        read += chunk;
+    }
+    QVERIFY(read == content);
+    QVERIFY(pauses > 0);
+    QVERIFY2(clock.elapsed() >= 480, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestUploadQueue::headerValues()
