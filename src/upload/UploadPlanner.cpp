@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QNetworkReply>
 
+#include <algorithm>
+
 void UploadPlanner::addPath(const QString& path, const QString& targetFolder, const Options& options,
                             QList<ConversionEntry>* list, bool* hasVideo, QStringList* unsupported)
 {
@@ -47,6 +49,50 @@ QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, cons
     *hasVideo = false;
     for (const QString& source : sources)
         addPath(source, options.targetFolder, options, &list, hasVideo, unsupported);
+    return list;
+}
+
+QList<ConversionEntry> UploadPlanner::buildListBelow(const QString& root, const QStringList& files,
+                                                     const Options& options, bool* hasVideo,
+                                                     QStringList* unsupported)
+{
+    const auto joined = [](const QString& folder, const QString& name) {
+        return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+    };
+    QList<ConversionEntry> list;
+    QSet<QString> folders;
+    *hasVideo = false;
+    const QDir rootDir(root);
+    for (const QString& file : files) {
+        const QString relative = rootDir.relativeFilePath(file);
+        QStringList parts = relative.split(QLatin1Char('/'));
+        const bool outside = relative.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relative);
+        const bool hidden = std::any_of(parts.begin(), parts.end(), [](const QString& part) {
+            return part.startsWith(QLatin1Char('.'));
+        });
+        if (outside || hidden)
+            continue;
+        parts.removeLast();
+        QString target = options.targetFolder;
+        if (options.keepFolderStructure) {
+            QString local = rootDir.absolutePath();
+            QString parentTarget = options.targetFolder;
+            parts.prepend(QString());
+            for (const QString& part : std::as_const(parts)) {
+                if (!part.isEmpty())
+                    local += QLatin1Char('/') + part;
+                if (!folders.contains(local)) {
+                    folders.insert(local);
+                    list.append({{UploadQueue::LocalPath, local}, {UploadQueue::TargetFolder, parentTarget}});
+                }
+                parentTarget = joined(parentTarget, QFileInfo(local).fileName());
+            }
+            target = parentTarget;
+        }
+        bool video = false;
+        addPath(file, target, options, &list, &video, unsupported);
+        *hasVideo = *hasVideo || video;
+    }
     return list;
 }
 
