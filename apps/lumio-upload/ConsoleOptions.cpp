@@ -29,6 +29,8 @@ QString ConsoleOptions::usage()
     return QStringLiteral(
         "Usage: lumio-upload --profile NAME [options] PATH...\n"
         "       lumio-upload --list-profiles [--json]\n"
+        "       lumio-upload --profile NAME --watch [--settle SECONDS] [options] FOLDER...\n"
+        "       lumio-upload watch enable PROFILE FOLDER... [options] | disable PROFILE | status [PROFILE]\n"
         "\n"
         "Uploads files and folders to Lumio with a stored server profile, as the upload wizard does.\n"
         "Options not given come from the profile's stored upload options.\n"
@@ -54,6 +56,9 @@ QString ConsoleOptions::usage()
         "                           SHA-256 fingerprint, also in place of a changed one\n"
         "  --verbose                show the engine's diagnostics on standard error\n"
         "  --list-profiles          list the stored profiles\n"
+        "  --watch                  after uploading the folders, keep watching them and upload new\n"
+        "                           and changed files once complete (see README: watch folders)\n"
+        "  --settle SECONDS         a watched file is complete once unchanged for this long (default 10)\n"
         "  -h, --help               show this help\n"
         "\n"
         "The password comes from the profile when it is remembered, else from LUMIO_PASSWORD, else it\n"
@@ -62,7 +67,9 @@ QString ConsoleOptions::usage()
         "about on the terminal; without one the run stops until --trust-certificate vouches for it.\n"
         "Exit status: 0 every file uploaded or skipped as uploaded, 1 a file failed, an upload could\n"
         "not be recorded, the session was lost or the run was cancelled, 2 usage, profile or login\n"
-        "error (a server that does not answer the login, or an untrusted certificate, included).\n");
+        "error (a server that does not answer the login, or an untrusted certificate, included).\n"
+        "With --watch: 0 stopped by SIGTERM or SIGINT, 1 every watched folder gone, 2 usage, profile or\n"
+        "certificate error, 4 the server refused the login.\n");
 }
 
 bool ConsoleOptions::parseQualities(const QString& text, QList<int>* qualities)
@@ -150,6 +157,9 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
                        allFilesOption, renameOption,  keepNamesOption,  retriesOption,
                        timeoutOption,  dryRunOption,  jsonOption,       saveOption,
                        verboseOption,  listOption,    seedOption,       trustOption});
+    const QCommandLineOption watchOption = flag(QStringLiteral("watch"), {});
+    const QCommandLineOption settleOption = valued(QStringLiteral("settle"), {}, QStringLiteral("seconds"));
+    parser.addOptions({watchOption, settleOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {
@@ -247,6 +257,19 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
             *error = QStringLiteral("--timeout takes a number of seconds from 1 to 86400");
             return false;
         }
+    }
+    watch = parser.isSet(watchOption);
+    if (parser.isSet(settleOption)) {
+        bool ok = false;
+        settleSeconds = parser.value(settleOption).toInt(&ok);
+        if (!ok || settleSeconds < 0 || settleSeconds > 86400 || !watch) {
+            *error = QStringLiteral("--settle takes a number of seconds from 0 to 86400, with --watch");
+            return false;
+        }
+    }
+    if (watch && (parser.isSet(dryRunOption) || parser.isSet(noSkipOption))) {
+        *error = QStringLiteral("--watch cannot be combined with --dry-run or --no-skip-uploaded");
+        return false;
     }
     dryRun = parser.isSet(dryRunOption);
     saveOptions = parser.isSet(saveOption);

@@ -27,7 +27,9 @@ public:
     {
         ExitSuccess = 0,
         ExitFailure = 1,
-        ExitUsage = 2
+        ExitUsage = 2,
+        ExitUnreachable = 3,
+        ExitLoginRefused = 4
     };
 
     // Parses the arguments (the program name first). False with *error set on a usage error.
@@ -62,4 +64,7 @@ public:
     // SHA-256 fingerprint ("AB:CD:…") of a server certificate the user vouches for.
     QString trustCertificate;
     QStringList paths;
+    // Keep uploading what appears in the paths; files count once unchanged for settleSeconds.
+    bool watch = false;
+    int settleSeconds = 10;
 };

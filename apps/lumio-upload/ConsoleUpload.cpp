@@ -94,6 +94,10 @@ void ConsoleUpload::start()
         m_profile.password = qEnvironmentVariable("LUMIO_PASSWORD");
         m_profile.savepass = true;
     }
+    if (!m_password.isNull()) {
+        m_profile.password = m_password;
+        m_profile.savepass = true;
+    }
 
     CertificateTrust::setPreapproved(m_options.trustCertificate);
     m_stage = Stage::LoggingIn;
@@ -121,6 +125,11 @@ void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
         m_status = ConsoleOptions::ExitUsage;
         m_error = QStringLiteral("login refused");
         const CertificateTrust::Refusal refusal = CertificateTrust::lastRefusal();
+        m_loginResult = LoginResult::Refused;
+        if (refusal.outcome == CertificateTrust::Outcome::Trusted && m_login.lastFailureUnreachable()) {
+            m_loginResult = LoginResult::Unreachable;
+            m_error = QStringLiteral("the server did not answer the login");
+        }
         if (refusal.outcome == CertificateTrust::Outcome::Declined)
             m_error =
                 QStringLiteral("the certificate of %1 is not trusted (SHA-256 %2); after checking it, run "
@@ -137,6 +146,7 @@ void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
         finish();
         return;
     }
+    m_loginResult = LoginResult::Succeeded;
     plan();
 }
 
@@ -149,7 +159,20 @@ void ConsoleUpload::plan()
     options.targetFolder = m_targetFolder;
     bool hasVideo = false;
     QStringList unsupported;
-    QList<ConversionEntry> list = UploadPlanner::buildList(m_options.paths, options, &hasVideo, &unsupported);
+    QList<ConversionEntry> list;
+    if (m_batch.isEmpty()) {
+        list = UploadPlanner::buildList(m_options.paths, options, &hasVideo, &unsupported);
+    } else {
+        for (const QString& root : std::as_const(m_options.paths)) {
+            const QString prefix = root + QLatin1Char('/');
+            QStringList below;
+            for (const QString& file : std::as_const(m_batch)) {
+                if (file.startsWith(prefix))
+                    below.append(file);
+            }
+            list += UploadPlanner::buildListBelow(root, below, options, &hasVideo, &unsupported);
+        }
+    }
     for (const QString& path : unsupported) {
         ConsoleReport::FileRow row =
             rowFor({{UploadQueue::LocalPath, path}, {UploadQueue::TargetFolder, m_targetFolder}},
@@ -324,6 +347,8 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
         row.reason = outcome.errorKey;
         row.message = outcome.errorText;
         ++m_failed;
+        if (!outcome.isFolder)
+            m_failedPaths.append(outcome.localPath);
     }
     m_report->file(row);
 }
@@ -437,6 +462,7 @@ void ConsoleUpload::finish()
     const int status = exitStatus();
     summary.exitStatus = status;
     m_report->summary(summary);
+    m_summary = summary;
     QMetaObject::invokeMethod(
         this, [this, status] { emit signalFinished(status); }, Qt::QueuedConnection);
 }

@@ -6,9 +6,11 @@
 #include "ConsolePrompter.h"
 #include "ConsoleReport.h"
 #include "ConsoleUpload.h"
+#include "ConsoleWatch.h"
 #include "InterruptNotifier.h"
 #include "ProfileStore.h"
 #include "VexaLocale.h"
+#include "WatchCommand.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +40,17 @@ int runCommand(const ConsoleOptions& options)
     ConsolePrompter prompter(interrupts.readFd());
     Prompter::setInstance(&prompter);
     ConsoleReport report(options.json, isatty(STDOUT_FILENO) != 0);
+    if (options.watch) {
+        ConsoleWatch watch(options, &report);
+        QObject::connect(&watch, &ConsoleWatch::signalFinished, QCoreApplication::instance(),
+                         &QCoreApplication::exit);
+        QObject::connect(&interrupts, &InterruptNotifier::signalInterrupted, &watch,
+                         &ConsoleWatch::slotInterrupt);
+        watch.start();
+        const int status = QCoreApplication::exec();
+        Prompter::setInstance(nullptr);
+        return status;
+    }
     ConsoleUpload upload(options, &report);
     QObject::connect(&upload, &ConsoleUpload::signalFinished, QCoreApplication::instance(),
                      &QCoreApplication::exit);
@@ -59,7 +72,19 @@ int main(int argc, char* argv[])
 
     ConsoleOptions options;
     QString error;
-    if (!options.parse(QCoreApplication::arguments(), &error)) {
+    QStringList arguments = QCoreApplication::arguments();
+    // "watch enable|disable|status" manage the background watcher; "watch run" is the --watch run its
+    // config describes.
+    if (WatchCommand::handles(arguments)) {
+        const WatchCommand watch(arguments);
+        if (!watch.isRun())
+            return watch.exec();
+        if (!watch.runArguments(&arguments, &error)) {
+            fprintf(stderr, "lumio-upload: %s\n", qUtf8Printable(error));
+            return ConsoleOptions::ExitUsage;
+        }
+    }
+    if (!options.parse(arguments, &error)) {
         fprintf(stderr, "lumio-upload: %s\nTry 'lumio-upload --help'.\n", qUtf8Printable(error));
         return ConsoleOptions::ExitUsage;
     }

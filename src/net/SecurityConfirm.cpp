@@ -30,6 +30,7 @@ bool SecurityConfirm::prepareLogin(QNetworkAccessManager* manager, ServerProfile
 {
     ++m_requestCounter;
     m_loginSucceeded = false;
+    m_unreachable = false;
     m_retryOnFailure = retryOnFailure;
     m_promptForced = forcePrompt;
     m_profile = profile;
@@ -141,6 +142,8 @@ void SecurityConfirm::slotLoginRequestFinished()
         return;
 
     m_loginSucceeded = false;
+    m_unreachable =
+        reply->error() != QNetworkReply::NoError && reply->error() != QNetworkReply::ContentNotFoundError;
     const QString errorText = evaluate(reply);
     if (m_loginSucceeded) {
         // A password typed while "Remember password" is off serves this run only.

@@ -22,6 +22,10 @@ public:
     bool prepareLogin(QNetworkAccessManager* manager, ServerProfile* profile, bool retryOnFailure,
                       bool forcePrompt);
 
+    // The last login failed because the server could not be reached or answered with a transport
+    // error, rather than refusing the account.
+    bool lastFailureUnreachable() const { return m_unreachable; }
+
     static constexpr int kCounterAttribute = 1000;   // QNetworkRequest::User
     static constexpr int kPersonalAttribute = 32767; // QNetworkRequest::UserMax
 
@@ -41,6 +45,7 @@ private:
 
     int m_requestCounter = 0;
     bool m_loginSucceeded = false;
+    bool m_unreachable = false;
     bool m_promptForced = false;
     bool m_retryOnFailure = false;
     bool m_personal = false;

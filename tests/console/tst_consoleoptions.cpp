@@ -113,6 +113,11 @@ void TestConsoleOptions::rejected_data()
     QTest::newRow("unknown option") << QStringList{"--profile", "Home", "--quick", "p"};
     QTest::newRow("value missing") << QStringList{"--profile"};
     QTest::newRow("demo port not a number") << QStringList{"--seed-demo-profile", "http"};
+    QTest::newRow("settle without watch") << QStringList{"--profile", "Home", "--settle", "5", "p"};
+    QTest::newRow("negative settle") << QStringList{"--profile", "Home", "--watch", "--settle", "-1", "p"};
+    QTest::newRow("watch with dry run") << QStringList{"--profile", "Home", "--watch", "--dry-run", "p"};
+    QTest::newRow("watch sending everything again")
+        << QStringList{"--profile", "Home", "--watch", "--no-skip-uploaded", "p"};
 }
 
 void TestConsoleOptions::rejected()
