@@ -265,6 +265,7 @@ void TestConsoleWatch::serverAwayThenBack()
     QVERIFY(state.read(WatchState::pathFor(QStringLiteral("Home"))));
     QVERIFY(state.unreachableSince.isValid());
     QCOMPARE(state.backlog + state.uploading, 5);
+    QCOMPARE(state.lastError, QStringLiteral("the server did not answer the login"));
 
     m_server->setExtraArguments({QStringLiteral("--port"), QString::number(port)});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorString()));
