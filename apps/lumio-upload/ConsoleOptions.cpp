@@ -44,9 +44,11 @@ QString ConsoleOptions::usage()
 {
     return QStringLiteral(
         "Usage: lumio-upload -p NAME [options] PATH...\n"
+        "       lumio-upload -p NAME --watch [--settle SECONDS] [options] FOLDER...\n"
         "       lumio-upload discover [--json] [--seconds N]\n"
         "       lumio-upload profile add|list|show|edit|remove|password ... (see lumio-upload profile "
         "--help)\n"
+        "       lumio-upload watch enable PROFILE FOLDER... [options] | disable PROFILE | status [PROFILE]\n"
         "\n"
         "Uploads files and folders to Lumio with a stored server profile, as the upload wizard does.\n"
         "Options not given come from the profile's stored upload options.\n"
@@ -82,6 +84,9 @@ QString ConsoleOptions::usage()
         "  -q, --quiet              no progress line and no line per file: only errors and the summary\n"
         "  -v, --verbose            show the engine's diagnostics on standard error\n"
         "  --list-profiles          list the stored profiles (as lumio-upload profile list)\n"
+        "  --watch                  after uploading the folders, keep watching them and upload new\n"
+        "                           and changed files once complete (see README: watch folders)\n"
+        "  --settle SECONDS         a watched file is complete once unchanged for this long (default 10)\n"
         "  -h, --help               show this help\n"
         "  --version                show the program's version\n"
         "\n"
@@ -101,7 +106,9 @@ QString ConsoleOptions::usage()
         "  5    the profile store cannot be used\n"
         "  130  interrupted (SIGINT); 143 terminated (SIGTERM)\n"
         "With --json the summary's \"error\" names the same class: failed, usage, unreachable,\n"
-        "login_refused, store or interrupted.\n");
+        "login_refused, store or interrupted.\n"
+        "With --watch: 0 stopped by SIGTERM or SIGINT, 1 every watched folder gone, 4 the login was\n"
+        "refused.\n");
 }
 
 QString ConsoleOptions::profileUsage()
@@ -303,6 +310,9 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
                        verboseOption,  listOption,        seedOption,       trustOption,
                        quietOption,    askPasswordOption, versionOption});
     parser.addOptions({logFileOption, rateOption, includeOption, excludeOption, newerOption});
+    const QCommandLineOption watchOption = flag(QStringLiteral("watch"), {});
+    const QCommandLineOption settleOption = valued(QStringLiteral("settle"), {}, QStringLiteral("seconds"));
+    parser.addOptions({watchOption, settleOption});
     parser.addPositionalArgument(QStringLiteral("path"), {}, QStringLiteral("PATH..."));
 
     if (!parser.parse(arguments)) {
@@ -434,6 +444,19 @@ bool ConsoleOptions::parse(const QStringList& arguments, QString* error)
             *error = QStringLiteral("--newer-than takes a date such as 2026-05-01 or 2026-05-01T18:30");
             return false;
         }
+    }
+    watch = parser.isSet(watchOption);
+    if (parser.isSet(settleOption)) {
+        bool ok = false;
+        settleSeconds = parser.value(settleOption).toInt(&ok);
+        if (!ok || settleSeconds < 0 || settleSeconds > 86400 || !watch) {
+            *error = QStringLiteral("--settle takes a number of seconds from 0 to 86400, with --watch");
+            return false;
+        }
+    }
+    if (watch && (parser.isSet(dryRunOption) || parser.isSet(noSkipOption))) {
+        *error = QStringLiteral("--watch cannot be combined with --dry-run or --no-skip-uploaded");
+        return false;
     }
     dryRun = parser.isSet(dryRunOption);
     saveOptions = parser.isSet(saveOption);

@@ -121,6 +121,9 @@ public:
     QStringList excludes;      // globs that leave a file or folder out
     QDateTime newerThan;       // only files modified after this; invalid: no limit
     QStringList paths;
+    // Keep uploading what appears in the paths; files count once unchanged for settleSeconds.
+    bool watch = false;
+    int settleSeconds = 10;
 
 private:
     bool parseProfile(const QStringList& arguments, QString* error);

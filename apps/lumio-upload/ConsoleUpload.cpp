@@ -130,6 +130,10 @@ void ConsoleUpload::start()
         m_profile.savepass = true;
         m_passwordRemembered = false;
     }
+    if (!m_password.isNull()) {
+        m_profile.password = m_password;
+        m_profile.savepass = true;
+    }
     Diagnostics::addSecret(m_profile.password);
 
     CertificateTrust::setPreapproved(m_options.trustCertificate);
@@ -161,9 +165,12 @@ void ConsoleUpload::slotLoginFinish(bool blLoginSuccess)
     if (!blLoginSuccess) {
         QString message;
         const int status = ConsoleProfiles::loginFailure(m_login, m_profile, m_passwordRemembered, &message);
+        m_loginResult = m_login.failure() == SecurityConfirm::Failure::Unreachable ? LoginResult::Unreachable
+                                                                                   : LoginResult::Refused;
         fail(status, message);
         return;
     }
+    m_loginResult = LoginResult::Succeeded;
     plan();
 }
 
@@ -180,8 +187,20 @@ void ConsoleUpload::plan()
     bool hasVideo = false;
     QStringList unsupported;
     QStringList filtered;
-    QList<ConversionEntry> list =
-        UploadPlanner::buildList(m_options.paths, options, &hasVideo, &unsupported, &filtered);
+    QList<ConversionEntry> list;
+    if (m_batch.isEmpty()) {
+        list = UploadPlanner::buildList(m_options.paths, options, &hasVideo, &unsupported, &filtered);
+    } else {
+        for (const QString& root : std::as_const(m_options.paths)) {
+            const QString prefix = root + QLatin1Char('/');
+            QStringList below;
+            for (const QString& file : std::as_const(m_batch)) {
+                if (file.startsWith(prefix))
+                    below.append(file);
+            }
+            list += UploadPlanner::buildListBelow(root, below, options, &hasVideo, &unsupported);
+        }
+    }
     if (!filtered.isEmpty())
         qDebug("lumio-upload: %lld files left out by --include, --exclude or --newer-than",
                static_cast<long long>(filtered.size()));
@@ -390,6 +409,8 @@ void ConsoleUpload::slotFileFinished(const UploadOutcome& outcome)
         row.reason = outcome.errorKey;
         row.message = outcome.errorText;
         ++(outcome.isFolder ? m_albumFailures : m_failed);
+        if (!outcome.isFolder)
+            m_failedPaths.append(outcome.localPath);
     }
     m_report->file(row);
 }
@@ -507,6 +528,7 @@ void ConsoleUpload::finish()
     const int status = exitStatus();
     summary.exitStatus = status;
     m_report->summary(summary);
+    m_summary = summary;
     QMetaObject::invokeMethod(
         this, [this, status] { emit signalFinished(status); }, Qt::QueuedConnection);
 }

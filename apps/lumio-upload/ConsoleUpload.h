@@ -29,8 +29,28 @@ public:
     ConsoleUpload(const ConsoleOptions& options, ConsoleReport* report, QObject* parent = nullptr);
     ~ConsoleUpload() override;
 
+    enum class LoginResult
+    {
+        NotTried,
+        Succeeded,
+        Unreachable,
+        Refused
+    };
+
+    // A password already known (typed once for a watcher) in place of asking; before start().
+    void setPassword(const QString& password) { m_password = password; }
+    // Sends only these files, each below one of the paths, entered as the paths' scan would enter
+    // them; before start().
+    void setBatch(const QStringList& files) { m_batch = files; }
     // Loads the profile and logs in; the rest follows the login's answer.
     void start();
+
+    LoginResult loginResult() const { return m_loginResult; }
+    bool sessionLost() const { return m_sessionLost; }
+    // Files the uploader reported as failed.
+    QStringList failedPaths() const { return m_failedPaths; }
+    // The summary of the finished run.
+    const ConsoleReport::Summary& summary() const { return m_summary; }
 
 signals:
     void signalFinished(int status);
@@ -99,5 +119,10 @@ private:
     int m_listed = 0;
     QList<UploadFailure> m_errorRows;
     QString m_error;
+    QString m_password;
+    QStringList m_batch;
+    LoginResult m_loginResult = LoginResult::NotTried;
+    QStringList m_failedPaths;
+    ConsoleReport::Summary m_summary;
     int m_status = ConsoleOptions::ExitSuccess;
 };

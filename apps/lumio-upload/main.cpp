@@ -7,10 +7,12 @@
 #include "ConsolePrompter.h"
 #include "ConsoleReport.h"
 #include "ConsoleUpload.h"
+#include "ConsoleWatch.h"
 #include "Diagnostics.h"
 #include "InterruptNotifier.h"
 #include "ProfileStore.h"
 #include "VexaLocale.h"
+#include "WatchCommand.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,6 +67,16 @@ int runCommand(const ConsoleOptions& options)
     case Command::Upload: {
         ConsoleReport report(options.json, isatty(STDOUT_FILENO) != 0 && !options.quiet, stdout,
                              options.quiet);
+        if (options.watch) {
+            ConsoleWatch watch(options, &report);
+            QObject::connect(&watch, &ConsoleWatch::signalFinished, QCoreApplication::instance(),
+                             &QCoreApplication::exit);
+            QObject::connect(&interrupts, &InterruptNotifier::signalInterrupted, &watch,
+                             &ConsoleWatch::slotInterrupt);
+            watch.start();
+            status = QCoreApplication::exec();
+            break;
+        }
         ConsoleUpload upload(options, &report);
         QObject::connect(&upload, &ConsoleUpload::signalFinished, QCoreApplication::instance(),
                          &QCoreApplication::exit);
@@ -95,7 +107,19 @@ int main(int argc, char* argv[])
 
     ConsoleOptions options;
     QString error;
-    if (!options.parse(QCoreApplication::arguments(), &error)) {
+    QStringList arguments = QCoreApplication::arguments();
+    // "watch enable|disable|status" manage the background watcher; "watch run" is the --watch run its
+    // config describes.
+    if (WatchCommand::handles(arguments)) {
+        const WatchCommand watch(arguments);
+        if (!watch.isRun())
+            return watch.exec();
+        if (!watch.runArguments(&arguments, &error)) {
+            fprintf(stderr, "lumio-upload: %s\n", qUtf8Printable(error));
+            return ConsoleOptions::ExitUsage;
+        }
+    }
+    if (!options.parse(arguments, &error)) {
         fprintf(stderr, "lumio-upload: %s\nTry 'lumio-upload --help'.\n", qUtf8Printable(error));
         return ConsoleOptions::ExitUsage;
     }

@@ -109,6 +109,53 @@ QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, cons
     return list;
 }
 
+QList<ConversionEntry> UploadPlanner::buildListBelow(const QString& root, const QStringList& files,
+                                                     const Options& options, bool* hasVideo,
+                                                     QStringList* unsupported)
+{
+    const auto joined = [](const QString& folder, const QString& name) {
+        return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+    };
+    QList<ConversionEntry> list;
+    QSet<QString> folders;
+    *hasVideo = false;
+    const QDir rootDir(root);
+    bool video = false;
+    Scan scan{options, compiled(options.includes), compiled(options.excludes), &list, &video, unsupported,
+              nullptr};
+    for (const QString& file : files) {
+        const QString relative = rootDir.relativeFilePath(file);
+        QStringList parts = relative.split(QLatin1Char('/'));
+        const bool outside = relative.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relative);
+        const bool hidden = std::any_of(parts.begin(), parts.end(), [](const QString& part) {
+            return part.startsWith(QLatin1Char('.'));
+        });
+        // Checked before its folders are entered, which would otherwise become empty albums.
+        if (outside || hidden || !keptByFilters(scan, QFileInfo(file), relative))
+            continue;
+        parts.removeLast();
+        QString target = options.targetFolder;
+        if (options.keepFolderStructure) {
+            QString local = rootDir.absolutePath();
+            QString parentTarget = options.targetFolder;
+            parts.prepend(QString());
+            for (const QString& part : std::as_const(parts)) {
+                if (!part.isEmpty())
+                    local += QLatin1Char('/') + part;
+                if (!folders.contains(local)) {
+                    folders.insert(local);
+                    list.append({{UploadQueue::LocalPath, local}, {UploadQueue::TargetFolder, parentTarget}});
+                }
+                parentTarget = joined(parentTarget, QFileInfo(local).fileName());
+            }
+            target = parentTarget;
+        }
+        addPath(&scan, file, target, relative);
+    }
+    *hasVideo = video;
+    return list;
+}
+
 bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& profileName,
                                  const std::function<bool()>& betweenFiles, QList<ConversionEntry>* dropped)
 {

@@ -43,6 +43,13 @@ public:
                                             bool* hasVideo, QStringList* unsupported = nullptr,
                                             QStringList* filtered = nullptr);
 
+    // Some files below one selected folder, entered as buildList({root}) enters them: with the folder
+    // structure kept, the folders on their way (root included) come first, each once. Files not below
+    // root or below a hidden folder are left out.
+    static QList<ConversionEntry> buildListBelow(const QString& root, const QStringList& files,
+                                                 const Options& options, bool* hasVideo,
+                                                 QStringList* unsupported = nullptr);
+
     // Drops files whose fingerprint is recorded as uploaded with this profile; folders stay.
     // betweenFiles runs before each file (the wizard keeps its window responsive with it); when it
     // answers false the scan ends there and the list stays as it was. The dropped entries are added to

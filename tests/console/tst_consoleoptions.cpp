@@ -165,6 +165,11 @@ void TestConsoleOptions::rejected_data()
     QTest::newRow("impossible date") << QStringList{"--profile", "Home", "--newer-than", "2026-02-30", "p"};
     QTest::newRow("empty glob") << QStringList{"--profile", "Home", "--include", "", "p"};
     QTest::newRow("empty log file") << QStringList{"--profile", "Home", "--log-file=", "p"};
+    QTest::newRow("settle without watch") << QStringList{"--profile", "Home", "--settle", "5", "p"};
+    QTest::newRow("negative settle") << QStringList{"--profile", "Home", "--watch", "--settle", "-1", "p"};
+    QTest::newRow("watch with dry run") << QStringList{"--profile", "Home", "--watch", "--dry-run", "p"};
+    QTest::newRow("watch sending everything again")
+        << QStringList{"--profile", "Home", "--watch", "--no-skip-uploaded", "p"};
 }
 
 void TestConsoleOptions::limitsAndFilters_data()

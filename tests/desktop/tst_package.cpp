@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -112,7 +113,8 @@ private slots:
               "/usr/share/icons/hicolor/scalable/apps/lumio-uploader.svg",
               "/usr/share/icons/hicolor/64x64/apps/lumio-uploader.png",
               "/usr/share/man/man1/lumio-uploader.1", "/usr/share/man/man1/lumio-send.1",
-              "/usr/share/man/man1/lumio-upload.1", "/usr/share/bash-completion/completions/lumio-upload"})
+              "/usr/share/man/man1/lumio-upload.1", "/usr/share/bash-completion/completions/lumio-upload",
+              "/usr/lib/systemd/user/lumio-upload-watch@.service"})
             QTest::newRow(path) << QString::fromLatin1(path);
     }
     void installedFiles()
@@ -121,8 +123,13 @@ private slots:
         const QFileInfo info(installed(path));
         QVERIFY2(info.isFile() && !info.isSymLink(), qPrintable(path));
         QVERIFY(info.size() > 0);
-        if (path.contains(QLatin1String("/lib/")))
+        if (path.contains(QLatin1String("/lib/lumio-uploader/")))
             QVERIFY(info.isExecutable());
+        if (path.endsWith(QLatin1String(".service"))) {
+            QFile unit(info.filePath());
+            QVERIFY(unit.open(QIODevice::ReadOnly));
+            QVERIFY(unit.readAll().contains("\nExecStart=/usr/bin/lumio-upload watch run %I\n"));
+        }
     }
 
     void commandLinksReachTheProgramFolder_data()
