@@ -311,8 +311,7 @@ void ScreenshotSession::uploadWizard()
 void ScreenshotSession::albumBrowser()
 {
     CannedNetworkAccessManager manager;
-    AlbumBrowser browser(nullptr, &manager, QStringLiteral("http://192.168.1.20:5000"),
-                         QStringLiteral("192.168.1.20"), 5000);
+    AlbumBrowser browser(nullptr, &manager, QStringLiteral("http://192.168.1.20:5000"));
     browser.show();
     settle();
     auto* tree = browser.findChild<QTreeWidget*>(QStringLiteral("m_ptrewServerDirTree"));
