@@ -24,8 +24,7 @@ const char kPlaceholder[] = "dummy_folder";
 
 } // namespace
 
-AlbumBrowser::AlbumBrowser(QWidget* parent, QNetworkAccessManager* manager, const QString& baseUrl,
-                           const QString& host, int port)
+AlbumBrowser::AlbumBrowser(QWidget* parent, QNetworkAccessManager* manager, const QString& baseUrl)
     : QDialog(parent), m_ui(std::make_unique<Ui::AlbumBrowser>()), m_baseUrl(baseUrl), m_manager(manager)
 {
     m_ui->setupUi(this);
@@ -35,9 +34,9 @@ AlbumBrowser::AlbumBrowser(QWidget* parent, QNetworkAccessManager* manager, cons
     connect(m_ui->m_ptrewServerDirTree, &QTreeWidget::itemSelectionChanged, this,
             &AlbumBrowser::slotDirItemSelectionChanged);
     connect(m_ui->m_pbtnCreateAlbum, &QPushButton::clicked, this, &AlbumBrowser::slotCreateFolderClicked);
+    // The session cookie may be marked Secure: ask for the scheme the requests really use.
     if (manager->cookieJar())
-        m_cookies =
-            manager->cookieJar()->cookiesForUrl(QUrl(QStringLiteral("http://%1:%2").arg(host).arg(port)));
+        m_cookies = manager->cookieJar()->cookiesForUrl(QUrl(m_baseUrl));
 
     makeItem(nullptr, QStringLiteral("photo"), QString(), RootItem, false);
     m_ui->m_pbtnCreateAlbum->setEnabled(false);

@@ -31,8 +31,7 @@ public:
         DeeperAlbum = 1004,
     };
 
-    AlbumBrowser(QWidget* parent, QNetworkAccessManager* manager, const QString& baseUrl, const QString& host,
-                 int port);
+    AlbumBrowser(QWidget* parent, QNetworkAccessManager* manager, const QString& baseUrl);
     ~AlbumBrowser() override;
 
     // Path of the first selected item relative to the photo root ("" for the root); empty when none.

@@ -24,7 +24,6 @@ const QString kTitleStyle =
     QStringLiteral("QLabel { font-size : 12px;\n font-style : bold;\n color : #ffffff }");
 const QString kLabelStyle = QStringLiteral("QLabel { font-size : 13px;\n color : #1b1b1b }");
 const QString kEditStyle = QStringLiteral("QLineEdit { font-size : 13px;\n color : #535353 }");
-const QString kComboStyle = QStringLiteral("QComboBox { font-size : 13px;\n color : #535353 }");
 const QString kCheckStyle = QStringLiteral("QCheckBox { font-size : 13px;\n color : #282828 }");
 const QString kRadioStyle = QStringLiteral("QRadioButton { font-size : 13px;\n color : #535353 }");
 
@@ -74,7 +73,7 @@ ServerSettings::ServerSettings(QWidget* parent, QNetworkAccessManager* manager, 
          {m_ui->m_pedtProfName, m_ui->m_pedtPort, m_ui->m_pedtAccount, m_ui->m_pedtPassword})
         VexaStyle::applyWidgetStyle(edit, kEditStyle, 300, 25);
     VexaStyle::applyWidgetStyle(m_ui->m_pedtPersonalName, kEditStyle, 165, 25);
-    VexaStyle::applyWidgetStyle(m_ui->m_cbxIP, kComboStyle, 300, 25);
+    VexaStyle::applyComboStyle(m_ui->m_cbxIP, 300, 25);
     VexaStyle::applyWidgetStyle(m_ui->m_pchkHTTPS, kCheckStyle);
     VexaStyle::applyWidgetStyle(m_ui->m_pchkSaveCred, kCheckStyle, 300, 25);
     // Without a keyring a remembered password stays in the profile database; the user should know.

@@ -18,7 +18,6 @@ const int kSearchTicks = 20;
 
 const QString kLabelStyle = QStringLiteral("QLabel { font-size : 13px;\n color : #1b1b1b }");
 const QString kEditStyle = QStringLiteral("QLineEdit { font-size : 13px;\n color : #535353 }");
-const QString kComboStyle = QStringLiteral("QComboBox { font-size : 13px;\n color : #535353 }");
 const QString kCheckStyle = QStringLiteral("QCheckBox { font-size : 13px;\n color : #282828 }");
 
 QString textOf(const char* field, std::size_t size)
@@ -57,7 +56,7 @@ WizIPDialog::WizIPDialog(QNetworkAccessManager* manager, NasInfoMap* serverMap, 
         VexaStyle::applyWidgetStyle(edit, kEditStyle, 300, 25);
         edit->setTextMargins(2, 0, 0, 0);
     }
-    VexaStyle::applyWidgetStyle(m_ui->m_cbxIP, kComboStyle, 300, 25);
+    VexaStyle::applyComboStyle(m_ui->m_cbxIP, 300, 25);
     VexaStyle::applyWidgetStyle(m_ui->m_pchkHTTPS, kCheckStyle);
     languageChange();
 }

@@ -1,4 +1,5 @@
 #include "AlbumBrowser.h"
+#include "CertificateTrust.h"
 #include "RefServer.h"
 #include "ScriptedPrompter.h"
 #include "SecurityConfirm.h"
@@ -37,6 +38,21 @@ QStringList childTexts(QTreeWidgetItem* item)
     return texts;
 }
 
+// Notes every address cookies are asked for. The access manager adds the jar's cookies for the
+// request's own address on top of any Cookie header, so a header built for the wrong address shows
+// only here.
+class WatchingCookieJar : public QNetworkCookieJar
+{
+public:
+    using QNetworkCookieJar::QNetworkCookieJar;
+    QList<QNetworkCookie> cookiesForUrl(const QUrl& url) const override
+    {
+        askedFor.append(url);
+        return QNetworkCookieJar::cookiesForUrl(url);
+    }
+    mutable QList<QUrl> askedFor;
+};
+
 } // namespace
 
 class TestAlbumBrowser : public QObject
@@ -57,9 +73,11 @@ private slots:
     void sessionLostOnCreateClosesTheBrowser();
     void listFailuresKeepTheBrowserOpen_data();
     void listFailuresKeepTheBrowserOpen();
+    void secureSessionCookieOverHttps();
 
 private:
-    std::unique_ptr<AlbumBrowser> openBrowser(const QString& account);
+    std::unique_ptr<AlbumBrowser> openBrowser(const QString& account, RefServer* server = nullptr,
+                                              bool https = false);
     QTreeWidget* tree(AlbumBrowser* browser)
     {
         return browser->findChild<QTreeWidget*>(QStringLiteral("m_ptrewServerDirTree"));
@@ -81,6 +99,7 @@ private:
 
     std::unique_ptr<RefServer> m_server;
     std::unique_ptr<QNetworkAccessManager> m_manager;
+    WatchingCookieJar* m_jar = nullptr;
 };
 
 void TestAlbumBrowser::initTestCase()
@@ -102,13 +121,17 @@ void TestAlbumBrowser::init()
     m_server->clearRequestLog();
 }
 
-std::unique_ptr<AlbumBrowser> TestAlbumBrowser::openBrowser(const QString& account)
+std::unique_ptr<AlbumBrowser> TestAlbumBrowser::openBrowser(const QString& account, RefServer* server,
+                                                            bool https)
 {
+    if (!server)
+        server = m_server.get();
     m_manager = std::make_unique<QNetworkAccessManager>();
+    m_jar = new WatchingCookieJar(m_manager.get());
+    m_manager->setCookieJar(m_jar);
     ServerProfile profile;
-    profile.setAll(QStringLiteral("p"), QStringLiteral("127.0.0.1"), m_server->port(), false, account,
-                   account, true, QString(), false, true, true, true, QStringLiteral("RENAME"), QString(),
-                   {});
+    profile.setAll(QStringLiteral("p"), QStringLiteral("127.0.0.1"), server->port(), https, account, account,
+                   true, QString(), false, true, true, true, QStringLiteral("RENAME"), QString(), {});
     SecurityConfirm login;
     QSignalSpy spy(&login, &SecurityConfirm::signalLoginFinish);
     if (!login.prepareLogin(m_manager.get(), &profile, false, false))
@@ -117,8 +140,7 @@ std::unique_ptr<AlbumBrowser> TestAlbumBrowser::openBrowser(const QString& accou
     login.wait();
     if (!spy.wait(10000) || !spy.first().first().toBool())
         return nullptr;
-    auto browser = std::make_unique<AlbumBrowser>(nullptr, m_manager.get(), profile.baseUrl, profile.hostaddr,
-                                                  profile.port);
+    auto browser = std::make_unique<AlbumBrowser>(nullptr, m_manager.get(), profile.baseUrl);
     QTreeWidget* view = tree(browser.get());
     if (!QTest::qWaitFor([view] { return view->isEnabled(); }, 10000))
         return nullptr;
@@ -374,6 +396,36 @@ void TestAlbumBrowser::listFailuresKeepTheBrowserOpen()
     QCOMPARE(browser->sessionLost(), lost);
     QVERIFY(browser->isVisible());
     QCOMPARE(tree(browser.get())->topLevelItem(0)->childCount(), 0);
+}
+
+void TestAlbumBrowser::secureSessionCookieOverHttps()
+{
+    QJsonObject config = RefServer::defaultConfig();
+    config.insert(QStringLiteral("secure_cookie"), true);
+    config.insert(QStringLiteral("albums"),
+                  QJsonObject{{QStringLiteral("2012"), QJsonArray{QStringLiteral("alice")}}});
+    RefServer secure(config);
+    secure.setHttps(true);
+    QVERIFY2(secure.start(), qPrintable(secure.errorString()));
+    // The certificate is the test server's own: vouch for it beforehand instead of being asked.
+    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(secure.certificateFile());
+    QVERIFY(!certificates.isEmpty());
+    CertificateTrust::reset();
+    CertificateTrust::setPreapproved(CertificateTrust::fingerprint(certificates.first()));
+    ScriptedPrompter prompter;
+    auto browser = openBrowser(QStringLiteral("alice"), &secure, true);
+    CertificateTrust::reset();
+    QVERIFY(browser);
+    QVERIFY2(prompter.shown.isEmpty(), qPrintable(prompter.messageTexts().join(QLatin1Char('|'))));
+    QVERIFY(!browser->sessionLost());
+    QCOMPARE(childTexts(tree(browser.get())->topLevelItem(0)), QStringList{QStringLiteral("2012")});
+    const QList<QJsonObject> requests = secure.requestLog(QStringLiteral("album"));
+    QCOMPARE(requests.size(), 1);
+    QVERIFY(requests.first().value(QStringLiteral("session")).toBool());
+    // A plain-HTTP address would leave the Secure session cookie out of the browser's own header.
+    QVERIFY(!m_jar->askedFor.isEmpty());
+    for (const QUrl& url : std::as_const(m_jar->askedFor))
+        QVERIFY2(url.scheme() == QLatin1String("https"), qPrintable(url.toString()));
 }
 
 LUMIO_TEST_MAIN(TestAlbumBrowser)

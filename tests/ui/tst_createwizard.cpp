@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
@@ -203,6 +204,13 @@ void TestCreateWizard::chosenServerFillsNameOnlyWhenUntouched()
     combo->showPopup();
     QAbstractItemView* list = combo->view();
     QTRY_VERIFY(list->isVisible());
+    // The list reads like the rest of the page: the combo's font and colour, rows with room around
+    // the text.
+    QCOMPARE(QFontInfo(list->font()).family(), QFontInfo(combo->font()).family());
+    QCOMPARE(QFontInfo(list->font()).pixelSize(), QFontInfo(combo->font()).pixelSize());
+    QCOMPARE(list->palette().color(QPalette::Text), combo->palette().color(QPalette::Text));
+    QVERIFY(list->visualRect(list->model()->index(0, combo->modelColumn())).height() >=
+            list->fontMetrics().height() + 4);
     // The popup ignores a release that comes too soon after it opened.
     QTest::qWait(QApplication::doubleClickInterval() + 100);
     const QPoint item = list->visualRect(list->model()->index(0, combo->modelColumn())).center();

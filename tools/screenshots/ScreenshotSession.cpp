@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTcpServer>
@@ -118,13 +119,28 @@ bool ScreenshotSession::run()
 
 void ScreenshotSession::save(QWidget* widget, const QString& name)
 {
+    savePicture(widget->grab(), name);
+}
+
+void ScreenshotSession::savePicture(const QPixmap& picture, const QString& name)
+{
     const QString path = QDir(m_folder).filePath(name);
-    if (!widget->grab().save(path, "PNG")) {
+    if (!picture.save(path, "PNG")) {
         qWarning().noquote() << "could not write" << path;
         m_ok = false;
         return;
     }
     m_saved.append(name);
+}
+
+void ScreenshotSession::savePopup(QWidget* window, QWidget* popup, const QString& name)
+{
+    // A pop-up is a window of its own: draw it over its dialog where the user sees it open.
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+    painter.end();
+    savePicture(picture, name);
 }
 
 void ScreenshotSession::storeProfiles()
@@ -188,7 +204,7 @@ void ScreenshotSession::createWizard()
 
     combo->showPopup();
     settle();
-    save(combo->view(), QStringLiteral("create_server_list.png"));
+    savePopup(&wizard, combo->view()->window(), QStringLiteral("create_server_list.png"));
     combo->hidePopup();
 
     wizard.next();
@@ -311,8 +327,7 @@ void ScreenshotSession::uploadWizard()
 void ScreenshotSession::albumBrowser()
 {
     CannedNetworkAccessManager manager;
-    AlbumBrowser browser(nullptr, &manager, QStringLiteral("http://192.168.1.20:5000"),
-                         QStringLiteral("192.168.1.20"), 5000);
+    AlbumBrowser browser(nullptr, &manager, QStringLiteral("http://192.168.1.20:5000"));
     browser.show();
     settle();
     auto* tree = browser.findChild<QTreeWidget*>(QStringLiteral("m_ptrewServerDirTree"));

@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QStringList>
 
+class QPixmap;
 class QWidget;
 
 // Renders the program's dialogs and wizard pages, filled with made-up data, into PNG files in one
@@ -28,6 +29,8 @@ private:
     void uploadWizard();
     void albumBrowser();
     void save(QWidget* widget, const QString& name);
+    void savePopup(QWidget* window, QWidget* popup, const QString& name);
+    void savePicture(const QPixmap& picture, const QString& name);
 
     QString m_folder;
     QStringList m_saved;

@@ -158,7 +158,7 @@ void WizUpdDialog::slotBrowseAlbum()
 
 void WizUpdDialog::openAlbumBrowser()
 {
-    AlbumBrowser browser(this, m_manager, m_profile->baseUrl, m_profile->hostaddr, m_profile->port);
+    AlbumBrowser browser(this, m_manager, m_profile->baseUrl);
     const int result = browser.exec();
     // The server forgot the session: the next step that needs one logs in again.
     if (browser.sessionLost())
