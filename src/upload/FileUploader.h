@@ -5,6 +5,7 @@
 #include "UploadQueue.h"
 
 #include <QNetworkCookie>
+#include <QNetworkRequest>
 #include <QThread>
 
 #include <atomic>
@@ -75,7 +76,9 @@ private:
 
     void sendItem();
     void waitForReply();
-    Presence askServerForOriginal(QNetworkAccessManager* manager);
+    Presence askServerForOriginal();
+    QNetworkRequest sessionRequest(const QString& path) const;
+    void dropConnections();
     void finishSource(bool success, const QString& errorText, const QString& errorKey = QString());
     void recordOutcome(bool success, const QString& errorText, const QString& errorKey = QString());
     bool addUploadRecord(const QFileInfo& info, QString* error);
@@ -101,6 +104,8 @@ private:
     UploadItem m_item;
     std::unique_ptr<UploadBody> m_uploadFile;
     const DeviceImportMap* m_deviceMap;
+    // The run's own manager, in this thread; null outside run().
+    QNetworkAccessManager* m_manager = nullptr;
     QNetworkReply* m_reply = nullptr;
     QEventLoop* m_loop = nullptr;
     bool m_photoTableChecked = false;
