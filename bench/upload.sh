@@ -121,8 +121,9 @@ for scheme in http https; do
     config=$work/curl-$scheme.conf
     : >"$config"
     for f in "$work"/many/*.gif; do
-        { printf 'url = "%s/photo/include/asst_file_upload.php"\nupload-file = "%s"\noutput = "/dev/null"\n' "$target" "$f"
-          headers "$f"; echo next; } >>"$config"
+        { [ -s "$config" ] && echo next
+          printf 'url = "%s/photo/include/asst_file_upload.php"\nupload-file = "%s"\noutput = "/dev/null"\n' "$target" "$f"
+          headers "$f"; } >>"$config"
     done
     start=$(now)
     curl -s --cacert "$work/nginx/cert.pem" -K "$config"
