@@ -2,7 +2,8 @@
 //   lumio-upload-bench send BASEURL PATH...   log in as demo/demo and upload the files, one converter
 //                                             per core, printing seconds and peak memory growth
 //   lumio-upload-bench skip DIR COUNT          make COUNT small files recorded as uploaded and time the
-//                                             list build and the skip-uploaded drop
+//                                             list build and the skip-uploaded drop, with their peak
+//                                             memory growth
 #include "AppPaths.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
@@ -37,6 +38,14 @@ qint64 peakRssKb()
             return line.mid(6).trimmed().split(' ').first().toLongLong();
     }
     return -1;
+}
+
+// Starts the high-water mark afresh at the current size, so a peak of earlier work does not hide the next.
+void resetPeakRss()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }
 
 bool login(QNetworkAccessManager* manager, ServerProfile* profile)
@@ -125,6 +134,8 @@ int skip(const QString& folder, int count)
     }
     db.commit();
 
+    resetPeakRss();
+    const qint64 rssBefore = peakRssKb();
     QElapsedTimer timer;
     timer.start();
     bool hasVideo = false;
@@ -133,8 +144,9 @@ int skip(const QString& folder, int count)
     QList<ConversionEntry> list = UploadPlanner::buildList({folder}, flat, &hasVideo);
     const int built = static_cast<int>(list.size());
     UploadPlanner::dropUploaded(&list, QStringLiteral("Bench"));
-    std::printf("files=%d left=%d seconds=%.3f\n", built, static_cast<int>(list.size()),
-                timer.elapsed() / 1000.0);
+    std::printf("files=%d left=%d seconds=%.3f peak_rss_growth_kb=%lld\n", built,
+                static_cast<int>(list.size()), timer.elapsed() / 1000.0,
+                rssBefore < 0 ? -1LL : peakRssKb() - rssBefore);
     return list.isEmpty() ? 0 : 1;
 }
 

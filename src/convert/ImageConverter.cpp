@@ -98,6 +98,24 @@ void ImageConverter::setStopFlag(int value)
     m_stopFlag.store(value);
 }
 
+QString ImageConverter::readHint(const QSize& sourceSize) const
+{
+    // Given before the source, the hint lets the JPEG decoder scale down while reading instead of
+    // decoding every pixel; the per-thumbnail hints come too late to have that effect. The decoder
+    // picks the smallest scale that still covers the hint on both sides, so the hint is exactly the
+    // largest thumbnail of this picture (rounded as the tool rounds it): a square box would keep the
+    // short side of a wide picture needlessly large. The decoder also scales up, so a picture whose
+    // long side is below the box is read as it is.
+    const int largest = *std::max_element(m_sizes.begin(), m_sizes.end());
+    const int longSide = std::max(sourceSize.width(), sourceSize.height());
+    const int shortSide = std::min(sourceSize.width(), sourceSize.height());
+    if (longSide < largest || shortSide <= 0)
+        return QString();
+    const int needed = std::max(1, qRound(double(largest) * shortSide / longSide));
+    const bool landscape = sourceSize.width() >= sourceSize.height();
+    return QStringLiteral("%1x%2").arg(landscape ? largest : needed).arg(landscape ? needed : largest);
+}
+
 QString ImageConverter::thumbnailCommand(const QString& sourcePath, const QSize& sourceSize) const
 {
     const QString prefix = AppPaths::workPrefix(m_sequenceNumber);
@@ -105,16 +123,9 @@ QString ImageConverter::thumbnailCommand(const QString& sourcePath, const QSize&
     // an untagged one is left as it is.
     const QString orientation = QStringLiteral("-auto-orient");
     QString command = ToolProcess::quotedPath(m_convertPath);
-    // Given before the source, the largest box lets the JPEG decoder scale down while reading instead
-    // of decoding every pixel; the per-thumbnail hints below come too late to have that effect. The
-    // decoder also scales up, which it does for a picture with a side below the box, so such a
-    // picture is read as it is.
-    const int largest = *std::max_element(m_sizes.begin(), m_sizes.end());
-    if (std::min(sourceSize.width(), sourceSize.height()) >= largest) {
-        command += QLatin1String(" -define ") +
-                   ToolProcess::quoted(QStringLiteral("jpeg:size=") + QString::number(largest) +
-                                       QLatin1Char('x') + QString::number(largest));
-    }
+    const QString hint = readHint(sourceSize);
+    if (!hint.isEmpty())
+        command += QLatin1String(" -define ") + ToolProcess::quoted(QStringLiteral("jpeg:size=") + hint);
     command += QLatin1Char(' ') + ToolProcess::quotedPath(sourcePath);
     const int count = m_sizes.size();
     for (int i = 0; i < count; ++i) {

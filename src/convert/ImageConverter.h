@@ -31,6 +31,9 @@ public:
     // The convert command for a source picture of the given pixel size, writing the thumbnails of the
     // current sequence number.
     QString thumbnailCommand(const QString& sourcePath, const QSize& sourceSize) const;
+    // The "jpeg:size" read hint given before the source ("1280x853" for a 6000 x 4000 picture); empty
+    // when the picture is too small to be read scaled down.
+    QString readHint(const QSize& sourceSize) const;
 
     QString convertPath() const { return m_convertPath; }
     QString dcrawPath() const { return m_dcrawPath; }

@@ -53,6 +53,21 @@ private:
 
 QThreadStorage<ThreadConnection*> g_threadConnections;
 
+// A write-ahead log lets an upload record commit without forcing the disk at every file, and readers
+// (another copy of the program, the GUI thread) do not block the uploader's writes. The mode is kept
+// in the file, so it is asked for once; a file system that cannot share the log's memory map keeps
+// the classic journal, which works as before. "synchronous=NORMAL" is per connection: a power cut may
+// forget the last records (those files are offered again), but never keeps a record of a file the
+// server did not confirm, and the file itself stays whole.
+void tuneConnection(const QSqlDatabase& db, bool chooseJournal)
+{
+    QSqlQuery query(db);
+    if (chooseJournal && !query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+        qDebug() << "ProfileStore: keeps its journal:" << query.lastError().text();
+    if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
+        qDebug() << "ProfileStore:" << query.lastError().text();
+}
+
 QSqlQuery prepared(const QString& statement, const QVariantList& values = {})
 {
     QSqlQuery query(ProfileStore::connection());
@@ -142,6 +157,10 @@ bool ProfileStore::open(const QString& path)
         QSqlQuery probe(db);
         opened = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         error = probe.lastError();
+        // The probe's open read would keep the journal from changing.
+        probe.finish();
+        if (opened)
+            tuneConnection(db, true);
     }
     QMutexLocker lock(&g_pathMutex);
     if (opened) {
@@ -198,6 +217,8 @@ QSqlDatabase ProfileStore::connection()
         db.setConnectOptions(QLatin1String(kConnectOptions));
         if (!db.open())
             qDebug() << "ProfileStore: cannot open" << storePath() << db.lastError().text();
+        else
+            tuneConnection(db, false);
         g_threadConnections.setLocalData(new ThreadConnection(name));
     }
     return QSqlDatabase::database(g_threadConnections.localData()->name(), false);

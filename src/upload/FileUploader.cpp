@@ -95,6 +95,10 @@ int FileUploader::resendDelayMs(int attempt)
 
 void FileUploader::run()
 {
+    // One manager for the whole run keeps its connection alive between items and resumes TLS
+    // sessions, instead of a new connection (and handshake) per file. It lives and dies in this thread.
+    QNetworkAccessManager manager;
+    m_manager = &manager;
     while (!m_stop.load()) {
         if (!m_queue->waitForItem(kPollMs))
             continue;
@@ -119,6 +123,7 @@ void FileUploader::run()
             break;
         }
     }
+    m_manager = nullptr;
     emit signalUploadFinished();
 }
 
@@ -157,12 +162,29 @@ void FileUploader::waitForReply()
     m_loop = nullptr;
 }
 
-void FileUploader::sendItem()
+QNetworkRequest FileUploader::sessionRequest(const QString& path) const
 {
-    QNetworkAccessManager manager;
-    QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/photo/include/asst_file_upload.php")));
+    QNetworkRequest request(QUrl(m_baseUrl + path));
+    // The session is the login's and goes by hand: the kept manager must neither replace it with nor
+    // collect cookies that later replies set, so every request carries what the first one did.
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     if (!m_cookies.isEmpty())
         request.setRawHeader("Cookie", RequestHeaders::cookieValue(m_cookies));
+    return request;
+}
+
+void FileUploader::dropConnections()
+{
+    // A connection that failed or timed out may be half-closed or hold the rest of an unread reply;
+    // the next request must not meet it. Only once its reply is gone: this ends the manager's
+    // network thread.
+    m_manager->clearConnectionCache();
+}
+
+void FileUploader::sendItem()
+{
+    QNetworkRequest request = sessionRequest(QStringLiteral("/photo/include/asst_file_upload.php"));
     request.setRawHeader("X-PATH", RequestHeaders::pathText(m_item.value(UploadQueue::TargetFolder)));
     request.setRawHeader("X-DUPLICATE", m_duplicateHandling);
     request.setRawHeader("X-ORIG-FNAME", RequestHeaders::pathText(m_item.value(UploadQueue::ServerName)));
@@ -200,7 +222,7 @@ void FileUploader::sendItem()
     for (int attempt = 1;; ++attempt) {
         m_resend = false;
         if (m_ambiguous) {
-            const Presence presence = askServerForOriginal(&manager);
+            const Presence presence = askServerForOriginal();
             if (presence == Presence::Held) {
                 qDebug("FileUploader: the server holds %s already", qUtf8Printable(info.fileName()));
                 finishSource(true, QString());
@@ -217,8 +239,8 @@ void FileUploader::sendItem()
                     return;
                 }
             }
-            m_reply =
-                m_uploadFile ? manager.put(request, m_uploadFile.get()) : manager.put(request, QByteArray());
+            m_reply = m_uploadFile ? m_manager->put(request, m_uploadFile.get())
+                                   : m_manager->put(request, QByteArray());
             connect(m_reply, &QNetworkReply::finished, this, &FileUploader::slotFileUploadRequestFinished,
                     Qt::DirectConnection);
             qint64 counted = 0;
@@ -240,6 +262,8 @@ void FileUploader::sendItem()
             delete m_reply;
             m_reply = nullptr;
             m_uploadFile.reset();
+            if (m_resend)
+                dropConnections();
         }
         if (m_stop.load() || m_sessionLost || !m_resend)
             break;
@@ -256,20 +280,19 @@ void FileUploader::sendItem()
     m_uploadFile.reset();
 }
 
-FileUploader::Presence FileUploader::askServerForOriginal(QNetworkAccessManager* manager)
+FileUploader::Presence FileUploader::askServerForOriginal()
 {
     const QString path = QLatin1Char('/') + m_item.value(UploadQueue::TargetFolder) + QLatin1Char('/') +
                          m_item.value(UploadQueue::ServerName);
     const QString key = path.normalized(QString::NormalizationForm_C);
     const QString boundary = UploadPlanner::boundary(QDateTime::currentDateTime());
-    QNetworkRequest request(QUrl(m_baseUrl + QLatin1String("/photo/include/asst_upload_init.php")));
+    QNetworkRequest request = sessionRequest(QStringLiteral("/photo/include/asst_upload_init.php"));
     request.setRawHeader("Content-Type", UploadPlanner::initContentType(boundary));
-    if (!m_cookies.isEmpty())
-        request.setRawHeader("Cookie", RequestHeaders::cookieValue(m_cookies));
-    m_reply = manager->post(request, UploadPlanner::initBodyForKeys({key}, boundary));
+    m_reply = m_manager->post(request, UploadPlanner::initBodyForKeys({key}, boundary));
     waitForReply();
     Presence presence = Presence::Unknown;
-    if (isTransportFailure(m_reply)) {
+    const bool transportFailure = isTransportFailure(m_reply);
+    if (transportFailure) {
         m_lastFailure = RequestTimeout::transportErrorText(m_reply);
     } else {
         const QByteArray body = m_reply->readAll();
@@ -285,6 +308,8 @@ FileUploader::Presence FileUploader::askServerForOriginal(QNetworkAccessManager*
     }
     delete m_reply;
     m_reply = nullptr;
+    if (transportFailure)
+        dropConnections();
     return presence;
 }
 

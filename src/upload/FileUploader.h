@@ -5,6 +5,7 @@
 #include "UploadQueue.h"
 
 #include <QNetworkCookie>
+#include <QNetworkRequest>
 #include <QThread>
 
 #include <atomic>
@@ -79,7 +80,9 @@ private:
 
     void sendItem();
     void waitForReply();
-    Presence askServerForOriginal(QNetworkAccessManager* manager);
+    Presence askServerForOriginal();
+    QNetworkRequest sessionRequest(const QString& path) const;
+    void dropConnections();
     void finishSource(bool success, const QString& errorText, const QString& errorKey = QString());
     void recordOutcome(bool success, const QString& errorText, const QString& errorKey = QString());
     bool addUploadRecord(const QFileInfo& info, QString* error);
@@ -106,6 +109,8 @@ private:
     std::unique_ptr<BandwidthLimit> m_bandwidthLimit;
     std::unique_ptr<UploadBody> m_uploadFile;
     const DeviceImportMap* m_deviceMap;
+    // The run's own manager, in this thread; null outside run().
+    QNetworkAccessManager* m_manager = nullptr;
     QNetworkReply* m_reply = nullptr;
     QEventLoop* m_loop = nullptr;
     bool m_photoTableChecked = false;

@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
 #include <QSslCertificate>
 #include <QTcpServer>
@@ -299,6 +300,14 @@ void TestConsoleUpload::sameRequestsAsTheWizard()
     QCOMPARE(batches(consoleLog).size(), 5);
     QCOMPARE(batches(consoleLog), batches(wizardLog));
     QCOMPARE(filesOnDisk(m_server->photoRoot()), wizardFiles);
+    // Every item of a run goes over one kept-alive connection.
+    QSet<int> connections;
+    for (const QJsonObject& entry : consoleLog) {
+        if (entry.value(QStringLiteral("endpoint")).toString() == QLatin1String("upload"))
+            connections.insert(entry.value(QStringLiteral("connection")).toInt());
+    }
+    QCOMPARE(connections.size(), 1);
+    QVERIFY(!connections.contains(0));
     QVERIFY(wizardFiles.contains(QStringLiteral("Trip/Inner/.@__thumb/c.jpg/THUM_XL.jpg")));
     QVERIFY(!wizardFiles.contains(QStringLiteral("Trip/notes.txt")));
 

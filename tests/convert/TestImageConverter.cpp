@@ -31,6 +31,7 @@ private slots:
 
     void thumbnails_data();
     void thumbnails();
+    void readHintKeepsSizes_data();
     void readHintKeepsSizes();
     void orientationTagTurnsThumbnails_data();
     void orientationTagTurnsThumbnails();
@@ -102,20 +103,26 @@ void TestImageConverter::thumbnails_data()
     QTest::addColumn<QSize>("source");
     QTest::addColumn<int>("autoOrients");
     QTest::addColumn<QList<QSize>>("expected");
-    QTest::addColumn<bool>("readHint");
+    QTest::addColumn<QString>("readHint");
 
     QTest::newRow("landscape 4000x3000 is turned upright in every thumbnail")
         << QSize(4000, 3000) << 5 << QList<QSize>{{1280, 960}, {640, 480}, {800, 600}, {320, 240}, {120, 90}}
-        << true;
+        << "1280x960";
     QTest::newRow("portrait 3000x4000 is turned upright as well")
         << QSize(3000, 4000) << 5 << QList<QSize>{{960, 1280}, {480, 640}, {600, 800}, {240, 320}, {90, 120}}
-        << true;
-    QTest::newRow("landscape 1600x1200 is read without the hint that would enlarge it")
+        << "960x1280";
+    QTest::newRow("landscape 3000x2000 is read for its own 1280x853 thumbnail, not a square box")
+        << QSize(3000, 2000) << 5 << QList<QSize>{{1280, 853}, {640, 427}, {800, 533}, {320, 213}, {120, 80}}
+        << "1280x853";
+    QTest::newRow("landscape 1600x1200 gets a hint no larger than itself")
         << QSize(1600, 1200) << 5 << QList<QSize>{{1280, 960}, {640, 480}, {800, 600}, {320, 240}, {120, 90}}
-        << false;
+        << "1280x960";
+    QTest::newRow("portrait 900x1200 is read without the hint that would enlarge it")
+        << QSize(900, 1200) << 5 << QList<QSize>{{900, 1200}, {480, 640}, {600, 800}, {240, 320}, {90, 120}}
+        << "";
     QTest::newRow("landscape 640x480 is never enlarged")
         << QSize(640, 480) << 5 << QList<QSize>{{640, 480}, {640, 480}, {640, 480}, {320, 240}, {120, 90}}
-        << false;
+        << "";
 }
 
 void TestImageConverter::thumbnails()
@@ -123,7 +130,7 @@ void TestImageConverter::thumbnails()
     QFETCH(QSize, source);
     QFETCH(int, autoOrients);
     QFETCH(QList<QSize>, expected);
-    QFETCH(bool, readHint);
+    QFETCH(QString, readHint);
 
     const QString picture = sourcePicture(source);
     QVERIFY(!picture.isEmpty());
@@ -151,9 +158,10 @@ void TestImageConverter::thumbnails()
     // The one read hint sits before the source; the tool is given the work copy.
     QStringList tokens = QProcess::splitCommand(command);
     QCOMPARE(tokens.takeFirst(), converter.convertPath());
-    if (readHint) {
+    QCOMPARE(converter.readHint(source), readHint);
+    if (!readHint.isEmpty()) {
         QCOMPARE(tokens.takeFirst(), QStringLiteral("-define"));
-        QCOMPARE(tokens.takeFirst(), QStringLiteral("jpeg:size=1280x1280"));
+        QCOMPARE(tokens.takeFirst(), QStringLiteral("jpeg:size=") + readHint);
     }
     QCOMPARE(tokens.takeFirst(), copy);
     QCOMPARE(tokens.count(QStringLiteral("-define")), 5);
@@ -166,9 +174,18 @@ void TestImageConverter::thumbnails()
     QVERIFY(!QFileInfo::exists(copy));
 }
 
+void TestImageConverter::readHintKeepsSizes_data()
+{
+    QTest::addColumn<QSize>("source");
+
+    QTest::newRow("4:3, read at a third") << QSize(4000, 3000);
+    QTest::newRow("3:2, read at a quarter") << QSize(6000, 4000);
+}
+
 void TestImageConverter::readHintKeepsSizes()
 {
-    const QString picture = sourcePicture(QSize(4000, 3000));
+    QFETCH(QSize, source);
+    const QString picture = sourcePicture(source);
     QVERIFY(!picture.isEmpty());
     ImageConverter converter;
     const int sequence = AppPaths::nextFileSequence();

@@ -55,6 +55,7 @@ private slots:
     void summariesAndUpdates();
     void uploadOptionsAndCounter();
     void uploadRecordsFromAnotherThreadLand();
+    void uploadRecordsLandWhileAnotherCopyReads();
     void deviceRecords();
     void fingerprint_data();
     void fingerprint();
@@ -216,9 +217,12 @@ void TestProfileStore::removeRewritesShortcutList()
     QVERIFY(!ProfileStore::profileExists(QStringLiteral("c")));
     QCOMPARE(shortcutFile(), (QStringList{QStringLiteral("2"), QStringLiteral("b"), QStringLiteral("a")}));
     QCOMPARE(ProfileStore::shortcutIndexOf(QStringLiteral("a")), 1);
-    // Written through a new file renamed over the old one: nothing else is left in the folder.
-    QCOMPARE(QDir(AppPaths::dataFolder()).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{QStringLiteral("ShortCutList"), QStringLiteral("ZULDatabase")}));
+    // Written through a new file renamed over the old one: nothing else is left in the folder but the
+    // open store's own log.
+    QStringList files = QDir(AppPaths::dataFolder()).entryList(QDir::Files | QDir::Hidden);
+    files.removeAll(QStringLiteral("ZULDatabase-wal"));
+    files.removeAll(QStringLiteral("ZULDatabase-shm"));
+    QCOMPARE(files, (QStringList{QStringLiteral("ShortCutList"), QStringLiteral("ZULDatabase")}));
 }
 
 void TestProfileStore::unreadableTableKeepsShortcutList()
@@ -333,6 +337,40 @@ void TestProfileStore::uploadRecordsFromAnotherThreadLand()
     QVERIFY(ProfileStore::uploadedFingerprints(QStringLiteral("IMG_2.jpg"), QStringLiteral("p'x"), 1003,
                                                QStringLiteral("1336000000"))
                 .isEmpty());
+}
+
+void TestProfileStore::uploadRecordsLandWhileAnotherCopyReads()
+{
+    ProfileStore::createPhotoRecordsTable();
+    QVERIFY(ProfileStore::addUploadRecord(QStringLiteral("a.jpg"), QStringLiteral("p"), 1,
+                                          QStringLiteral("1336000000"), QStringLiteral("abc")));
+    // Another copy of the program in the middle of its skip-uploaded check: a read that stays open.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(ProfileStore::databasePath());
+        QVERIFY(other.open());
+        QSqlQuery reading(other);
+        QVERIFY(reading.exec(QStringLiteral("BEGIN")));
+        QVERIFY(reading.exec(QStringLiteral("SELECT name FROM PhotoRecords")) && reading.next());
+
+        QString threadError;
+        bool recorded = false;
+        std::unique_ptr<QThread> uploader(QThread::create([&] {
+            recorded = ProfileStore::addUploadRecord(QStringLiteral("b.jpg"), QStringLiteral("p"), 2,
+                                                     QStringLiteral("1336000000"), QStringLiteral("def"),
+                                                     &threadError);
+        }));
+        uploader->start();
+        QVERIFY(uploader->wait(20000));
+        QVERIFY2(recorded, qPrintable(threadError));
+        QVERIFY(reading.exec(QStringLiteral("COMMIT")));
+        reading.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QCOMPARE(ProfileStore::uploadedFingerprints(QStringLiteral("b.jpg"), QStringLiteral("p"), 2,
+                                                QStringLiteral("1336000000")),
+             QStringList{QStringLiteral("def")});
 }
 
 void TestProfileStore::deviceRecords()

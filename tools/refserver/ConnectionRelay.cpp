@@ -180,6 +180,13 @@ std::optional<QByteArray> ConnectionRelay::takeHead(int upstreamPort, const std:
     return std::nullopt;
 }
 
+int ConnectionRelay::connectionNumber(int upstreamPort)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_connections.find(upstreamPort);
+    return it == m_connections.end() ? 0 : it->second->number;
+}
+
 void ConnectionRelay::drop(int upstreamPort)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -216,15 +223,17 @@ void ConnectionRelay::acceptLoop()
                 continue;
             break;
         }
+        int number = 0;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             ++m_active;
+            number = ++m_accepted;
         }
-        std::thread(&ConnectionRelay::serveConnection, this, client).detach();
+        std::thread(&ConnectionRelay::serveConnection, this, client, number).detach();
     }
 }
 
-void ConnectionRelay::serveConnection(int client)
+void ConnectionRelay::serveConnection(int client, int number)
 {
     const int on = 1;
     setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof(on));
@@ -244,6 +253,7 @@ void ConnectionRelay::serveConnection(int client)
         auto connection = std::make_shared<Connection>();
         connection->client = client;
         connection->upstream = upstream;
+        connection->number = number;
         const int port = localPort(upstream);
         {
             std::lock_guard<std::mutex> lock(m_mutex);

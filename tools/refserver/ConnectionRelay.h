@@ -42,6 +42,8 @@ public:
     // before it belong to requests the library answered by itself and are forgotten.
     std::optional<QByteArray> takeHead(int upstreamPort, const std::string& method,
                                        const std::string& target);
+    // The client connection's running number, from 1 in order of acceptance; 0 for an unknown one.
+    int connectionNumber(int upstreamPort);
     // Closes the client's connection at once, without a reply.
     void drop(int upstreamPort);
     // Passes on only the head and the first body byte of the next reply, then closes the connection.
@@ -55,19 +57,21 @@ private:
     public:
         int client = -1;
         int upstream = -1;
+        int number = 0;
         std::deque<QByteArray> heads;
         std::atomic<bool> cutReply{false};
         bool clientGone = false; // under the relay's mutex
     };
 
     void acceptLoop();
-    void serveConnection(int client);
+    void serveConnection(int client, int number);
     void relay(int client, int upstream, void* ssl, const std::shared_ptr<Connection>& connection);
 
     std::mutex m_mutex;
     std::condition_variable m_idle;
     std::map<int, std::shared_ptr<Connection>> m_connections;
     int m_active = 0;
+    int m_accepted = 0;
     int m_listener = -1;
     int m_upstreamPort = 0;
     std::atomic<bool> m_stopping{false};

@@ -194,6 +194,7 @@ void LumioServer::serve(const QString& endpoint, Handler handler, const httplib:
     QJsonObject& log = exchange.logEntry();
     log.insert(QStringLiteral("endpoint"), endpoint);
     log.insert(QStringLiteral("request_number"), number);
+    log.insert(QStringLiteral("connection"), m_relay.connectionNumber(request.remote_port));
     log.insert(QStringLiteral("site"), context.site);
     log.insert(QStringLiteral("cookie"), !context.token.isEmpty());
     if (context.session)
