@@ -8,8 +8,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <csignal>
 #include <cmath>
+#include <csignal>
 
 namespace {
 

@@ -265,7 +265,9 @@ void TestConsoleWatch::serverAwayThenBack()
     QVERIFY(state.read(WatchState::pathFor(QStringLiteral("Home"))));
     QVERIFY(state.unreachableSince.isValid());
     QCOMPARE(state.backlog + state.uploading, 5);
-    QCOMPARE(state.lastError, QStringLiteral("the server did not answer the login"));
+    QVERIFY2(state.lastError.startsWith(QStringLiteral("Cannot reach ")) &&
+                 state.lastError.contains(QStringLiteral("(connection refused)")),
+             qPrintable(state.lastError));
 
     m_server->setExtraArguments({QStringLiteral("--port"), QString::number(port)});
     QVERIFY2(m_server->start(), qPrintable(m_server->errorString()));
