@@ -217,6 +217,55 @@ private slots:
                  qPrintable(manage.output));
     }
 
+    // The installed completion, sourced by bash with the installed command on the path.
+    void bashCompletion_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("command") << QStringList{"lumio-upload", "pro"} << QStringList{"profile"};
+        QTest::newRow("profile action")
+            << QStringList{"lumio-upload", "profile", "sh"} << QStringList{"show"};
+        QTest::newRow("profile name") << QStringList{"lumio-upload", "-p", "Ho"} << QStringList{"Home"};
+        QTest::newRow("name to edit")
+            << QStringList{"lumio-upload", "profile", "edit", ""} << QStringList{"Home"};
+        QTest::newRow("watch action")
+            << QStringList{"lumio-upload", "watch", "dis"} << QStringList{"disable"};
+        QTest::newRow("name to watch")
+            << QStringList{"lumio-upload", "watch", "enable", "H"} << QStringList{"Home"};
+        QTest::newRow("filter option") << QStringList{"lumio-upload", "--exc"} << QStringList{"--exclude"};
+        QTest::newRow("discover option")
+            << QStringList{"lumio-upload", "discover", "--sec"} << QStringList{"--seconds"};
+    }
+    void bashCompletion()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, expected);
+        const QString bin = installed(QStringLiteral("/usr/bin"));
+        const ProcessResult add = run(
+            bin + QStringLiteral("/lumio-upload"),
+            {QStringLiteral("profile"), QStringLiteral("add"), QStringLiteral("Home"),
+             QStringLiteral("--host"), QStringLiteral("127.0.0.1"), QStringLiteral("--user"),
+             QStringLiteral("anna"), QStringLiteral("--no-remember-password"), QStringLiteral("--no-check")});
+        QVERIFY2(add.exitCode == 0 || add.output.contains(QStringLiteral("Home")), qPrintable(add.output));
+        QProcess bash;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PATH"), bin + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+        bash.setProcessEnvironment(env);
+        bash.start(
+            QStringLiteral("bash"),
+            QStringList{QStringLiteral("-c"),
+                        QStringLiteral("source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); "
+                                       "_lumio_upload; printf '%s\\n' \"${COMPREPLY[@]}\""),
+                        QStringLiteral("bash"),
+                        installed(QStringLiteral("/usr/share/bash-completion/completions/lumio-upload"))} +
+                words);
+        QVERIFY(bash.waitForFinished(30000));
+        QCOMPARE(bash.exitCode(), 0);
+        const QStringList offered =
+            QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(offered, expected);
+    }
+
     void installedPhotoAcquireRuns()
     {
         const ProcessResult devices = run(installed(QStringLiteral("/usr/lib/lumio-uploader/PhotoAcquire")),
