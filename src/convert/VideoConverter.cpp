@@ -494,7 +494,12 @@ QString VideoConverter::frameCommand(const QString& localPath, const QString& fr
     const QString size = m_resolution.isEmpty() ? QString() : targetSize(High, m_rotation);
     if (!size.isEmpty())
         command += QLatin1String(" -s ") + size + QLatin1String(" -aspect ") + aspectOf(size);
-    const QString filter = videoFilter(size, Picture);
+    QString filter = videoFilter(size, Picture);
+    // ffmpeg drops the frames before an output seek only at the end of the chain; the tone mapping in
+    // floating point would otherwise be worked out for each of them in vain.
+    const QTime seek = QTime::fromString(seekTime, QStringLiteral("hh:mm:ss"));
+    if (isHdr() && seek.isValid() && seek.msecsSinceStartOfDay() > 0)
+        filter.prepend(QStringLiteral("trim=start=%1,").arg(seek.msecsSinceStartOfDay() / 1000));
     if (!filter.isEmpty())
         command += QLatin1String(" -vf ") + filter;
     return command + QLatin1Char(' ') + ToolProcess::quotedPath(framePath);
