@@ -433,6 +433,9 @@ void TestImageConverter::stopKillsTool_data()
                              << QStringLiteral("kill convert process");
     QTest::newRow("dcraw, and convert never starts")
         << QStringLiteral("dcraw") << QStringLiteral("dng") << QStringLiteral("kill dcraw process");
+    QTest::newRow("HEIF reader, and convert never starts")
+        << QStringLiteral("lumio-heif-decode") << QStringLiteral("heic")
+        << QStringLiteral("kill HEIF decoder process");
 }
 
 void TestImageConverter::stopKillsTool()
@@ -445,6 +448,9 @@ void TestImageConverter::stopKillsTool()
     if (source == QLatin1String("dng")) {
         input = m_media.filePath(QStringLiteral("stop.dng"));
         QVERIFY(TestMedia::makeDng(input, QSize(64, 48), QSize(96, 64)));
+    } else if (source == QLatin1String("heic")) {
+        input = m_media.filePath(QStringLiteral("stop.heic"));
+        QVERIFY(TestMedia::run(TestMedia::convert(), {sourcePicture(QSize(64, 48)), input}));
     }
     // A tool that would take far longer than any test: only the stop flag ends it.
     const QString standIn = m_media.filePath(QStringLiteral("slow/") + tool);
@@ -452,8 +458,10 @@ void TestImageConverter::stopKillsTool()
     ImageConverter converter;
     if (tool == QLatin1String("convert"))
         converter.setConvertPath(standIn);
-    else
+    else if (tool == QLatin1String("dcraw"))
         converter.setDcrawPath(standIn);
+    else
+        converter.setHeifDecoderPath(standIn);
 
     const int sequence = AppPaths::nextFileSequence();
     int result = 0;
@@ -470,9 +478,10 @@ void TestImageConverter::stopKillsTool()
     QVERIFY(converter.failureReason().isEmpty());
     QVERIFY(m_log->indexOf(killLine) >= 0);
     QCOMPARE(TestMedia::childProcesses(), QList<int>());
-    if (tool == QLatin1String("dcraw"))
+    if (tool != QLatin1String("convert"))
         QCOMPARE(m_log->indexOf(QStringLiteral("Image Thumb Process")), -1);
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
+    QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("HEIFSrc.pnm")));
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinRAWTemp")));
 }
 
