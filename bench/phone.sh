@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Phone media benchmark (not a test: it prints figures and ratios, it asserts nothing).
 #  1. Five thumbnails of a 12 MP HEIC against those of the same picture as a 12 MP JPEG, each through
-#     the image converter with the program's command, alternating, best of the runs (target: ≤ 1.5).
+#     the image converter with the program's command, alternating; the median of the rounds' ratios
+#     (target: ≤ 1.5).
 #  2. The medium rendition of a 30-second 4K 10-bit HEVC HLG clip through the video converter (probe,
 #     frame, thumbnails, two tone-mapped passes, index to the front) against the same ffmpeg, convert
-#     and qt-faststart commands run by a shell (target: overhead ≤ 1.1); real-time factors of both.
+#     and qt-faststart commands run by a shell (target: overhead ≤ 1.1), and against the plain ffmpeg
+#     encode alone (its two tone-mapped passes); real-time factors of all three, median of the rounds.
 # Usage: bench/phone.sh [rounds, default 3]
 # PHONE_BENCH_SECONDS and PHONE_BENCH_SIZE (default 30 and 3840x2160) make a smaller clip for a quick look.
 set -euo pipefail
@@ -34,7 +36,7 @@ timed() { # command... ; leaves the wall seconds in $elapsed
 }
 fresh_temp() { rm -rf "$TMPDIR/ZUL_PHOTO_TEMP" && mkdir -p "$TMPDIR/ZUL_PHOTO_TEMP"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-best() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "== generating media (a 12 MP fractal photo as JPEG and HEIC; a ${seconds}s ${size} HLG clip)"
 /usr/bin/convert -seed 11 -size 4000x3000 plasma:fractal -quality 92 "$media/photo12.jpg"
@@ -44,29 +46,48 @@ $ffmpeg -v error -f lavfi -i "testsrc2=size=$size:rate=30" -f lavfi -i "sine=fre
     -c:v libx265 -preset ultrafast -x265-params log-level=error -color_primaries bt2020 -color_trc arib-std-b67 \
     -colorspace bt2020nc -tag:v hvc1 -c:a aac -b:a 128k "$media/hdr.mov"
 
-echo "== 1. five thumbnails of 12 MP: HEIC against JPEG with the program's command (best of $rounds)"
-heic=""
-jpeg=""
+echo "== 1. five thumbnails of 12 MP: HEIC against JPEG with the program's command (median of $rounds)"
+heic=()
+jpeg=()
+ratios=()
 for round in $(seq "$rounds"); do
     fresh_temp
     timed "$helper" parallel 1 "$scratch/jobs_heic" "$media/photo12.heic" >/dev/null
-    heic=$(best "$heic" "$elapsed")
+    heic+=("$elapsed")
     fresh_temp
     timed "$helper" parallel 1 "$scratch/jobs_jpeg" "$media/photo12.jpg" >/dev/null
-    jpeg=$(best "$jpeg" "$elapsed")
+    jpeg+=("$elapsed")
+    ratios+=("$(ratio "${heic[-1]}" "${jpeg[-1]}")")
 done
-echo "HEIC $heic s, JPEG $jpeg s: HEIC costs $(ratio "$heic" "$jpeg")x the JPEG"
+echo "HEIC $(median "${heic[@]}") s, JPEG $(median "${jpeg[@]}") s: HEIC costs $(median "${ratios[@]}")x the JPEG" \
+    "(rounds: ${ratios[*]})"
 
-echo "== 2. ${seconds}s ${size} HLG clip, medium: video converter vs the same commands by hand (best of $rounds)"
-video=""
-by_hand=""
+echo "== 2. ${seconds}s ${size} HLG clip, medium: video converter vs the same commands by hand vs the plain encode (median of $rounds)"
+video=()
+by_hand=()
+plain=()
+overheads=()
+over_plain=()
 for round in $(seq "$rounds"); do
     fresh_temp
     timed "$helper" video "$media/hdr.mov" 1 "$scratch/replay.sh"
-    video=$(best "$video" "$elapsed")
+    video+=("$elapsed")
     fresh_temp
     timed sh "$scratch/replay.sh"
-    by_hand=$(best "$by_hand" "$elapsed")
+    by_hand+=("$elapsed")
+    # The plain encode: the replay's working folder, its two ffmpeg passes and nothing else.
+    { head -n 1 "$scratch/replay.sh"; grep -e "'-pass'" "$scratch/replay.sh"; tail -n 1 "$scratch/replay.sh"; } \
+        >"$scratch/plain.sh"
+    fresh_temp
+    timed sh "$scratch/plain.sh"
+    plain+=("$elapsed")
+    overheads+=("$(ratio "${video[-1]}" "${by_hand[-1]}")")
+    over_plain+=("$(ratio "${video[-1]}" "${plain[-1]}")")
 done
-echo "converter $video s (real-time factor $(ratio "$seconds" "$video")); by hand $by_hand s" \
-    "(real-time factor $(ratio "$seconds" "$by_hand")); overhead ratio $(ratio "$video" "$by_hand")"
+v=$(median "${video[@]}")
+h=$(median "${by_hand[@]}")
+p=$(median "${plain[@]}")
+echo "converter $v s (real-time factor $(ratio "$seconds" "$v")); same commands by hand $h s" \
+    "(real-time factor $(ratio "$seconds" "$h")); plain ffmpeg encode $p s (real-time factor $(ratio "$seconds" "$p"))"
+echo "overhead against the same commands $(median "${overheads[@]}") (rounds: ${overheads[*]});" \
+    "against the plain encode $(median "${over_plain[@]}") (rounds: ${over_plain[*]})"

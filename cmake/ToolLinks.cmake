@@ -31,4 +31,6 @@ foreach(entry IN LISTS LUMIO_TOOL_LINKS)
 endforeach()
 
 add_custom_target(lumio_tool_links ALL DEPENDS ${lumio_tool_link_files})
+# The project's own reader of HEIF photos sits beside the program like the tools.
+add_dependencies(lumio_tool_links lumio-heif-decode)
 add_dependencies(lumio-uploader lumio_tool_links)

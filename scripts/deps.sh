@@ -11,6 +11,8 @@ packages=(
     imagemagick ffmpeg dcraw
     # ImageMagick's HEIC/AVIF and WebP readers; ffmpeg brings libx265 and zscale (libzimg) itself.
     libheif1 libwebp7 libwebpdemux2
+    # lumio-heif-decode: libheif with libavcodec's HEVC decoder.
+    libheif-dev libavcodec-dev
     libcpp-httplib-dev libssl-dev openssl
     libgphoto2-dev gphoto2
     librsvg2-bin desktop-file-utils

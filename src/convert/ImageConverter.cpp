@@ -74,6 +74,14 @@ QString convertFailure(const QString& line)
     return line;
 }
 
+// HEIC, HEIF and AVIF photos: libheif reads them, and they are coded pictures that no decoder
+// shrinks while reading, so the project's own reader does it before convert sees them.
+bool isHeifSuffix(const QString& suffix)
+{
+    const QString lower = suffix.toLower();
+    return lower == QLatin1String("heic") || lower == QLatin1String("heif") || lower == QLatin1String("avif");
+}
+
 QString geometry(int size)
 {
     return QString::number(size) + QLatin1Char('x') + QString::number(size) + QLatin1Char('>');
@@ -91,6 +99,7 @@ ImageConverter::ImageConverter()
     const QString folder = QCoreApplication::applicationDirPath();
     m_convertPath = ToolProcess::locate(folder, QStringLiteral("ImageMagick/convert"));
     m_dcrawPath = ToolProcess::locate(folder, QStringLiteral("ImageMagick/dcraw"));
+    m_heifDecoderPath = ToolProcess::locate(folder, QStringLiteral("lumio-heif-decode"));
 }
 
 void ImageConverter::setStopFlag(int value)
@@ -179,7 +188,7 @@ int ImageConverter::convert(const QString& localPath, int sequenceNumber)
     // A RAW file's developed picture is as large as the photo itself, and the temporary folder is
     // often in memory: it goes as soon as the thumbnails are made.
     QFile::remove(sourceCopy);
-    for (const char* workFile : {"RAWJpgSrc.jpg", "RAWPPMSrc.ppm", "WinRAWTemp"})
+    for (const char* workFile : {"RAWJpgSrc.jpg", "RAWPPMSrc.ppm", "WinRAWTemp", "HEIFSrc.pnm"})
         QFile::remove(prefix + QLatin1String(workFile));
     if (m_stopFlag.load() != 0)
         m_failureReason.clear();
@@ -193,7 +202,7 @@ int ImageConverter::convertSource(const QFileInfo& info, const QString& sourceCo
     if (FileTypes::isRawSuffix(info.suffix())) {
         source = rawSource(localPath);
     } else if (copyFresh(localPath, sourceCopy, &m_failureReason)) {
-        source = sourceCopy;
+        source = isHeifSuffix(info.suffix()) ? heifSource(sourceCopy, info.fileName()) : sourceCopy;
     } else {
         qDebug("Cannot copy %s to %s", qUtf8Printable(localPath), qUtf8Printable(sourceCopy));
     }
@@ -228,6 +237,34 @@ int ImageConverter::convertSource(const QFileInfo& info, const QString& sourceCo
         m_failureReason = QFileInfo(m_convertPath).fileName() + QLatin1String(": exit code ") +
                           QString::number(tool.exitCode());
     return -1;
+}
+
+QString ImageConverter::heifSource(const QString& copy, const QString& fileName)
+{
+    const QString bitmap = AppPaths::workPrefix(m_sequenceNumber) + QLatin1String("HEIFSrc.pnm");
+    const int largest = *std::max_element(m_sizes.begin(), m_sizes.end());
+    const QString command = ToolProcess::quotedPath(m_heifDecoderPath) + QLatin1Char(' ') +
+                            ToolProcess::quotedPath(copy) + QLatin1Char(' ') +
+                            ToolProcess::quotedPath(bitmap) + QLatin1Char(' ') + QString::number(largest);
+    qDebug("Decode HEIF Image %s", qUtf8Printable(command));
+    ToolProcess tool(m_stopFlag);
+    switch (tool.run(command)) {
+    case ToolProcess::Outcome::Stopped:
+        qDebug("kill HEIF decoder process");
+        return QString();
+    case ToolProcess::Outcome::NotStarted:
+        // convert reads HEIF through libheif as well, only slower.
+        return copy;
+    case ToolProcess::Outcome::Finished:
+        break;
+    }
+    if (tool.exitCode() == 0)
+        return bitmap;
+    m_failureReason = tool.errorLine(true).replace(QDir::toNativeSeparators(copy), fileName);
+    if (m_failureReason.isEmpty())
+        m_failureReason = QFileInfo(m_heifDecoderPath).fileName() + QLatin1String(": exit code ") +
+                          QString::number(tool.exitCode());
+    return QString();
 }
 
 QString ImageConverter::rawSource(const QString& localPath)

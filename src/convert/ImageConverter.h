@@ -10,8 +10,8 @@
 class QFileInfo;
 
 // Writes the five JPEG thumbnails of a photo with one run of ImageMagick's convert; camera RAW files
-// are first turned into a picture by dcraw. One instance belongs to one converter thread; the tools
-// only ever see work-file copies, never the user's own path.
+// are first turned into a picture by dcraw, HEIF photos (HEIC, AVIF) by lumio-heif-decode. One instance
+// belongs to one converter thread; the tools only ever see work-file copies, never the user's own path.
 class ImageConverter
 {
 public:
@@ -25,6 +25,10 @@ public:
     // A picture standing for a RAW file: its embedded preview when that is large enough, else the file
     // developed to a bitmap; empty when the tool was stopped. Uses the current sequence number's work files.
     QString rawSource(const QString& localPath);
+    // A bitmap standing for the HEIF work copy, upright and shrunk as the JPEG decoder shrinks while
+    // reading; the copy itself when the decoder cannot be run; empty when the picture cannot be read
+    // (failureReason() says why) or the decoder was stopped.
+    QString heifSource(const QString& copy, const QString& fileName);
     // May be called from any thread; a non-zero value kills the running tool.
     void setStopFlag(int value);
 
@@ -37,8 +41,10 @@ public:
 
     QString convertPath() const { return m_convertPath; }
     QString dcrawPath() const { return m_dcrawPath; }
+    QString heifDecoderPath() const { return m_heifDecoderPath; }
     void setConvertPath(const QString& path) { m_convertPath = path; }
     void setDcrawPath(const QString& path) { m_dcrawPath = path; }
+    void setHeifDecoderPath(const QString& path) { m_heifDecoderPath = path; }
 
     const QList<int>& sizes() const { return m_sizes; }
     const QMap<int, QString>& sizeFiles() const { return m_sizeFiles; }
@@ -52,6 +58,7 @@ private:
     QString m_failureReason;
     QString m_convertPath;
     QString m_dcrawPath;
+    QString m_heifDecoderPath;
     QList<int> m_sizes;
     QMap<int, QString> m_sizeFiles;
 };

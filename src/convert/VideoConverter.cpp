@@ -73,7 +73,12 @@ QStringList coloursOf(const QString& line)
     const QRegularExpressionMatch match = colours.match(line);
     if (!match.hasMatch())
         return {QString(), QString(), QString()};
-    const QStringList parts = match.captured(1).split(QLatin1Char('/'));
+    const QString named = match.captured(1).trimmed();
+    // Without colours the first word after the range is the field order.
+    if (named == QLatin1String("progressive") || named.startsWith(QLatin1String("top ")) ||
+        named.startsWith(QLatin1String("bottom ")))
+        return {QString(), QString(), QString()};
+    const QStringList parts = named.split(QLatin1Char('/'));
     return parts.size() == 3 ? parts : QStringList{parts.first(), parts.first(), parts.first()};
 }
 
@@ -354,6 +359,19 @@ bool VideoConverter::isHdr() const
            m_colourTransfer == QLatin1String("arib-std-b67");
 }
 
+bool VideoConverter::hasUnknownTransfer() const
+{
+    // ffmpeg's names of the SDR camera and display curves, which all look right on an ordinary screen;
+    // "unknown" is what it says for a stream that names none.
+    static const QStringList shownAsTheyAre{
+        QStringLiteral("unknown"),      QStringLiteral("bt709"),     QStringLiteral("smpte170m"),
+        QStringLiteral("bt470m"),       QStringLiteral("bt470bg"),   QStringLiteral("gamma22"),
+        QStringLiteral("gamma28"),      QStringLiteral("smpte240m"), QStringLiteral("iec61966-2-1"),
+        QStringLiteral("iec61966-2-4"), QStringLiteral("bt1361e"),   QStringLiteral("bt1361"),
+        QStringLiteral("bt2020-10"),    QStringLiteral("bt2020-12")};
+    return !m_colourTransfer.isEmpty() && !isHdr() && !shownAsTheyAre.contains(m_colourTransfer);
+}
+
 QString VideoConverter::videoFilter(const QString& outputSize, Target target) const
 {
     // The chain sees the picture before the turn filter at its end, but after the turn ffmpeg makes
@@ -476,7 +494,12 @@ QString VideoConverter::frameCommand(const QString& localPath, const QString& fr
     const QString size = m_resolution.isEmpty() ? QString() : targetSize(High, m_rotation);
     if (!size.isEmpty())
         command += QLatin1String(" -s ") + size + QLatin1String(" -aspect ") + aspectOf(size);
-    const QString filter = videoFilter(size, Picture);
+    QString filter = videoFilter(size, Picture);
+    // ffmpeg drops the frames before an output seek only at the end of the chain; the tone mapping in
+    // floating point would otherwise be worked out for each of them in vain.
+    const QTime seek = QTime::fromString(seekTime, QStringLiteral("hh:mm:ss"));
+    if (isHdr() && seek.isValid() && seek.msecsSinceStartOfDay() > 0)
+        filter.prepend(QStringLiteral("trim=start=%1,").arg(seek.msecsSinceStartOfDay() / 1000));
     if (!filter.isEmpty())
         command += QLatin1String(" -vf ") + filter;
     return command + QLatin1Char(' ') + ToolProcess::quotedPath(framePath);
@@ -620,6 +643,14 @@ int VideoConverter::convertInWorkFolder(const QString& localPath, const QString&
     qDebug("Out %s", qUtf8Printable(description));
     parseProbe(description);
     qDebug("Input file bitrate = %d", inputBitrate());
+    if (hasUnknownTransfer()) {
+        // Converted as it is, its colours would come out wrong on every screen; the original still
+        // goes up, and the user learns why it has no thumbnails.
+        m_failureReason =
+            QStringLiteral("%1: colour transfer \"%2\" is neither SDR nor HDR (PQ, HLG); not converted")
+                .arg(QFileInfo(localPath).fileName(), m_colourTransfer);
+        return -1;
+    }
 
     const QString frame = prefix + QLatin1String("TEMP.jpg");
     QString grab = frameCommand(localPath, frame, kFirstSeek);

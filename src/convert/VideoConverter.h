@@ -69,6 +69,9 @@ public:
     QString colourTransfer() const { return m_colourTransfer; }
     // Whether the picture is HDR (PQ or HLG) and is tone-mapped to SDR BT.709 on the way.
     bool isHdr() const;
+    // Whether the stream names a transfer that is neither shown right as it is (BT.709 and its SDR
+    // kin, or none given) nor tone-mapped: such a clip is not converted at all.
+    bool hasUnknownTransfer() const;
     // The source's video bitrate in kbit/s, derived from the total when only that is known; 0 if unknown.
     int inputBitrate() const;
 

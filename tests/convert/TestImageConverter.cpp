@@ -50,6 +50,8 @@ private slots:
     void phonePictures();
     void badPhonePictures_data();
     void badPhonePictures();
+    void heifReaderShrinks_data();
+    void heifReaderShrinks();
 
 private:
     QString sourcePicture(const QSize& size);
@@ -448,6 +450,9 @@ void TestImageConverter::stopKillsTool_data()
                              << QStringLiteral("kill convert process");
     QTest::newRow("dcraw, and convert never starts")
         << QStringLiteral("dcraw") << QStringLiteral("dng") << QStringLiteral("kill dcraw process");
+    QTest::newRow("HEIF reader, and convert never starts")
+        << QStringLiteral("lumio-heif-decode") << QStringLiteral("heic")
+        << QStringLiteral("kill HEIF decoder process");
 }
 
 void TestImageConverter::stopKillsTool()
@@ -460,6 +465,9 @@ void TestImageConverter::stopKillsTool()
     if (source == QLatin1String("dng")) {
         input = m_media.filePath(QStringLiteral("stop.dng"));
         QVERIFY(TestMedia::makeDng(input, QSize(64, 48), QSize(96, 64)));
+    } else if (source == QLatin1String("heic")) {
+        input = m_media.filePath(QStringLiteral("stop.heic"));
+        QVERIFY(TestMedia::run(TestMedia::convert(), {sourcePicture(QSize(64, 48)), input}));
     }
     // A tool that would take far longer than any test: only the stop flag ends it.
     const QString standIn = m_media.filePath(QStringLiteral("slow/") + tool);
@@ -467,8 +475,10 @@ void TestImageConverter::stopKillsTool()
     ImageConverter converter;
     if (tool == QLatin1String("convert"))
         converter.setConvertPath(standIn);
-    else
+    else if (tool == QLatin1String("dcraw"))
         converter.setDcrawPath(standIn);
+    else
+        converter.setHeifDecoderPath(standIn);
 
     const int sequence = AppPaths::nextFileSequence();
     int result = 0;
@@ -485,9 +495,10 @@ void TestImageConverter::stopKillsTool()
     QVERIFY(converter.failureReason().isEmpty());
     QVERIFY(m_log->indexOf(killLine) >= 0);
     QCOMPARE(TestMedia::childProcesses(), QList<int>());
-    if (tool == QLatin1String("dcraw"))
+    if (tool != QLatin1String("convert"))
         QCOMPARE(m_log->indexOf(QStringLiteral("Image Thumb Process")), -1);
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinSourceTemp")));
+    QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("HEIFSrc.pnm")));
     QVERIFY(!QFileInfo::exists(AppPaths::workPrefix(sequence) + QLatin1String("WinRAWTemp")));
 }
 
@@ -560,28 +571,32 @@ void TestImageConverter::phonePictures_data()
     QTest::addColumn<int>("exifOrientation");
     QTest::addColumn<QSize>("upright");
     QTest::addColumn<QList<int>>("expected");
+    QTest::addColumn<bool>("ownReader");
 
     const QList<int> asStored{Red, Green, White, Blue};
     // HEIF turns and mirrors are applied by the decoder; the EXIF tag repeats them and must not act again.
-    QTest::newRow("heic, plain") << "heic" << -1 << -1 << 0 << QSize(320, 240) << asStored;
+    QTest::newRow("heic, plain") << "heic" << -1 << -1 << 0 << QSize(320, 240) << asStored << true;
     QTest::newRow("heic, turned a quarter clockwise, tag 6")
-        << "heic" << 3 << -1 << 6 << QSize(240, 320) << QList<int>{Blue, Red, Green, White};
+        << "heic" << 3 << -1 << 6 << QSize(240, 320) << QList<int>{Blue, Red, Green, White} << true;
     QTest::newRow("heic, turned a quarter anticlockwise, tag 8")
-        << "heic" << 1 << -1 << 8 << QSize(240, 320) << QList<int>{Green, White, Blue, Red};
+        << "heic" << 1 << -1 << 8 << QSize(240, 320) << QList<int>{Green, White, Blue, Red} << true;
     QTest::newRow("heic, half turn, tag 3")
-        << "heic" << 2 << -1 << 3 << QSize(320, 240) << QList<int>{White, Blue, Red, Green};
+        << "heic" << 2 << -1 << 3 << QSize(320, 240) << QList<int>{White, Blue, Red, Green} << true;
     // Debian's libheif 1.15 takes "imir" axis 0 as a flip from top to bottom and axis 1 as one from left
     // to right; whichever way the decoder reads it, the flip must happen once.
     QTest::newRow("heic, mirrored by axis 0, tag 4")
-        << "heic" << -1 << 0 << 4 << QSize(320, 240) << QList<int>{Blue, White, Green, Red};
+        << "heic" << -1 << 0 << 4 << QSize(320, 240) << QList<int>{Blue, White, Green, Red} << true;
     QTest::newRow("heic, mirrored by axis 1, tag 2")
-        << "heic" << -1 << 1 << 2 << QSize(320, 240) << QList<int>{Green, Red, Blue, White};
+        << "heic" << -1 << 1 << 2 << QSize(320, 240) << QList<int>{Green, Red, Blue, White} << true;
     QTest::newRow("heic, turned anticlockwise then mirrored by axis 1, tag 7")
-        << "heic" << 1 << 1 << 7 << QSize(240, 320) << QList<int>{White, Green, Red, Blue};
+        << "heic" << 1 << 1 << 7 << QSize(240, 320) << QList<int>{White, Green, Red, Blue} << true;
     QTest::newRow("heic, no transform but a stray tag 6 stays as stored")
-        << "heic" << -1 << -1 << 6 << QSize(320, 240) << asStored;
-    QTest::newRow("avif") << "avif" << -1 << -1 << 0 << QSize(320, 240) << asStored;
-    QTest::newRow("webp") << "webp" << -1 << -1 << 0 << QSize(320, 240) << asStored;
+        << "heic" << -1 << -1 << 6 << QSize(320, 240) << asStored << true;
+    // Without the project's reader convert reads the file itself, and the turn still happens once.
+    QTest::newRow("heic, turned a quarter clockwise, tag 6, read by convert")
+        << "heic" << 3 << -1 << 6 << QSize(240, 320) << QList<int>{Blue, Red, Green, White} << false;
+    QTest::newRow("avif") << "avif" << -1 << -1 << 0 << QSize(320, 240) << asStored << true;
+    QTest::newRow("webp") << "webp" << -1 << -1 << 0 << QSize(320, 240) << asStored << true;
 }
 
 void TestImageConverter::phonePictures()
@@ -592,6 +607,7 @@ void TestImageConverter::phonePictures()
     QFETCH(int, exifOrientation);
     QFETCH(QSize, upright);
     QFETCH(QList<int>, expected);
+    QFETCH(bool, ownReader);
 
     const QString source = quadrants();
     QVERIFY(!source.isEmpty());
@@ -608,9 +624,16 @@ void TestImageConverter::phonePictures()
     }
 
     ImageConverter converter;
+    QCOMPARE(QFileInfo(converter.heifDecoderPath()).fileName(), QStringLiteral("lumio-heif-decode"));
+    if (!ownReader)
+        converter.setHeifDecoderPath(m_media.filePath(QStringLiteral("no such reader")));
     const int sequence = AppPaths::nextFileSequence();
     QCOMPARE(converter.convert(picture, sequence), 0);
     QVERIFY(converter.failureReason().isEmpty());
+    const bool readByOwnReader = !m_log->after(QStringLiteral("Image Thumb Process: "))
+                                      .filter(QStringLiteral("HEIFSrc.pnm"))
+                                      .isEmpty();
+    QCOMPARE(readByOwnReader, ownReader && format != QLatin1String("webp"));
     const QStringList outputs = thumbnailPaths(converter, sequence);
     QCOMPARE(TestMedia::pictureSize(outputs.first()), upright);
     QCOMPARE(TestMedia::pictureSize(outputs.last()), upright.scaled(120, 120, Qt::KeepAspectRatio));
@@ -707,6 +730,66 @@ void TestImageConverter::badPhonePictures()
             left.append(entry);
     }
     QCOMPARE(left, QStringList());
+}
+
+void TestImageConverter::heifReaderShrinks_data()
+{
+    QTest::addColumn<int>("quarterTurns");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QSize>("expected");
+
+    // Shrunk by the largest whole factor that keeps both sides at least the box, as libjpeg reads.
+    QTest::newRow("box larger than the picture: as it is") << -1 << 1280 << QSize(320, 240);
+    QTest::newRow("short side exactly the box: as it is") << -1 << 240 << QSize(320, 240);
+    QTest::newRow("half") << -1 << 120 << QSize(160, 120);
+    QTest::newRow("a third, rounded down") << -1 << 79 << QSize(106, 80);
+    QTest::newRow("turned, then halved") << 3 << 120 << QSize(120, 160);
+}
+
+void TestImageConverter::heifReaderShrinks()
+{
+    QFETCH(int, quarterTurns);
+    QFETCH(int, box);
+    QFETCH(QSize, expected);
+
+    const QString source = quadrants();
+    QVERIFY(!source.isEmpty());
+    const QString plain = m_media.filePath(QStringLiteral("reader plain.heic"));
+    if (!QFileInfo::exists(plain))
+        QVERIFY(TestMedia::run(TestMedia::convert(), {source, plain}));
+    const QString picture = m_media.filePath(QStringLiteral("reader.heic"));
+    HeifFile::Options options;
+    options.quarterTurns = quarterTurns;
+    QVERIFY(HeifFile::rewrite(plain, picture, options));
+
+    const QString bitmap = m_media.filePath(QStringLiteral("reader.pnm"));
+    const ImageConverter converter;
+    QByteArray errors;
+    QVERIFY2(TestMedia::run(converter.heifDecoderPath(), {picture, bitmap, QString::number(box)}, nullptr,
+                            &errors),
+             errors.constData());
+    const QImage image(bitmap);
+    QCOMPARE(image.size(), expected);
+    const QList<int> asStored{Red, Green, White, Blue};
+    const QList<int> turned{Blue, Red, Green, White};
+    QCOMPARE(corners(bitmap), quarterTurns < 0 ? asStored : turned);
+    if (image.size() != QSize(320, 240))
+        return;
+    // Unshrunk, the pixels are the ones convert reads from the file itself.
+    const QString direct = m_media.filePath(QStringLiteral("reader direct.ppm"));
+    QVERIFY(TestMedia::run(TestMedia::convert(), {picture, direct}));
+    const QImage reference(direct);
+    QCOMPARE(reference.size(), image.size());
+    int worst = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb a = image.pixel(x, y);
+            const QRgb b = reference.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    }
+    QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
 }
 
 LUMIO_TEST_MAIN(TestImageConverter)
