@@ -29,20 +29,6 @@ const int kTickMs = 250;
 const QString kPhotoRoot = QStringLiteral("/photo");
 const int kPasses = 2;
 
-TextId qualityText(int quality)
-{
-    switch (quality) {
-    case 0:
-        return TextId::quality_high;
-    case 2:
-        return TextId::quality_low;
-    case 3:
-        return TextId::quality_mobile;
-    default:
-        return TextId::quality_medium;
-    }
-}
-
 bool isFolder(const ConversionEntry& entry)
 {
     return QFileInfo(entry.value(UploadQueue::LocalPath)).isDir();
@@ -365,9 +351,9 @@ void ConsoleUpload::slotConversionStarted(const QString& fileName, int quality, 
     if (quality < 0)
         m_current = tx(TextId::upload_prog_converting).arg(fileName);
     else
-        m_current =
-            tx(TextId::upload_prog_converting_pass)
-                .arg(fileName, tx(qualityText(quality)), QString::number(pass), QString::number(kPasses));
+        m_current = tx(TextId::upload_prog_converting_pass)
+                        .arg(fileName, FileConverter::qualityName(quality), QString::number(pass),
+                             QString::number(kPasses));
 }
 
 void ConsoleUpload::slotCompleteProgress(int percent)

@@ -108,6 +108,20 @@ void FileConverter::run()
     qDebug("FileConverter: End");
 }
 
+QString FileConverter::qualityName(int quality)
+{
+    switch (quality) {
+    case 0:
+        return tx(TextId::quality_high);
+    case 2:
+        return tx(TextId::quality_low);
+    case 3:
+        return tx(TextId::quality_mobile);
+    default:
+        return tx(TextId::quality_medium);
+    }
+}
+
 QString FileConverter::conversionWarning(const QString& reason)
 {
     // A stopped conversion has no reason: the run is ending, and there is nothing to warn about.

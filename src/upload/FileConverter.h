@@ -39,6 +39,8 @@ public:
     static QString livePhotoStill(const QString& videoPath);
     // "no thumbnails: " and the converter's reason; empty when there is no reason (a stop).
     static QString conversionWarning(const QString& reason);
+    // The words for a video rendition quality of signalConversionStarted ("medium quality").
+    static QString qualityName(int quality);
     // The name, or name_1, name_2 ... when the run already used it.
     static QString uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix);
 

@@ -1,5 +1,6 @@
 #include "WizUpdProgress.h"
 
+#include "FileConverter.h"
 #include "FileUploader.h"
 #include "Prompter.h"
 #include "ServerProfile.h"
@@ -28,20 +29,6 @@ const char kSkippedKey[] = "duplicated_file";
 QString sizeText(qint64 bytes)
 {
     return QLocale().formattedDataSize(bytes, 1);
-}
-
-TextId qualityText(int quality)
-{
-    switch (quality) {
-    case 0:
-        return TextId::quality_high;
-    case 2:
-        return TextId::quality_low;
-    case 3:
-        return TextId::quality_mobile;
-    default:
-        return TextId::quality_medium;
-    }
 }
 
 } // namespace
@@ -198,7 +185,8 @@ void WizUpdProgress::slotConversionStarted(const QString& fileName, int quality)
     if (quality < 0)
         setCurrentText(tx(TextId::upload_prog_converting).arg(fileName));
     else
-        setCurrentText(tx(TextId::upload_prog_converting_video).arg(fileName, tx(qualityText(quality))));
+        setCurrentText(
+            tx(TextId::upload_prog_converting_video).arg(fileName, FileConverter::qualityName(quality)));
 }
 
 void WizUpdProgress::slotItemStarted(const QString& serverName)
