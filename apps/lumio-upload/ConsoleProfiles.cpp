@@ -127,6 +127,17 @@ int checkEntries(const ProfileRules::Entries& entries, const QString& currentNam
     return ConsoleOptions::ExitSuccess;
 }
 
+// An existing profile by its exact name; the status says why not, after saying it.
+int loadNamed(const QString& name, ServerProfile* profile)
+{
+    QString message;
+    if (!ConsoleProfiles::resolveName(name, &message))
+        return failWith(ConsoleOptions::ExitUsage, message);
+    if (!ProfileStore::loadProfile(name, profile))
+        return storeFailure(QStringLiteral("read profile \"%1\"").arg(name));
+    return ConsoleOptions::ExitSuccess;
+}
+
 } // namespace
 
 bool ConsoleProfiles::resolveName(const QString& name, QString* message)
@@ -213,12 +224,9 @@ int ConsoleProfiles::list(const ConsoleOptions& options)
 
 int ConsoleProfiles::show(const ConsoleOptions& options)
 {
-    QString message;
-    if (!resolveName(options.profile, &message))
-        return failWith(ConsoleOptions::ExitUsage, message);
     ServerProfile profile;
-    if (!ProfileStore::loadProfile(options.profile, &profile))
-        return storeFailure(QStringLiteral("read profile \"%1\"").arg(options.profile));
+    if (const int status = loadNamed(options.profile, &profile); status != ConsoleOptions::ExitSuccess)
+        return status;
     const QString album = ConsoleOptions::normalisedAlbum(profile.serverdst);
     const QJsonObject object{{QStringLiteral("name"), profile.profname},
                              {QStringLiteral("url"), profile.baseUrl},
@@ -403,12 +411,10 @@ int ConsoleProfiles::remove(const ConsoleOptions& options)
 
 int ConsoleProfiles::password(const ConsoleOptions& options)
 {
-    QString message;
-    if (!resolveName(options.profile, &message))
-        return failWith(ConsoleOptions::ExitUsage, message);
     ServerProfile profile;
-    if (!ProfileStore::loadProfile(options.profile, &profile))
-        return storeFailure(QStringLiteral("read profile \"%1\"").arg(options.profile));
+    if (const int status = loadNamed(options.profile, &profile); status != ConsoleOptions::ExitSuccess)
+        return status;
+    QString message;
     QString password;
     if (!readPassword(options, profile.account, &password, &message))
         return failWith(ConsoleOptions::ExitUsage, message);
