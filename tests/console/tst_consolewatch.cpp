@@ -170,10 +170,7 @@ void TestConsoleWatch::initTestCase()
 
 void TestConsoleWatch::init()
 {
-    QVERIFY(m_server->setFaults({}));
-    m_server->clearRequestLog();
-    QDir(m_server->photoRoot()).removeRecursively();
-    QDir().mkpath(m_server->photoRoot());
+    QVERIFY(m_server->reset());
     m_sources = std::make_unique<QTemporaryDir>();
     m_folder = m_sources->filePath(QStringLiteral("Camera"));
     QVERIFY(QDir().mkpath(m_folder));

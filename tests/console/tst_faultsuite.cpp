@@ -121,10 +121,7 @@ void TestFaultSuite::initTestCase()
 
 void TestFaultSuite::init()
 {
-    QVERIFY(m_server->setFaults({}));
-    m_server->clearRequestLog();
-    QDir(m_server->photoRoot()).removeRecursively();
-    QDir().mkpath(m_server->photoRoot());
+    QVERIFY(m_server->reset());
     m_sources = std::make_unique<QTemporaryDir>();
 }
 

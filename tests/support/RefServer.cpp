@@ -171,6 +171,15 @@ void RefServer::clearRequestLog()
     QFile::resize(logFile(), 0);
 }
 
+bool RefServer::reset()
+{
+    if (!setFaults({}))
+        return false;
+    clearRequestLog();
+    QDir(photoRoot()).removeRecursively();
+    return QDir().mkpath(photoRoot());
+}
+
 bool RefServer::setFaults(const QJsonObject& faults)
 {
     return configure(QJsonObject{{QStringLiteral("faults"), faults}});

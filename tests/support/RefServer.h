@@ -56,6 +56,8 @@ public:
 
     // Replaces every injected fault (endpoint name -> rule) and restarts the request numbering.
     bool setFaults(const QJsonObject& faults);
+    // Between test functions: no faults, an empty request log and an empty photo folder.
+    bool reset();
     // Changes configuration keys of the running server ("run_photo", "accounts", "albums", ...).
     bool configure(const QJsonObject& changes);
 

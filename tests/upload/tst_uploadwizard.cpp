@@ -145,10 +145,7 @@ void TestUploadWizard::initTestCase()
 
 void TestUploadWizard::init()
 {
-    QVERIFY(m_server->setFaults({}));
-    m_server->clearRequestLog();
-    QDir(m_server->photoRoot()).removeRecursively();
-    QDir().mkpath(m_server->photoRoot());
+    QVERIFY(m_server->reset());
     m_sources = std::make_unique<QTemporaryDir>();
     QVERIFY(ProfileStore::loadProfile(QStringLiteral("Home"), &m_profile));
     m_profile.daterename = false;
