@@ -9,7 +9,7 @@
 namespace {
 
 // The status line stops growing its column here; longer lines are elided, the tool tip has them whole.
-const int kWidestStatus = 240;
+const int kWidestStatus = 280;
 
 QFont textFont()
 {

@@ -4,13 +4,15 @@
 #include "WatchConfig.h"
 
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
 
+// Short and the same in every language: the time alone for today.
 QString timeText(const QDateTime& time)
 {
-    return QLocale().toString(time.toLocalTime(), QLocale::ShortFormat);
+    const QDateTime local = time.toLocalTime();
+    const bool today = local.date() == QDate::currentDate();
+    return local.toString(today ? QStringLiteral("HH:mm") : QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
 } // namespace

@@ -214,7 +214,7 @@ void TestProfileEditor::cleanup()
     qputenv("LUMIO_SYSTEMCTL", "/nonexistent/systemctl");
     qunsetenv("FAIL");
     QDir(WatchConfig::folder()).removeRecursively();
-    for (const QString& name : {QStringLiteral("Home"), QStringLiteral("Away")})
+    for (const QString& name : {QStringLiteral("Home"), QStringLiteral("Away"), QStringLiteral("Maybe")})
         QFile::remove(WatchState::pathFor(name));
 }
 
@@ -332,11 +332,14 @@ void TestProfileEditor::deleteAsksFirst_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("deleted");
-    QTest::newRow("no keeps the profile") << "icon" << 1 << false;
-    QTest::newRow("yes deletes it") << "icon" << 0 << true;
-    QTest::newRow("Delete key, no") << "key" << 1 << false;
-    QTest::newRow("Delete key, yes") << "key" << 0 << true;
-    QTest::newRow("context menu, yes") << "menu" << 0 << true;
+    QTest::addColumn<bool>("watched"); // a folder is kept uploaded with the profile
+    QTest::newRow("no keeps the profile") << "icon" << 1 << false << false;
+    QTest::newRow("yes deletes it") << "icon" << 0 << true << false;
+    QTest::newRow("Delete key, no") << "key" << 1 << false << false;
+    QTest::newRow("Delete key, yes") << "key" << 0 << true << false;
+    QTest::newRow("context menu, yes") << "menu" << 0 << true << false;
+    QTest::newRow("no keeps its watcher") << "icon" << 1 << false << true;
+    QTest::newRow("yes stops its watcher too") << "icon" << 0 << true << true;
 }
 
 void TestProfileEditor::deleteAsksFirst()
@@ -344,8 +347,18 @@ void TestProfileEditor::deleteAsksFirst()
     QFETCH(QString, how);
     QFETCH(int, answer);
     QFETCH(bool, deleted);
+    QFETCH(bool, watched);
     storeProfile(QStringLiteral("Keep"), QStringLiteral("10.0.0.1"));
     storeProfile(QStringLiteral("Maybe"), QStringLiteral("10.0.0.2"));
+    QTemporaryDir dir;
+    qputenv("LUMIO_SYSTEMCTL", fakeSystemctl(dir).toLocal8Bit());
+    const QString config = WatchConfig::pathFor(QStringLiteral("Maybe"));
+    if (watched) {
+        WatchConfig watch;
+        watch.paths = QStringList{dir.path()};
+        QString error;
+        QVERIFY2(watch.write(config, &error), qPrintable(error));
+    }
     ProfileEditor editor(nullptr, 3, &m_manager);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -364,6 +377,12 @@ void TestProfileEditor::deleteAsksFirst()
     QCOMPARE(column(editor.viewModel(), 0), expected);
     QCOMPARE(ProfileStore::profileNamesDescending().size(), expected.size());
     QCOMPARE(ProfileStore::profileExists(QStringLiteral("Maybe")), !deleted);
+    // A watcher left behind could only fail on a profile that is gone.
+    QTRY_VERIFY(!editor.watchService()->isBusy());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("systemctl.log"))),
+             watched && deleted ? QStringLiteral("--user disable --now lumio-upload-watch@Maybe.service\n")
+                                : QString());
+    QCOMPARE(QFileInfo::exists(config), watched && !deleted);
 }
 
 void TestProfileEditor::doubleClickStartsAnUpload_data()
@@ -721,7 +740,7 @@ void TestProfileEditor::watchStatusShown()
     small.setPixelSize(10);
     const int lineWidth =
         QFontMetrics(small).horizontalAdvance(model->index(home, 0).data(Qt::UserRole + 1).toString());
-    QVERIFY(table(&editor)->columnWidth(0) >= qMin(lineWidth, 240) + 14);
+    QVERIFY(table(&editor)->columnWidth(0) >= qMin(lineWidth, 280) + 14);
 
     // The watcher moves on: the open list follows.
     status.activity = WatchState::Activity::Uploading;
