@@ -50,9 +50,9 @@ void EditorDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         const int middle = text.top() + text.height() / 2 + 1;
         painter->drawText(QRect(text.left(), text.top(), text.width(), middle - text.top()),
                           Qt::AlignLeft | Qt::AlignBottom, index.data(Qt::DisplayRole).toString());
-        painter->setFont(statusFont());
+        painter->setFont(statusFont().resolve(option.font));
         painter->setPen(selected ? QColor(20, 98, 145) : QColor(46, 125, 50));
-        const QFontMetrics metrics(statusFont());
+        const QFontMetrics metrics = painter->fontMetrics();
         painter->drawText(QRect(text.left(), middle, text.width(), text.bottom() - middle),
                           Qt::AlignLeft | Qt::AlignTop,
                           metrics.elidedText(status, Qt::ElideRight, text.width()));
@@ -64,8 +64,10 @@ QSize EditorDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     const QString status = statusOf(index);
-    if (!status.isEmpty())
-        size.setWidth(qMax(size.width(),
-                           qMin(QFontMetrics(statusFont()).horizontalAdvance(status), kWidestStatus) + 14));
+    if (status.isEmpty())
+        return size;
+    const int line = QFontMetrics(statusFont().resolve(option.font)).horizontalAdvance(status);
+    // The text's insets and the grid line the cell gives up.
+    size.setWidth(qMax(size.width(), qMin(line, kWidestStatus) + 10 + 4 + 1));
     return size;
 }

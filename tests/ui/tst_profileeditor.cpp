@@ -740,7 +740,7 @@ void TestProfileEditor::watchStatusShown()
     small.setPixelSize(10);
     const int lineWidth =
         QFontMetrics(small).horizontalAdvance(model->index(home, 0).data(Qt::UserRole + 1).toString());
-    QVERIFY(table(&editor)->columnWidth(0) >= qMin(lineWidth, 280) + 14);
+    QVERIFY(table(&editor)->columnWidth(0) >= qMin(lineWidth, 280) + 15);
 
     // The watcher moves on: the open list follows.
     status.activity = WatchState::Activity::Uploading;
