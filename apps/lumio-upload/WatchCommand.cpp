@@ -5,21 +5,16 @@
 #include "ProfileStore.h"
 #include "ServerProfile.h"
 #include "WatchConfig.h"
+#include "WatchService.h"
 #include "WatchState.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 
 namespace {
-
-const int kSystemctlTimeoutMs = 60000;
 
 void out(const QString& text)
 {
@@ -41,11 +36,6 @@ QString usage()
         "       lumio-upload watch run PROFILE");
 }
 
-bool processAlive(qint64 pid)
-{
-    return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-}
-
 QString timeText(const QDateTime& time)
 {
     return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -63,56 +53,6 @@ bool WatchCommand::handles(const QStringList& arguments)
 bool WatchCommand::isRun() const
 {
     return m_arguments.size() > 2 && m_arguments.at(2) == QLatin1String("run");
-}
-
-QString WatchCommand::instanceName(const QString& profile)
-{
-    const QByteArray bytes = profile.toUtf8();
-    QString name;
-    for (int i = 0; i < bytes.size(); ++i) {
-        const char c = bytes.at(i);
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                           c == ':' || c == '_' || (c == '.' && i > 0);
-        if (c == '/')
-            name += QLatin1Char('-');
-        else if (plain)
-            name += QLatin1Char(c);
-        else
-            name += QString::asprintf("\\x%02x", static_cast<unsigned char>(c));
-    }
-    return name;
-}
-
-QString WatchCommand::unitName(const QString& profile)
-{
-    return QStringLiteral("lumio-upload-watch@") + instanceName(profile) + QStringLiteral(".service");
-}
-
-QString WatchCommand::systemctlProgram()
-{
-    const QString named = qEnvironmentVariable("LUMIO_SYSTEMCTL");
-    const QString program = named.isEmpty() ? QStringLiteral("systemctl") : named;
-    return QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
-}
-
-bool WatchCommand::systemctl(const QStringList& arguments, QString* error)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(systemctlProgram(), QStringList{QStringLiteral("--user")} + arguments);
-    if (!process.waitForFinished(kSystemctlTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        *error = QStringLiteral("systemctl --user %1 did not finish").arg(arguments.join(QLatin1Char(' ')));
-        return false;
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        *error =
-            QStringLiteral("systemctl --user %1 failed: %2")
-                .arg(arguments.join(QLatin1Char(' ')), QString::fromLocal8Bit(process.readAll()).trimmed());
-        return false;
-    }
-    return true;
 }
 
 bool WatchCommand::runArguments(QStringList* arguments, QString* error) const
@@ -211,21 +151,22 @@ int WatchCommand::enable() const
         return ConsoleOptions::ExitFailure;
     }
     out(QStringLiteral("wrote %1").arg(path));
-    if (systemctlProgram().isEmpty()) {
+    WatchService service;
+    service.enable(profile);
+    switch (service.waitForFinished()) {
+    case WatchService::Outcome::NoSystemctl:
         out(QStringLiteral(
                 "systemctl is not available: start the watcher yourself with\n  lumio-upload watch "
                 "run %1")
                 .arg(profile));
         return ConsoleOptions::ExitSuccess;
-    }
-    const QString unit = unitName(profile);
-    // A running watcher reads its config only at start.
-    if (!systemctl({QStringLiteral("enable"), unit}, &error) ||
-        !systemctl({QStringLiteral("restart"), unit}, &error)) {
-        err(error);
+    case WatchService::Outcome::Failed:
+        err(service.errorString());
         return ConsoleOptions::ExitFailure;
+    case WatchService::Outcome::Done:
+        break;
     }
-    out(QStringLiteral("enabled and started %1").arg(unit));
+    out(QStringLiteral("enabled and started %1").arg(WatchService::unitName(profile)));
     return ConsoleOptions::ExitSuccess;
 }
 
@@ -233,21 +174,18 @@ int WatchCommand::disable() const
 {
     const QString profile = m_arguments.at(3);
     const QString path = WatchConfig::pathFor(profile);
-    QString error;
-    if (!systemctlProgram().isEmpty()) {
-        if (!systemctl({QStringLiteral("disable"), QStringLiteral("--now"), unitName(profile)}, &error)) {
-            err(error);
-            return ConsoleOptions::ExitFailure;
-        }
-        out(QStringLiteral("stopped and disabled %1").arg(unitName(profile)));
+    const bool configured = QFileInfo::exists(path);
+    WatchService service;
+    service.disable(profile);
+    const WatchService::Outcome outcome = service.waitForFinished();
+    if (outcome == WatchService::Outcome::Failed) {
+        err(service.errorString());
+        return ConsoleOptions::ExitFailure;
     }
-    if (QFileInfo::exists(path)) {
-        if (!QFile::remove(path)) {
-            err(QStringLiteral("cannot remove %1").arg(path));
-            return ConsoleOptions::ExitFailure;
-        }
+    if (outcome == WatchService::Outcome::Done)
+        out(QStringLiteral("stopped and disabled %1").arg(WatchService::unitName(profile)));
+    if (configured)
         out(QStringLiteral("removed %1").arg(path));
-    }
     return ConsoleOptions::ExitSuccess;
 }
 
@@ -268,8 +206,7 @@ int WatchCommand::status() const
             out(QStringLiteral("profile \"%1\": %2").arg(profile, error));
         WatchState state;
         const bool known = state.read(WatchState::pathFor(profile));
-        const bool running =
-            known && state.activity != WatchState::Activity::Stopped && processAlive(state.pid);
+        const bool running = known && state.isLive();
         QString activity = QStringLiteral("not running");
         if (running) {
             activity = WatchState::activityName(state.activity);

@@ -11,9 +11,6 @@ public:
     explicit WatchCommand(const QStringList& arguments);
 
     static bool handles(const QStringList& arguments);
-    // systemd's escaping of a unit instance name (as systemd-escape does).
-    static QString instanceName(const QString& profile);
-    static QString unitName(const QString& profile);
 
     // True for "run": the caller goes on with runArguments() as its command line.
     bool isRun() const;
@@ -27,10 +24,6 @@ private:
     int enable() const;
     int disable() const;
     int status() const;
-    // Runs systemctl --user with these arguments ($LUMIO_SYSTEMCTL names another program). False with
-    // its output in *error.
-    static bool systemctl(const QStringList& arguments, QString* error);
-    static QString systemctlProgram();
 
     QStringList m_arguments;
 };

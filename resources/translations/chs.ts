@@ -719,6 +719,68 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Uploading %1 as %2</source>
         <translation>正在将 %1 上传为 %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>保持文件夹已上传…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>停止保持已上传</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>选择使用 [%1] 保持已上传的文件夹</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>配置文件 [%1] 未保存密码，后台服务无法询问密码。仍要设置吗?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>无法读取此文件夹: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>%1 中的新照片和视频现在将使用配置文件 [%2] 在后台上传。</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd 不可用，因此无法在后台保持文件夹已上传。设置已保存: 请使用以下命令自行启动监视: %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>无法更改 [%1] 的后台上传: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>正在监视</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>正在上传 %n 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>自 %1 起无法连接服务器</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>未运行</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>文件夹: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>上次运行: %1，%2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>上次错误: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

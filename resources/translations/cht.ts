@@ -719,6 +719,68 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Uploading %1 as %2</source>
         <translation>正在將 %1 上傳為 %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>保持資料夾已上傳…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>停止保持已上傳</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>選擇使用 [%1] 保持已上傳的資料夾</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>設定檔 [%1] 未儲存密碼，背景服務無法詢問密碼。仍要設定嗎?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>無法讀取此資料夾: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>%1 中的新相片和影片現在將使用設定檔 [%2] 在背景上傳。</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd 無法使用，因此無法在背景保持資料夾已上傳。設定已儲存: 請使用以下指令自行啟動監視: %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>無法變更 [%1] 的背景上傳: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>正在監視</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>正在上傳 %n 個檔案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>自 %1 起無法連線伺服器</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>未執行</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>資料夾: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>上次執行: %1，%2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>上次錯誤: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

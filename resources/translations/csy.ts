@@ -729,6 +729,70 @@ Musí to být vaše vlastní složka, kterou nemůže otevřít žádný jiný u
         <source>Uploading %1 as %2</source>
         <translation>Nahrává se %1 jako %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Udržovat složku nahranou…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Přestat udržovat nahranou</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Vyberte složku, která se bude udržovat nahraná s [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Profil [%1] si nepamatuje heslo a služba na pozadí se na něj nemůže zeptat. Přesto nastavit?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Tuto složku nelze přečíst: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Nové fotografie a videa v %1 se nyní nahrávají na pozadí s profilem [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd není k dispozici, takže nic neudržuje složku nahranou na pozadí. Nastavení je uloženo: spusťte sledování sami příkazem %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Nahrávání na pozadí pro [%1] nelze změnit: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Sledování</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Nahrává se %n soubor</numerusform>
+            <numerusform>Nahrávají se %n soubory</numerusform>
+            <numerusform>Nahrává se %n souborů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Server nedostupný od %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Neběží</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Složky: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Poslední běh: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Poslední chyba: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -724,6 +724,69 @@ Det skal være din egen mappe, som ingen anden bruger kan åbne. Fjern den, og p
         <source>Uploading %1 as %2</source>
         <translation>Uploader %1 som %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Hold mappe uploadet…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Hold ikke længere uploadet</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Vælg mappen, der skal holdes uploadet med [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Profilen [%1] husker ikke sin adgangskode, og baggrundstjenesten kan ikke spørge efter den. Opsæt alligevel?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Mappen kan ikke læses: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Nye fotos og videoer i %1 uploades nu i baggrunden med profilen [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd er ikke tilgængelig, så intet holder mappen uploadet i baggrunden. Indstillingerne er gemt: start overvågningen selv med %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Upload i baggrunden for [%1] kunne ikke ændres: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Overvåger</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Uploader %n fil</numerusform>
+            <numerusform>Uploader %n filer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Serveren utilgængelig siden %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Kører ikke</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Mapper: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Sidste kørsel: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Sidste fejl: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

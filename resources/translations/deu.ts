@@ -724,6 +724,69 @@ Er muss ein eigener Ordner sein, den kein anderer Benutzer öffnen kann. Entfern
         <source>Uploading %1 as %2</source>
         <translation>%1 wird als %2 hochgeladen</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Ordner hochgeladen halten…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Nicht mehr hochgeladen halten</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Ordner wählen, der mit [%1] hochgeladen gehalten wird</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Das Profil [%1] speichert sein Kennwort nicht, und der Hintergrunddienst kann nicht danach fragen. Trotzdem einrichten?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Dieser Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Neue Fotos und Videos in %1 werden jetzt im Hintergrund mit dem Profil [%2] hochgeladen.</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd ist nicht verfügbar, daher hält nichts den Ordner im Hintergrund hochgeladen. Die Einstellungen sind gespeichert: Starten Sie die Überwachung selbst mit %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Das Hochladen im Hintergrund für [%1] konnte nicht geändert werden: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Überwacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n Datei wird hochgeladen</numerusform>
+            <numerusform>%n Dateien werden hochgeladen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Server nicht erreichbar seit %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Läuft nicht</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Letzter Lauf: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Letzter Fehler: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -724,6 +724,69 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Uploading %1 as %2</source>
         <translation>Uploading %1 as %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Keep folder uploaded…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Stop keeping uploaded</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Choose the folder to keep uploaded with [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>This folder cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>New photos and videos in %1 are now uploaded in the background with the profile [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>The background upload of [%1] could not be changed: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Watching</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Uploading %n file</numerusform>
+            <numerusform>Uploading %n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Server unreachable since %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Not running</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Folders: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Last run: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Last error: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

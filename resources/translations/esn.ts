@@ -724,6 +724,69 @@ Debe ser una carpeta propia que ningún otro usuario pueda abrir. Elimínela e i
         <source>Uploading %1 as %2</source>
         <translation>Subiendo %1 como %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Mantener carpeta subida…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Dejar de mantener subida</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Elija la carpeta que se mantendrá subida con [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>El perfil [%1] no recuerda su contraseña y el servicio en segundo plano no puede pedirla. ¿Configurarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>No se puede leer esta carpeta: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Las fotos y los vídeos nuevos de %1 se suben ahora en segundo plano con el perfil [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd no está disponible, así que nada mantiene la carpeta subida en segundo plano. La configuración está guardada: inicie usted mismo la vigilancia con %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>No se pudo cambiar la subida en segundo plano de [%1]: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Vigilando</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Subiendo %n archivo</numerusform>
+            <numerusform>Subiendo %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Servidor inaccesible desde %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Carpetas: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Última ejecución: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Último error: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -724,6 +724,69 @@ Il doit s'agir d'un dossier vous appartenant qu'aucun autre utilisateur ne peut 
         <source>Uploading %1 as %2</source>
         <translation>Chargement de %1 sous le nom %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Garder le dossier téléchargé…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Ne plus garder téléchargé</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Choisissez le dossier à garder téléchargé avec [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Le profil [%1] ne mémorise pas son mot de passe, et le service en arrière-plan ne peut pas le demander. Le configurer quand même ?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Ce dossier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Les nouvelles photos et vidéos de %1 sont désormais téléchargées en arrière-plan avec le profil [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd n'est pas disponible : rien ne garde le dossier téléchargé en arrière-plan. Les réglages sont enregistrés ; lancez vous-même la surveillance avec %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Le téléchargement en arrière-plan de [%1] n'a pas pu être modifié : %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Surveillance</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Téléchargement de %n fichier</numerusform>
+            <numerusform>Téléchargement de %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Serveur injoignable depuis %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Dossiers : %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Dernière exécution : %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Dernière erreur : %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

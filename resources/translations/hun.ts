@@ -719,6 +719,68 @@ Saját mappának kell lennie, amelyet más felhasználó nem nyithat meg. Távol
         <source>Uploading %1 as %2</source>
         <translation>%1 feltöltése %2 néven</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Mappa feltöltve tartása…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Feltöltve tartás leállítása</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Válassza ki a(z) [%1] profillal feltöltve tartandó mappát</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>A(z) [%1] profil nem jegyzi meg a jelszavát, és a háttérszolgáltatás nem tudja bekérni. Beállítja mégis?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Ez a mappa nem olvasható: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>A(z) %1 új fényképei és videói mostantól a háttérben töltődnek fel a(z) [%2] profillal.</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>A systemd nem érhető el, így semmi sem tartja feltöltve a mappát a háttérben. A beállítások mentve: indítsa el a figyelést saját maga ezzel: %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>A(z) [%1] háttérfeltöltése nem módosítható: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Figyelés</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n fájl feltöltése</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>A kiszolgáló nem érhető el ekkortól: %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Nem fut</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Mappák: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Utolsó futás: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Utolsó hiba: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

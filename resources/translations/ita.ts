@@ -724,6 +724,69 @@ Deve essere una cartella propria che nessun altro utente può aprire. Rimuoverla
         <source>Uploading %1 as %2</source>
         <translation>Caricamento di %1 come %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Mantieni cartella caricata…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Non mantenere più caricata</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Scegli la cartella da mantenere caricata con [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Il profilo [%1] non memorizza la password e il servizio in background non può chiederla. Configurarlo comunque?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Impossibile leggere questa cartella: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Le nuove foto e i nuovi video in %1 vengono ora caricati in background con il profilo [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd non è disponibile, quindi nulla mantiene la cartella caricata in background. Le impostazioni sono salvate: avvia tu il monitoraggio con %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Impossibile modificare il caricamento in background di [%1]: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>In osservazione</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Caricamento di %n file</numerusform>
+            <numerusform>Caricamento di %n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Server non raggiungibile dal %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Non in esecuzione</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Cartelle: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Ultima esecuzione: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Ultimo errore: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

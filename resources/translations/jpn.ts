@@ -719,6 +719,68 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Uploading %1 as %2</source>
         <translation>%1 を %2 としてアップロード中</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>フォルダーをアップロード済みに保つ…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>アップロード済みに保つのを停止</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>[%1] でアップロード済みに保つフォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>プロファイル [%1] はパスワードを保存していないため、バックグラウンドサービスはパスワードを要求できません。それでも設定しますか?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>このフォルダーを読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>%1 の新しい写真とビデオは、プロファイル [%2] でバックグラウンドでアップロードされるようになりました。</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd が利用できないため、フォルダーをバックグラウンドでアップロード済みに保つことはできません。設定は保存されました。次のコマンドで監視を手動で開始してください: %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>[%1] のバックグラウンドアップロードを変更できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>監視中</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n 個のファイルをアップロード中</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>%1 からサーバーに接続できません</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>停止中</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>フォルダー: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>前回の実行: %1、%2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>前回のエラー: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

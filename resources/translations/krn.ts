@@ -719,6 +719,68 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Uploading %1 as %2</source>
         <translation>%1을(를) %2(으)로 업로드 중</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>폴더를 업로드된 상태로 유지…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>업로드 유지 중지</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>[%1](으)로 업로드된 상태로 유지할 폴더를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>프로필 [%1]은(는) 암호를 기억하지 않으며 백그라운드 서비스는 암호를 물을 수 없습니다. 그래도 설정하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>이 폴더를 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>이제 %1의 새 사진과 비디오가 프로필 [%2](으)로 백그라운드에서 업로드됩니다.</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd를 사용할 수 없으므로 폴더를 백그라운드에서 업로드된 상태로 유지할 수 없습니다. 설정이 저장되었습니다. 다음 명령으로 직접 감시를 시작하십시오: %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>[%1]의 백그라운드 업로드를 변경할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>감시 중</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n개 파일 업로드 중</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>%1부터 서버에 연결할 수 없음</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>실행 중 아님</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>폴더: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>마지막 실행: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>마지막 오류: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

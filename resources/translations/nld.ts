@@ -724,6 +724,69 @@ Het moet een eigen map zijn die geen andere gebruiker kan openen. Verwijder de m
         <source>Uploading %1 as %2</source>
         <translation>%1 wordt geüpload als %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Map geüpload houden…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Niet meer geüpload houden</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Kies de map die met [%1] geüpload blijft</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Het profiel [%1] onthoudt zijn wachtwoord niet en de achtergronddienst kan er niet om vragen. Toch instellen?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Deze map kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Nieuwe foto's en video's in %1 worden nu op de achtergrond geüpload met het profiel [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd is niet beschikbaar, dus niets houdt de map op de achtergrond geüpload. De instellingen zijn opgeslagen: start de bewaking zelf met %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Het uploaden op de achtergrond van [%1] kon niet worden gewijzigd: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Bewaakt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n bestand wordt geüpload</numerusform>
+            <numerusform>%n bestanden worden geüpload</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Server onbereikbaar sinds %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Niet actief</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Mappen: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Laatste run: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Laatste fout: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -724,6 +724,69 @@ Den må være din egen mappe som ingen andre brukere kan åpne. Fjern den og pr�
         <source>Uploading %1 as %2</source>
         <translation>Laster opp %1 som %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Hold mappe lastet opp…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Slutt å holde lastet opp</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Velg mappen som skal holdes lastet opp med [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Profilen [%1] husker ikke passordet sitt, og bakgrunnstjenesten kan ikke spørre etter det. Sette opp likevel?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Mappen kan ikke leses: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Nye bilder og videoer i %1 lastes nå opp i bakgrunnen med profilen [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd er ikke tilgjengelig, så ingenting holder mappen lastet opp i bakgrunnen. Innstillingene er lagret: start overvåkingen selv med %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Opplasting i bakgrunnen for [%1] kunne ikke endres: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Overvåker</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Laster opp %n fil</numerusform>
+            <numerusform>Laster opp %n filer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Serveren utilgjengelig siden %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Kjører ikke</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Mapper: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Siste kjøring: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Siste feil: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

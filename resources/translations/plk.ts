@@ -729,6 +729,70 @@ Musi to być Twój własny folder, którego nie może otworzyć żaden inny uży
         <source>Uploading %1 as %2</source>
         <translation>Przesyłanie %1 jako %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Utrzymuj folder przesłany…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Przestań utrzymywać przesłany</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Wybierz folder utrzymywany jako przesłany z [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Profil [%1] nie zapamiętuje hasła, a usługa w tle nie może o nie zapytać. Skonfigurować mimo to?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Nie można odczytać tego folderu: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Nowe zdjęcia i filmy w %1 są teraz przesyłane w tle z profilem [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd nie jest dostępny, więc nic nie utrzymuje folderu przesłanego w tle. Ustawienia zapisano: uruchom obserwację samodzielnie poleceniem %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Nie można zmienić przesyłania w tle dla [%1]: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Obserwowanie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Przesyłanie %n pliku</numerusform>
+            <numerusform>Przesyłanie %n plików</numerusform>
+            <numerusform>Przesyłanie %n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Serwer niedostępny od %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Nie działa</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Foldery: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Ostatnie uruchomienie: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Ostatni błąd: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

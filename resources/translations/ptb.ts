@@ -724,6 +724,69 @@ Ela deve ser uma pasta sua que nenhum outro usuário possa abrir. Remova-a e ten
         <source>Uploading %1 as %2</source>
         <translation>Carregando %1 como %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Manter pasta enviada…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Parar de manter enviada</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Escolha a pasta a manter enviada com [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>O perfil [%1] não lembra a senha, e o serviço em segundo plano não pode pedi-la. Configurar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Não é possível ler esta pasta: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Novas fotos e vídeos em %1 agora são enviados em segundo plano com o perfil [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>O systemd não está disponível, então nada mantém a pasta enviada em segundo plano. As configurações foram salvas: inicie o monitoramento você mesmo com %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Não foi possível alterar o envio em segundo plano de [%1]: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Monitorando</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Enviando %n arquivo</numerusform>
+            <numerusform>Enviando %n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Servidor inacessível desde %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Pastas: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Última execução: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Último erro: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

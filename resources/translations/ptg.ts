@@ -724,6 +724,69 @@ Tem de ser uma pasta sua que nenhum outro utilizador possa abrir. Remova-a e ten
         <source>Uploading %1 as %2</source>
         <translation>A carregar %1 como %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Manter pasta carregada…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Deixar de manter carregada</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Escolha a pasta a manter carregada com [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>O perfil [%1] não memoriza a palavra-passe e o serviço em segundo plano não a pode pedir. Configurar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Não é possível ler esta pasta: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>As novas fotografias e vídeos em %1 são agora carregados em segundo plano com o perfil [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>O systemd não está disponível, pelo que nada mantém a pasta carregada em segundo plano. As definições foram guardadas: inicie a vigilância com %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Não foi possível alterar o carregamento em segundo plano de [%1]: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>A vigiar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>A carregar %n ficheiro</numerusform>
+            <numerusform>A carregar %n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Servidor inacessível desde %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Pastas: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Última execução: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Último erro: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

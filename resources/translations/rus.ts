@@ -729,6 +729,70 @@ It must be a folder of your own that no other user can open. Remove it and try a
         <source>Uploading %1 as %2</source>
         <translation>Загрузка %1 как %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Поддерживать папку загруженной…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Больше не поддерживать загруженной</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Выберите папку, которая будет поддерживаться загруженной с [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Профиль [%1] не запоминает пароль, а фоновая служба не может его запросить. Всё равно настроить?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Не удаётся прочитать папку: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Новые фото и видео из %1 теперь загружаются в фоновом режиме с профилем [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd недоступен, поэтому папка не поддерживается загруженной в фоновом режиме. Настройки сохранены: запустите наблюдение вручную командой %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Не удалось изменить фоновую загрузку для [%1]: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Наблюдение</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Загрузка %n файла</numerusform>
+            <numerusform>Загрузка %n файлов</numerusform>
+            <numerusform>Загрузка %n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Сервер недоступен с %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Не запущено</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Папки: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Последний запуск: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Последняя ошибка: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

@@ -724,6 +724,69 @@ Det måste vara en egen mapp som ingen annan användare kan öppna. Ta bort den 
         <source>Uploading %1 as %2</source>
         <translation>Laddar upp %1 som %2</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Håll mapp uppladdad…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Sluta hålla uppladdad</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>Välj mappen som ska hållas uppladdad med [%1]</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>Profilen [%1] sparar inte sitt lösenord, och bakgrundstjänsten kan inte fråga efter det. Konfigurera ändå?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Mappen kan inte läsas: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>Nya foton och videor i %1 laddas nu upp i bakgrunden med profilen [%2].</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd är inte tillgängligt, så inget håller mappen uppladdad i bakgrunden. Inställningarna är sparade: starta bevakningen själv med %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>Uppladdningen i bakgrunden för [%1] kunde inte ändras: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Bevakar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>Laddar upp %n fil</numerusform>
+            <numerusform>Laddar upp %n filer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Servern onåbar sedan %1</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Körs inte</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Mappar: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Senaste körning: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Senaste fel: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

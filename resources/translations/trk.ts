@@ -719,6 +719,68 @@ Başka hiçbir kullanıcının açamayacağı size ait bir klasör olmalıdır. 
         <source>Uploading %1 as %2</source>
         <translation>%1, %2 olarak karşıya yükleniyor</translation>
     </message>
+    <message>
+        <source>Keep folder uploaded...</source>
+        <translation>Klasörü yüklü tut…</translation>
+    </message>
+    <message>
+        <source>Stop keeping uploaded</source>
+        <translation>Yüklü tutmayı durdur</translation>
+    </message>
+    <message>
+        <source>Choose the folder to keep uploaded with [%1]</source>
+        <translation>[%1] ile yüklü tutulacak klasörü seçin</translation>
+    </message>
+    <message>
+        <source>The profile [%1] does not remember its password, and the background service cannot ask for one. Set it up anyway?</source>
+        <translation>[%1] profili parolasını hatırlamıyor ve arka plan hizmeti parolayı soramaz. Yine de kurulsun mu?</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: %1</source>
+        <translation>Bu klasör okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>New photos and videos in %1 are now uploaded in the background with the profile [%2].</source>
+        <translation>%1 içindeki yeni fotoğraflar ve videolar artık arka planda [%2] profiliyle yükleniyor.</translation>
+    </message>
+    <message>
+        <source>systemd is not available, so nothing keeps the folder uploaded in the background. The settings are saved: start the watcher yourself with %1</source>
+        <translation>systemd kullanılamıyor, bu yüzden klasörü arka planda yüklü tutan bir şey yok. Ayarlar kaydedildi: izlemeyi kendiniz şu komutla başlatın: %1</translation>
+    </message>
+    <message>
+        <source>The background upload of [%1] could not be changed: %2</source>
+        <translation>[%1] için arka plan yüklemesi değiştirilemedi: %2</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>İzleniyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uploading %n file(s)</source>
+        <translation>
+            <numerusform>%n dosya yükleniyor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Server unreachable since %1</source>
+        <translation>Sunucuya %1 tarihinden beri ulaşılamıyor</translation>
+    </message>
+    <message>
+        <source>Not running</source>
+        <translation>Çalışmıyor</translation>
+    </message>
+    <message>
+        <source>Folders: %1</source>
+        <translation>Klasörler: %1</translation>
+    </message>
+    <message>
+        <source>Last run: %1, %2</source>
+        <translation>Son çalışma: %1, %2</translation>
+    </message>
+    <message>
+        <source>Last error: %1</source>
+        <translation>Son hata: %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTableModel</name>

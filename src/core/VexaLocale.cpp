@@ -220,6 +220,24 @@ const char* const kCatalogue[] = {
     QT_TRANSLATE_NOOP("global", "%n album(s) to create"),
     QT_TRANSLATE_NOOP("global", "Converting %1 (%2, pass %3/%4)"),
     QT_TRANSLATE_NOOP("global", "Uploading %1 as %2"),
+    QT_TRANSLATE_NOOP("global", "Keep folder uploaded..."),
+    QT_TRANSLATE_NOOP("global", "Stop keeping uploaded"),
+    QT_TRANSLATE_NOOP("global", "Choose the folder to keep uploaded with [%1]"),
+    QT_TRANSLATE_NOOP("global", "The profile [%1] does not remember its password, and the background service "
+                                "cannot ask for one. Set it up anyway?"),
+    QT_TRANSLATE_NOOP("global", "This folder cannot be read: %1"),
+    QT_TRANSLATE_NOOP(
+        "global", "New photos and videos in %1 are now uploaded in the background with the profile [%2]."),
+    QT_TRANSLATE_NOOP("global", "systemd is not available, so nothing keeps the folder uploaded in the "
+                                "background. The settings are saved: start the watcher yourself with %1"),
+    QT_TRANSLATE_NOOP("global", "The background upload of [%1] could not be changed: %2"),
+    QT_TRANSLATE_NOOP("global", "Watching"),
+    QT_TRANSLATE_NOOP("global", "Uploading %n file(s)"),
+    QT_TRANSLATE_NOOP("global", "Server unreachable since %1"),
+    QT_TRANSLATE_NOOP("global", "Not running"),
+    QT_TRANSLATE_NOOP("global", "Folders: %1"),
+    QT_TRANSLATE_NOOP("global", "Last run: %1, %2"),
+    QT_TRANSLATE_NOOP("global", "Last error: %1"),
 };
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) == static_cast<int>(TextId::count),
               "the catalogue and its ids must stay in step");

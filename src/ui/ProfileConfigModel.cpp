@@ -31,9 +31,15 @@ QModelIndex ProfileConfigModel::parent(const QModelIndex&) const
 
 QVariant ProfileConfigModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
     const ProfileSummary& summary = std::next(m_summaries->cbegin(), index.row()).value();
+    if (role == Qt::ToolTipRole)
+        return m_watchStatus.value(summary.profname).toolTip();
+    if (role == WatchStatusRole)
+        return index.column() == 0 ? m_watchStatus.value(summary.profname).line() : QString();
+    if (role != Qt::DisplayRole)
+        return QVariant();
     switch (index.column()) {
     case 0:
         return summary.profname;
@@ -68,4 +74,15 @@ Qt::ItemFlags ProfileConfigModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+}
+
+bool ProfileConfigModel::setWatchStatus(const QHash<QString, ProfileWatchStatus>& status)
+{
+    if (status == m_watchStatus)
+        return false;
+    m_watchStatus = status;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::ToolTipRole, WatchStatusRole});
+    return true;
 }

@@ -6,24 +6,43 @@
 #include "EditorTableView.h"
 #include "ProfileConfigModel.h"
 #include "ProfileStore.h"
+#include "ProfileWatchStatus.h"
 #include "Prompter.h"
 #include "ServerSettings.h"
 #include "SortProfileConfigModel.h"
 #include "VexaIcon.h"
 #include "VexaLocale.h"
 #include "VexaStyle.h"
+#include "WatchConfig.h"
 #include "ui_ProfileEditor.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
 
 namespace {
 
 const int kRowHeight = 40;
+// The watchers rewrite their status files as they go; the list reads them this often.
+const int kWatchRefreshMs = 2000;
+
+// The command that starts a profile's watcher by hand, quoted for a shell where needed.
+QString watchRunCommand(const QString& profile)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.,:@%+=/-]+$"));
+    QString quoted = profile;
+    if (!plain.match(profile).hasMatch())
+        quoted =
+            QLatin1Char('\'') + quoted.replace(QLatin1Char('\''), QLatin1String("'\\''")) + QLatin1Char('\'');
+    return QStringLiteral("lumio-upload watch run ") + quoted;
+}
 
 } // namespace
 
@@ -108,6 +127,10 @@ ProfileEditor::ProfileEditor(QWidget* parent, int mode, QNetworkAccessManager* m
             &ProfileEditor::slotCurrentRowChanged);
     connect(create, &VexaIcon::signalHoverStateChange, create, qOverload<>(&QWidget::repaint));
     connect(create, &VexaIcon::signalMousePress, this, &ProfileEditor::slotCreateProfile);
+    connect(&m_watchService, &WatchService::signalFinished, this, &ProfileEditor::slotWatchServiceFinished);
+    connect(&m_watchRefresh, &QTimer::timeout, this, &ProfileEditor::slotRefreshWatchStatus);
+    slotRefreshWatchStatus();
+    m_watchRefresh.start(kWatchRefreshMs);
     resize(630, 355);
     table->setFocus();
 }
@@ -298,6 +321,12 @@ void ProfileEditor::slotDeleteProfile()
     m_summaries.remove(name);
     reattachModel();
     slotClearSelect();
+    // A watcher of a profile that is gone could only fail from now on.
+    if (ProfileWatchStatus::read(name).isConfigured() && !m_watchService.isBusy()) {
+        m_watchProfile = name;
+        m_watchFolder.clear();
+        m_watchService.disable(name);
+    }
 }
 
 void ProfileEditor::slotDoubleClicked(const QModelIndex& index)
@@ -352,8 +381,105 @@ void ProfileEditor::slotContextMenu(const QPoint& point)
     m_contextMenu->addAction(tx(TextId::btn_upload), this, onRow(&ProfileEditor::slotUploadProfile));
     m_contextMenu->addAction(tx(TextId::btn_edit), this, onRow(&ProfileEditor::slotEditProfile));
     m_contextMenu->addAction(tx(TextId::btn_delete), this, onRow(&ProfileEditor::slotDeleteProfile));
+    m_contextMenu->addSeparator();
+    QAction* keep = m_contextMenu->addAction(tx(TextId::profile_keep_uploaded), this,
+                                             onRow(&ProfileEditor::slotKeepUploaded));
+    keep->setEnabled(!m_watchService.isBusy());
+    if (ProfileWatchStatus::read(name).isConfigured()) {
+        QAction* stop = m_contextMenu->addAction(tx(TextId::profile_stop_uploaded), this,
+                                                 onRow(&ProfileEditor::slotStopKeepingUploaded));
+        stop->setEnabled(!m_watchService.isBusy());
+    }
     const QPoint at = point.isNull() || table->rowAt(point.y()) < 0
                           ? QPoint(20, table->rowViewportPosition(row) + kRowHeight / 2)
                           : point;
     m_contextMenu->popup(table->viewport()->mapToGlobal(at));
+}
+
+void ProfileEditor::slotRefreshWatchStatus()
+{
+    QHash<QString, ProfileWatchStatus> status;
+    for (auto it = m_summaries.cbegin(); it != m_summaries.cend(); ++it) {
+        const ProfileWatchStatus one = ProfileWatchStatus::read(it.key());
+        if (!one.line().isEmpty())
+            status.insert(it.key(), one);
+    }
+    // A status line may need a wider name column.
+    if (m_model->setWatchStatus(status))
+        m_ui->m_ptblViewProf->resizeColumnToContents(0);
+}
+
+void ProfileEditor::slotKeepUploaded()
+{
+    const QString name = hoveredProfileName();
+    const ProfileSummary* summary = ProfileStore::summaryFor(&m_summaries, name);
+    if (!summary || m_watchService.isBusy())
+        return;
+    // The service runs unattended: it has no one to ask for a password.
+    if (!summary->savepass && !Prompter::askYesNo(this, Prompter::Icon::Warning, tx(TextId::err_warning),
+                                                  tx(TextId::watch_no_password).arg(name)))
+        return;
+    // Folders kept uploaded before and options set from the console stay.
+    const QString path = WatchConfig::pathFor(name);
+    WatchConfig config;
+    QString error;
+    if (QFileInfo::exists(path) && !config.read(path, &error)) {
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::watch_change_failed).arg(name, error));
+        return;
+    }
+    const QString start =
+        config.paths.value(0, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    const QString chosen =
+        Prompter::instance()->askDirectory(this, tx(TextId::watch_choose_folder).arg(name), start);
+    if (chosen.isEmpty())
+        return;
+    // The watcher follows no symbolic link, so it is given the folder itself.
+    const QFileInfo info(chosen);
+    const QString folder = info.canonicalFilePath();
+    if (folder.isEmpty() || !info.isDir() || !info.isReadable() || !info.isExecutable()) {
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::watch_bad_folder).arg(QDir::toNativeSeparators(chosen)));
+        return;
+    }
+    if (!config.paths.contains(folder))
+        config.paths.append(folder);
+    if (!config.write(path, &error)) {
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::watch_change_failed).arg(name, error));
+        return;
+    }
+    m_watchProfile = name;
+    m_watchFolder = folder;
+    setCursor(Qt::BusyCursor);
+    m_watchService.enable(name);
+    slotRefreshWatchStatus();
+}
+
+void ProfileEditor::slotStopKeepingUploaded()
+{
+    const QString name = hoveredProfileName();
+    if (name.isEmpty() || m_watchService.isBusy())
+        return;
+    m_watchProfile = name;
+    m_watchFolder.clear();
+    setCursor(Qt::BusyCursor);
+    m_watchService.disable(name);
+}
+
+void ProfileEditor::slotWatchServiceFinished(WatchService::Outcome outcome, const QString& error)
+{
+    unsetCursor();
+    slotRefreshWatchStatus();
+    const bool enabling = !m_watchFolder.isEmpty();
+    if (outcome == WatchService::Outcome::Failed)
+        Prompter::inform(this, Prompter::Icon::Critical, tx(TextId::err_error),
+                         tx(TextId::watch_change_failed).arg(m_watchProfile, error));
+    else if (enabling && outcome == WatchService::Outcome::NoSystemctl)
+        Prompter::inform(this, Prompter::Icon::Warning, tx(TextId::err_warning),
+                         tx(TextId::watch_no_systemd).arg(watchRunCommand(m_watchProfile)));
+    else if (enabling)
+        Prompter::inform(
+            this, Prompter::Icon::Information, VexaLocale::applicationTitle(),
+            tx(TextId::watch_started).arg(QDir::toNativeSeparators(m_watchFolder), m_watchProfile));
 }

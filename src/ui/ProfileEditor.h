@@ -2,11 +2,13 @@
 
 #include "ProfileSummary.h"
 #include "ServerProfile.h"
+#include "WatchService.h"
 
 #include <QDialog>
 #include <QMenu>
 #include <QPersistentModelIndex>
 #include <QPointer>
+#include <QTimer>
 
 #include <memory>
 
@@ -21,6 +23,8 @@ class VexaIcon;
 
 // The list of stored profiles: create, edit and delete them, and upload with one (double-click, the
 // upload icon, Enter or the context menu). The hovered row and the keyboard's current row are one row.
+// The context menu also keeps a folder uploaded by a profile's background watcher, whose status the
+// list shows under the profile name while it is open.
 class ProfileEditor : public QDialog
 {
     Q_OBJECT
@@ -38,6 +42,8 @@ public:
     // The context menu of the last right-click, while it is open.
     QMenu* contextMenu() const { return m_contextMenu; }
     QAbstractItemModel* viewModel() const;
+    // Sets up and stops the background watchers; busy while systemctl runs.
+    WatchService* watchService() { return &m_watchService; }
 
 public slots:
     void languageChange();
@@ -51,6 +57,12 @@ public slots:
     void slotUploadProfile();
     void slotContextMenu(const QPoint& point);
     void slotCurrentRowChanged(const QModelIndex& current);
+    void slotKeepUploaded();
+    void slotStopKeepingUploaded();
+    void slotRefreshWatchStatus();
+
+private slots:
+    void slotWatchServiceFinished(WatchService::Outcome outcome, const QString& error);
 
 protected:
     // The dialogs the list opens; tests replace them.
@@ -80,4 +92,9 @@ private:
     ProfileConfigModel* m_model;
     SortProfileConfigModel* m_proxy;
     EditorDelegate* m_delegate;
+    WatchService m_watchService;
+    QTimer m_watchRefresh;
+    // The profile and folder of the request under way; no folder when stopping.
+    QString m_watchProfile;
+    QString m_watchFolder;
 };

@@ -6,6 +6,9 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include <cerrno>
+#include <csignal>
+
 namespace {
 
 const char* const kActivityNames[] = {"watching", "uploading", "unreachable", "stopped"};
@@ -36,6 +39,12 @@ QString WatchState::pathFor(const QString& profile)
 QString WatchState::activityName(Activity activity)
 {
     return QString::fromLatin1(kActivityNames[static_cast<int>(activity)]);
+}
+
+bool WatchState::isLive() const
+{
+    return activity != Activity::Stopped && pid > 0 &&
+           (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 bool WatchState::write(const QString& path, QString* error) const

@@ -30,6 +30,9 @@ struct WatchState
     static QString fileNamePart(const QString& profile);
     static QString activityName(Activity activity);
 
+    // A watcher that has not said it stopped and whose process is still there.
+    bool isLive() const;
+
     bool write(const QString& path, QString* error = nullptr) const;
     // False when there is no readable status file.
     bool read(const QString& path);

@@ -68,13 +68,15 @@ void TestCatalogue::entriesKeepTheirPositions_data()
                                             << "No supported photo or video among the %n file(s) given (use "
                                                "--all-files to send them anyway)";
     QTest::newRow("last console text") << 166 << "Uploading %1 as %2";
+    QTest::newRow("first watch text") << 167 << "Keep folder uploaded...";
+    QTest::newRow("last watch text") << 181 << "Last error: %1";
 }
 
 void TestCatalogue::entriesKeepTheirPositions()
 {
     QFETCH(int, position);
     QFETCH(QString, english);
-    QCOMPARE(static_cast<int>(TextId::count), 167);
+    QCOMPARE(static_cast<int>(TextId::count), 182);
     QCOMPARE(VexaLocale::englishText(static_cast<TextId>(position)), english);
     QCOMPARE(tx(static_cast<TextId>(position)), english);
 }

@@ -11,6 +11,10 @@
 #include "ServerSettings.h"
 #include "TestEnvironment.h"
 #include "VexaIcon.h"
+#include "VexaLocale.h"
+#include "WatchConfig.h"
+#include "WatchService.h"
+#include "WatchState.h"
 #include "WizIPDialog.h"
 
 #include <QAbstractButton>
@@ -30,17 +34,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cmath>
 #include <functional>
 
 namespace {
 
-void storeProfile(const QString& name, const QString& host, const QString& account = QStringLiteral("admin"))
+void storeProfile(const QString& name, const QString& host, const QString& account = QStringLiteral("admin"),
+                  bool savePassword = true)
 {
     ServerProfile profile;
-    profile.setAll(name, host, 80, false, account, QStringLiteral("secret"), true, QString(), false, true,
-                   true, true, QStringLiteral("RENAME"), QString(), {});
+    profile.setAll(name, host, 80, false, account, QStringLiteral("secret"), savePassword, QString(), false,
+                   true, true, true, QStringLiteral("RENAME"), QString(), {});
     ProfileStore::createProfile(profile);
 }
 
@@ -64,6 +70,28 @@ template <typename T> void whenModal(const std::function<void(T*)>& action)
         }
     });
     poll->start(20);
+}
+
+QString readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// A stand-in for systemctl that records its arguments, one call a line, and fails with $FAIL's text.
+QString fakeSystemctl(const QTemporaryDir& dir)
+{
+    const QString fake = dir.filePath(QStringLiteral("systemctl"));
+    QFile file(fake);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(QStringLiteral(
+                   "#!/bin/sh\necho \"$*\" >> '%1'\n[ -z \"$FAIL\" ] || { echo \"$FAIL\" >&2; exit 1; }\n")
+                   .arg(dir.filePath(QStringLiteral("systemctl.log")))
+                   .toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return fake;
 }
 
 } // namespace
@@ -91,6 +119,10 @@ private slots:
     void keyboardMovesTheRowAndFocus();
     void rowTextIsReadable_data();
     void rowTextIsReadable();
+    void keepFolderUploaded_data();
+    void keepFolderUploaded();
+    void watchStatusShown_data();
+    void watchStatusShown();
 
 private:
     // Acts on a row the way a user can: "icon" clicks the row's icon, "key" reaches the row with the
@@ -118,11 +150,14 @@ private:
             QStringList entries;
             QAction* chosen = nullptr;
             for (QAction* action : editor->contextMenu()->actions()) {
+                if (action->isSeparator())
+                    continue;
                 entries << action->text();
                 if (action->text() == menuEntry)
                     chosen = action;
             }
-            QCOMPARE(entries, (QStringList{"Upload", "Edit", "Delete"}));
+            QVERIFY2(entries.mid(0, 4) == (QStringList{"Upload", "Edit", "Delete", "Keep folder uploaded…"}),
+                     qPrintable(entries.join(QLatin1Char(','))));
             // The menu took the pointer off the table; the entry must still find its row.
             editor->slotClearSelect();
             QVERIFY(chosen);
@@ -147,14 +182,22 @@ private:
     std::unique_ptr<RefServer> m_server;
     std::unique_ptr<ScriptedPrompter> m_prompter;
     QNetworkAccessManager m_manager;
+    QTranslator m_english;
 };
 
 void TestProfileEditor::initTestCase()
 {
+    // Whatever the machine has, the list's systemctl is the one each test names.
+    qputenv("LUMIO_SYSTEMCTL", "/nonexistent/systemctl");
     DiscoveryResponder::useLoopbackDiscovery();
     m_server = std::make_unique<RefServer>();
     QVERIFY2(m_server->start(), qPrintable(m_server->errorString()));
     QDir().mkpath(AppPaths::dataFolder());
+    QString reason;
+    QVERIFY2(AppPaths::ensureRuntimeFolder(&reason), qPrintable(reason));
+    // English as the program shows it, plurals included.
+    QVERIFY(m_english.load(VexaLocale::translationFileFor(QStringLiteral("enu"))));
+    QCoreApplication::installTranslator(&m_english);
     QVERIFY(ProfileStore::open());
     ProfileStore::createProfilesTable();
 }
@@ -168,6 +211,11 @@ void TestProfileEditor::init()
 void TestProfileEditor::cleanup()
 {
     m_prompter.reset();
+    qputenv("LUMIO_SYSTEMCTL", "/nonexistent/systemctl");
+    qunsetenv("FAIL");
+    QDir(WatchConfig::folder()).removeRecursively();
+    for (const QString& name : {QStringLiteral("Home"), QStringLiteral("Away"), QStringLiteral("Maybe")})
+        QFile::remove(WatchState::pathFor(name));
 }
 
 void TestProfileEditor::lookAndColumns()
@@ -284,11 +332,14 @@ void TestProfileEditor::deleteAsksFirst_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("deleted");
-    QTest::newRow("no keeps the profile") << "icon" << 1 << false;
-    QTest::newRow("yes deletes it") << "icon" << 0 << true;
-    QTest::newRow("Delete key, no") << "key" << 1 << false;
-    QTest::newRow("Delete key, yes") << "key" << 0 << true;
-    QTest::newRow("context menu, yes") << "menu" << 0 << true;
+    QTest::addColumn<bool>("watched"); // a folder is kept uploaded with the profile
+    QTest::newRow("no keeps the profile") << "icon" << 1 << false << false;
+    QTest::newRow("yes deletes it") << "icon" << 0 << true << false;
+    QTest::newRow("Delete key, no") << "key" << 1 << false << false;
+    QTest::newRow("Delete key, yes") << "key" << 0 << true << false;
+    QTest::newRow("context menu, yes") << "menu" << 0 << true << false;
+    QTest::newRow("no keeps its watcher") << "icon" << 1 << false << true;
+    QTest::newRow("yes stops its watcher too") << "icon" << 0 << true << true;
 }
 
 void TestProfileEditor::deleteAsksFirst()
@@ -296,8 +347,18 @@ void TestProfileEditor::deleteAsksFirst()
     QFETCH(QString, how);
     QFETCH(int, answer);
     QFETCH(bool, deleted);
+    QFETCH(bool, watched);
     storeProfile(QStringLiteral("Keep"), QStringLiteral("10.0.0.1"));
     storeProfile(QStringLiteral("Maybe"), QStringLiteral("10.0.0.2"));
+    QTemporaryDir dir;
+    qputenv("LUMIO_SYSTEMCTL", fakeSystemctl(dir).toLocal8Bit());
+    const QString config = WatchConfig::pathFor(QStringLiteral("Maybe"));
+    if (watched) {
+        WatchConfig watch;
+        watch.paths = QStringList{dir.path()};
+        QString error;
+        QVERIFY2(watch.write(config, &error), qPrintable(error));
+    }
     ProfileEditor editor(nullptr, 3, &m_manager);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -316,6 +377,12 @@ void TestProfileEditor::deleteAsksFirst()
     QCOMPARE(column(editor.viewModel(), 0), expected);
     QCOMPARE(ProfileStore::profileNamesDescending().size(), expected.size());
     QCOMPARE(ProfileStore::profileExists(QStringLiteral("Maybe")), !deleted);
+    // A watcher left behind could only fail on a profile that is gone.
+    QTRY_VERIFY(!editor.watchService()->isBusy());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("systemctl.log"))),
+             watched && deleted ? QStringLiteral("--user disable --now lumio-upload-watch@Maybe.service\n")
+                                : QString());
+    QCOMPARE(QFileInfo::exists(config), watched && !deleted);
 }
 
 void TestProfileEditor::doubleClickStartsAnUpload_data()
@@ -509,6 +576,191 @@ void TestProfileEditor::rowTextIsReadable()
         }
     const double contrast = (lightest + 0.05) / (darkest + 0.05);
     QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
+}
+
+// "Keep folder uploaded…" from the context menu: the folder asked for, the config written, the unit
+// enabled and started by systemctl, and what the user is told.
+void TestProfileEditor::keepFolderUploaded_data()
+{
+    QTest::addColumn<QString>("systemctl"); // "fake", "failing" or "none"
+    QTest::addColumn<bool>("savePassword");
+    QTest::addColumn<int>("passwordAnswer"); // Yes 0, No 1, -1 not asked
+    QTest::addColumn<bool>("chooseFolder");
+    QTest::addColumn<QString>("earlierConfig");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("told"); // the start of the last message, empty for none
+
+    const QStringList started{"--user enable lumio-upload-watch@Home.service",
+                              "--user restart lumio-upload-watch@Home.service"};
+    QTest::newRow("set up") << "fake" << true << -1 << true << QString() << started
+                            << "New photos and videos in ";
+    QTest::newRow("folder choice cancelled")
+        << "fake" << true << -1 << false << QString() << QStringList() << QString();
+    QTest::newRow("no systemd: how to run it by hand")
+        << "none" << true << -1 << true << QString() << QStringList() << "systemd is not available";
+    QTest::newRow("systemctl fails") << "failing" << true << -1 << true << QString()
+                                     << QStringList{started.first()} << "The background upload of [Home]";
+    QTest::newRow("password not remembered, set up anyway")
+        << "fake" << false << 0 << true << QString() << started << "New photos and videos in ";
+    QTest::newRow("password not remembered, declined")
+        << "fake" << false << 1 << false << QString() << QStringList() << QString();
+    QTest::newRow("earlier folder and options stay")
+        << "fake" << true << -1 << true << "path=%1/Older\nsettle=30\n"
+        << started << "New photos and videos in ";
+}
+
+void TestProfileEditor::keepFolderUploaded()
+{
+    QFETCH(QString, systemctl);
+    QFETCH(bool, savePassword);
+    QFETCH(int, passwordAnswer);
+    QFETCH(bool, chooseFolder);
+    QFETCH(QString, earlierConfig);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, told);
+    storeProfile(QStringLiteral("Home"), QStringLiteral("10.0.0.1"), QStringLiteral("jane"), savePassword);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("Camera"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("Older"))));
+    if (systemctl != QLatin1String("none"))
+        qputenv("LUMIO_SYSTEMCTL", fakeSystemctl(dir).toLocal8Bit());
+    if (systemctl == QLatin1String("failing"))
+        qputenv("FAIL", "Failed to connect to bus");
+    const QString config = WatchConfig::pathFor(QStringLiteral("Home"));
+    if (!earlierConfig.isEmpty()) {
+        QVERIFY(QDir().mkpath(WatchConfig::folder()));
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(earlierConfig.arg(dir.path()).toUtf8());
+    }
+
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    if (passwordAnswer >= 0)
+        m_prompter->answerMessage(passwordAnswer);
+    m_prompter->answerDirectory(chooseFolder ? folder : QString());
+    actOnRow(&editor, 0, QStringLiteral("menu"), nullptr, Qt::Key_unknown,
+             QStringLiteral("Keep folder uploaded…"));
+    QTRY_VERIFY(!editor.watchService()->isBusy());
+
+    const QStringList messages = m_prompter->messageTexts();
+    if (passwordAnswer >= 0)
+        QVERIFY2(!messages.isEmpty() &&
+                     messages.first().contains(QStringLiteral("does not remember its password")),
+                 qPrintable(messages.join(QLatin1Char('\n'))));
+    QCOMPARE(messages.size(), (passwordAnswer >= 0 ? 1 : 0) + (told.isEmpty() ? 0 : 1));
+    if (!told.isEmpty())
+        QVERIFY2(messages.last().startsWith(told), qPrintable(messages.last()));
+    if (systemctl == QLatin1String("none"))
+        QVERIFY(messages.last().endsWith(QStringLiteral("lumio-upload watch run Home")));
+    if (systemctl == QLatin1String("failing"))
+        QVERIFY(messages.last().contains(QStringLiteral("Failed to connect to bus")));
+    QCOMPARE(
+        readAll(dir.filePath(QStringLiteral("systemctl.log"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+        calls);
+
+    const bool written = chooseFolder || !earlierConfig.isEmpty();
+    QCOMPARE(QFileInfo::exists(config), written);
+    if (chooseFolder) {
+        WatchConfig stored;
+        QString error;
+        QVERIFY2(stored.read(config, &error), qPrintable(error));
+        QStringList expected{QFileInfo(folder).canonicalFilePath()};
+        if (!earlierConfig.isEmpty()) {
+            expected.prepend(dir.filePath(QStringLiteral("Older")));
+            QCOMPARE(stored.options, (QList<QPair<QString, QString>>{{"settle", "30"}}));
+        }
+        QCOMPARE(stored.paths, expected);
+        // Until a watcher writes its status the row says the folder is kept but nothing runs.
+        QCOMPARE(editor.viewModel()->index(0, 0).data(Qt::UserRole + 1).toString(),
+                 QStringLiteral("Not running"));
+    }
+}
+
+// The row of a profile whose folder is kept uploaded shows what its watcher does, follows it while the
+// list is open, and "Stop keeping uploaded" takes the watch away.
+void TestProfileEditor::watchStatusShown_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("alive");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("watching") << "watching" << true << "Watching";
+    QTest::newRow("uploading") << "uploading" << true << "Uploading 3 files";
+    QTest::newRow("server away") << "unreachable" << true << "Server unreachable since ";
+    QTest::newRow("watcher gone") << "watching" << false << "Not running";
+    QTest::newRow("watcher stopped") << "stopped" << true << "Not running";
+}
+
+void TestProfileEditor::watchStatusShown()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, alive);
+    QFETCH(QString, line);
+    storeProfile(QStringLiteral("Away"), QStringLiteral("10.0.0.2"));
+    storeProfile(QStringLiteral("Home"), QStringLiteral("10.0.0.1"));
+    QTemporaryDir dir;
+    qputenv("LUMIO_SYSTEMCTL", fakeSystemctl(dir).toLocal8Bit());
+    WatchConfig config;
+    config.paths = QStringList{dir.filePath(QStringLiteral("Camera"))};
+    QString error;
+    QVERIFY(config.write(WatchConfig::pathFor(QStringLiteral("Home")), &error));
+    WatchState status;
+    const auto activities = {WatchState::Activity::Watching, WatchState::Activity::Uploading,
+                             WatchState::Activity::Unreachable, WatchState::Activity::Stopped};
+    for (WatchState::Activity activity : activities)
+        if (WatchState::activityName(activity) == state)
+            status.activity = activity;
+    status.pid = alive ? QCoreApplication::applicationPid() : 0;
+    status.uploading = 3;
+    status.lastRun = QDateTime::currentDateTime();
+    status.lastRunResult = QStringLiteral("2 uploaded, 0 failed, 0 skipped in 1 s");
+    status.lastError = QStringLiteral("watched folder gone: /x");
+    status.unreachableSince = QDateTime::currentDateTime();
+    QVERIFY(status.write(WatchState::pathFor(QStringLiteral("Home"))));
+
+    ProfileEditor editor(nullptr, 3, &m_manager);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QAbstractItemModel* model = editor.viewModel();
+    const int home = rowOf(&editor, QStringLiteral("Home"));
+    const int away = rowOf(&editor, QStringLiteral("Away"));
+    QVERIFY(model->index(home, 0).data(Qt::UserRole + 1).toString().startsWith(line));
+    QCOMPARE(model->index(away, 0).data(Qt::UserRole + 1).toString(), QString());
+    QCOMPARE(model->index(away, 2).data(Qt::ToolTipRole).toString(), QString());
+    const QString tip = model->index(home, 2).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(QStringLiteral("Folders: ") + config.paths.first()) &&
+                 tip.contains(QStringLiteral("Last run: ")) &&
+                 tip.contains(QStringLiteral(", 2 uploaded, 0 failed, 0 skipped in 1 s")) &&
+                 tip.contains(QStringLiteral("Last error: watched folder gone: /x")),
+             qPrintable(tip));
+    // The name column widens to show a line whole, up to a point.
+    QFont small(QStringLiteral("Verdana"));
+    small.setPixelSize(10);
+    const int lineWidth =
+        QFontMetrics(small).horizontalAdvance(model->index(home, 0).data(Qt::UserRole + 1).toString());
+    QVERIFY(table(&editor)->columnWidth(0) >= qMin(lineWidth, 280) + 15);
+
+    // The watcher moves on: the open list follows.
+    status.activity = WatchState::Activity::Uploading;
+    status.pid = QCoreApplication::applicationPid();
+    status.uploading = 7;
+    QVERIFY(status.write(WatchState::pathFor(QStringLiteral("Home"))));
+    QTRY_COMPARE(model->index(home, 0).data(Qt::UserRole + 1).toString(),
+                 QStringLiteral("Uploading 7 files"));
+
+    actOnRow(&editor, home, QStringLiteral("menu"), nullptr, Qt::Key_unknown,
+             QStringLiteral("Stop keeping uploaded"));
+    QTRY_VERIFY(!editor.watchService()->isBusy());
+    QCOMPARE(m_prompter->messageTexts(), QStringList());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("systemctl.log"))),
+             QStringLiteral("--user disable --now lumio-upload-watch@Home.service\n"));
+    QVERIFY(!QFileInfo::exists(WatchConfig::pathFor(QStringLiteral("Home"))));
+    // The stopped service no longer writes; what stays is the record that it ended.
+    status.activity = WatchState::Activity::Stopped;
+    QVERIFY(status.write(WatchState::pathFor(QStringLiteral("Home"))));
+    QTRY_COMPARE(model->index(home, 0).data(Qt::UserRole + 1).toString(), QString());
 }
 
 LUMIO_TEST_MAIN(TestProfileEditor)

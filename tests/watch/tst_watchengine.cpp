@@ -3,8 +3,8 @@
 #include "TestEnvironment.h"
 #include "UploadPlanner.h"
 #include "WatchBackoff.h"
-#include "WatchCommand.h"
 #include "WatchConfig.h"
+#include "WatchService.h"
 #include "WatchState.h"
 
 #include <QApplication>
@@ -268,7 +268,7 @@ void TestWatchEngine::instanceName()
     QProcess escape;
     escape.start(tool, {QStringLiteral("--"), profile});
     QVERIFY(escape.waitForFinished());
-    QCOMPARE(WatchCommand::instanceName(profile), QString::fromUtf8(escape.readAll().trimmed()));
+    QCOMPARE(WatchService::instanceName(profile), QString::fromUtf8(escape.readAll().trimmed()));
 }
 
 // A batch of files below a watched folder is entered as the folder's scan enters them.

@@ -1,6 +1,7 @@
 #include "ScreenshotSession.h"
 
 #include "AlbumBrowser.h"
+#include "AppPaths.h"
 #include "CannedNetworkAccessManager.h"
 #include "CreateWizard.h"
 #include "EditorTableView.h"
@@ -12,6 +13,8 @@
 #include "ServerProfile.h"
 #include "ServerSettings.h"
 #include "VexaIcon.h"
+#include "WatchConfig.h"
+#include "WatchState.h"
 #include "WizIPDialog.h"
 #include "WizUpdProgress.h"
 
@@ -72,6 +75,27 @@ void storeProfile(const QString& name, const QString& host, int port, const QStr
     profile.setAll(name, host, port, port == 443, account, QStringLiteral("secret"), true, QString(), false,
                    true, true, true, QStringLiteral("RENAME"), QString(), {});
     ProfileStore::createProfile(profile);
+}
+
+// A folder kept uploaded with a profile, and what its watcher (this process, so that it counts as
+// running) last said.
+void storeWatch(const QString& profile, WatchState::Activity activity)
+{
+    WatchConfig config;
+    config.paths = QStringList{QDir::homePath() + QStringLiteral("/Pictures/") + profile};
+    QString error;
+    if (!AppPaths::ensureRuntimeFolder(&error) || !config.write(WatchConfig::pathFor(profile), &error))
+        qWarning().noquote() << error;
+    const QDateTime morning(QDate(2024, 5, 14), QTime(9, 30));
+    WatchState state;
+    state.activity = activity;
+    state.pid = QCoreApplication::applicationPid();
+    state.uploading = 12;
+    state.lastRun = morning;
+    state.lastRunResult = QStringLiteral("24 uploaded, 0 failed, 3 skipped in 41 s");
+    state.unreachableSince = morning.addSecs(600);
+    if (!state.write(WatchState::pathFor(profile), &error))
+        qWarning().noquote() << error;
 }
 
 QPoint rowPoint(EditorTableView* table, int row)
@@ -151,6 +175,9 @@ void ScreenshotSession::storeProfiles()
     storeProfile(QStringLiteral("Office"), QStringLiteral("nas.office.example"), 443,
                  QStringLiteral("jane.doe"));
     storeProfile(QStringLiteral("Cabin"), QStringLiteral("192.168.0.1"), 80, QStringLiteral("family"));
+    storeWatch(QStringLiteral("Home Korvat"), WatchState::Activity::Watching);
+    storeWatch(QStringLiteral("Office"), WatchState::Activity::Uploading);
+    storeWatch(QStringLiteral("Cabin"), WatchState::Activity::Unreachable);
 }
 
 void ScreenshotSession::profileList()
