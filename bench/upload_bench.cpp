@@ -5,6 +5,7 @@
 //                                             list build and the skip-uploaded drop, with their peak
 //                                             memory growth
 #include "AppPaths.h"
+#include "Diagnostics.h"
 #include "FileConverter.h"
 #include "FileUploader.h"
 #include "ProfileStore.h"
@@ -155,6 +156,8 @@ int skip(const QString& folder, int count)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // Diagnostics as the console has them without --verbose.
+    Diagnostics::setUp(false);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 4 && args.at(1) == QLatin1String("send"))
         return send(args.at(2), args.mid(3));

@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -253,6 +255,17 @@ void ConsoleReport::summary(const Summary& summary)
             object.insert(QStringLiteral("error"), errorClass);
         if (!summary.error.isEmpty())
             object.insert(QStringLiteral("message"), summary.error);
+        if (summary.timed) {
+            const auto seconds = [](double value) { return std::round(value * 1000) / 1000; };
+            object.insert(
+                QStringLiteral("timing"),
+                QJsonObject{
+                    {QStringLiteral("converting"), seconds(summary.timing.converting)},
+                    {QStringLiteral("uploading"), seconds(summary.timing.uploading)},
+                    {QStringLiteral("waiting_for_converter"), seconds(summary.timing.waitingForConverter)},
+                    {QStringLiteral("waiting_for_uploader"), seconds(summary.timing.waitingForUploader)},
+                    {QStringLiteral("tools_cpu"), seconds(summary.toolsCpuSeconds)}});
+        }
         write(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunTiming.h"
 #include "UploadQueue.h"
 
 #include <QString>
@@ -66,6 +67,9 @@ public:
         QString error; // the message of an error that ended the run
         QList<UploadFailure> errorRows;
         QList<UploadFailure> warningRows; // files uploaded with a warning
+        bool timed = false;               // the workers ran: timing and toolsCpuSeconds hold
+        RunTiming timing;
+        double toolsCpuSeconds = 0; // processor time of the conversion tools this run waited for
     };
 
     // Quiet plain output shows only the files that failed or were refused, and the summary.

@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <sys/resource.h>
+
 namespace {
 
 // Files named on the command line are uploaded like a selection handed over by the shell.
@@ -38,6 +40,17 @@ void printError(const QString& message)
 {
     fputs((QStringLiteral("lumio-upload: ") + message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
     fflush(stderr);
+}
+
+// Processor time of the child processes waited for so far: the conversion tools, the console's only
+// children.
+double childrenCpuSeconds()
+{
+    rusage usage{};
+    if (getrusage(RUSAGE_CHILDREN, &usage) != 0)
+        return 0;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace
@@ -511,6 +524,15 @@ void ConsoleUpload::finish()
     summary.error = m_error;
     summary.errorRows = m_errorRows + m_queue.failures();
     summary.warningRows = m_queue.warnings();
+    if (m_run) {
+        summary.timed = true;
+        summary.timing = m_run->timing();
+        summary.toolsCpuSeconds = childrenCpuSeconds();
+        qDebug("Time: converting %.2f s, uploading %.2f s, waiting for a converter %.2f s, waiting for the "
+               "uploader %.2f s, conversion tools' processor time %.2f s",
+               summary.timing.converting, summary.timing.uploading, summary.timing.waitingForConverter,
+               summary.timing.waitingForUploader, summary.toolsCpuSeconds);
+    }
     const int status = exitStatus();
     summary.exitStatus = status;
     m_report->summary(summary);

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QMutex>
 #include <QUrl>
 
@@ -36,16 +37,25 @@ QString withoutSecrets(QString text, const QStringList& secrets)
     return text;
 }
 
+// Debug lines that go nowhere are not even formatted: the uploader writes several per file.
+void applyDebugRule(const State& s)
+{
+    QLoggingCategory::setFilterRules(s.verbose || s.log ? QString() : QStringLiteral("default.debug=false"));
+}
+
 void handleMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     State& s = state();
     QMutexLocker locker(&s.lock);
+    const bool quietDebug = type == QtDebugMsg || type == QtInfoMsg;
+    if (quietDebug && !s.verbose && !s.log)
+        return;
     const QString text = withoutSecrets(message, s.secrets);
     if (s.log) {
         s.log->write((Diagnostics::logLine(type, text) + QLatin1Char('\n')).toUtf8());
         s.log->flush();
     }
-    if ((type != QtDebugMsg && type != QtInfoMsg) || s.verbose)
+    if (!quietDebug || s.verbose)
         s.standardHandler(type, context, text);
 }
 
@@ -68,6 +78,7 @@ void Diagnostics::setUp(bool verbose)
     s.verbose = verbose || !qEnvironmentVariableIsEmpty("LUMIO_VERBOSE");
     if (!s.standardHandler)
         s.standardHandler = qInstallMessageHandler(handleMessage);
+    applyDebugRule(s);
 }
 
 bool Diagnostics::setLogFile(const QString& path, QString* error)
@@ -80,6 +91,7 @@ bool Diagnostics::setLogFile(const QString& path, QString* error)
     State& s = state();
     QMutexLocker locker(&s.lock);
     s.log = std::move(file);
+    applyDebugRule(s);
     return true;
 }
 

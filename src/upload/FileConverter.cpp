@@ -3,12 +3,14 @@
 #include "AppPaths.h"
 #include "ImageConverter.h"
 #include "ServerProfile.h"
+#include "UploadRun.h"
 #include "VexaLocale.h"
 #include "VideoConverter.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -61,6 +63,8 @@ void FileConverter::stop(int value)
 void FileConverter::run()
 {
     while (m_stop.load() == 0 && m_queue->takeConversionEntry(&m_entry)) {
+        QElapsedTimer clock;
+        clock.start();
         const int sequence = AppPaths::nextFileSequence();
         qDebug() << "FileConverter[" << QThread::currentThreadId() << "]: Convert file [" << sequence << "]";
         const QString localPath = m_entry.value(UploadQueue::LocalPath);
@@ -94,6 +98,7 @@ void FileConverter::run()
             baseName = serverBaseName(localPath, m_renameByDate, m_videoConverter->creationTime());
         }
 
+        m_convertingNs.fetch_add(clock.nsecsElapsed());
         // A stopped conversion left the renditions unfinished: the file must not go up without them.
         if (m_stop.load() != 0)
             break;
@@ -105,6 +110,7 @@ void FileConverter::run()
         const float complete = m_queue->completeProgressStep(0.8f);
         emit signalCompleteProgressChanged(static_cast<int>(complete * 100));
     }
+    m_finishedAtNs.store(UploadRun::steadyNowNs());
     qDebug("FileConverter: End");
 }
 

@@ -44,6 +44,11 @@ public:
     // The name, or name_1, name_2 ... when the run already used it.
     static QString uniqueServerName(UploadQueue* queue, const QString& baseName, const QString& suffix);
 
+    // Nanoseconds spent converting files, and the steady-clock time the worker ended at (0 while it
+    // runs). Safe from any thread.
+    qint64 convertingNs() const { return m_convertingNs.load(); }
+    qint64 finishedAtNs() const { return m_finishedAtNs.load(); }
+
 signals:
     void signalCompleteProgressChanged(int iNewProgress);
     void signalNextProgressChanged(int iNextProgress);
@@ -56,6 +61,8 @@ protected:
 
 private:
     std::atomic<int> m_stop{0};
+    std::atomic<qint64> m_convertingNs{0};
+    std::atomic<qint64> m_finishedAtNs{0};
     UploadQueue* m_queue;
     std::unique_ptr<ImageConverter> m_imageConverter;
     std::unique_ptr<VideoConverter> m_videoConverter;

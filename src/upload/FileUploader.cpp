@@ -10,10 +10,12 @@
 #include "ServerReply.h"
 #include "UploadBody.h"
 #include "UploadPlanner.h"
+#include "UploadRun.h"
 #include "VexaLocale.h"
 
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -99,8 +101,13 @@ void FileUploader::run()
     // sessions, instead of a new connection (and handshake) per file. It lives and dies in this thread.
     QNetworkAccessManager manager;
     m_manager = &manager;
+    QElapsedTimer clock;
+    clock.start();
     while (!m_stop.load()) {
-        if (!m_queue->waitForItem(kPollMs))
+        const bool ready = m_queue->waitForItem(kPollMs);
+        m_waitingNs.fetch_add(clock.nsecsElapsed());
+        clock.restart();
+        if (!ready)
             continue;
         m_item = m_queue->takeUploadItem();
         // A cancel may have come while this thread waited: nothing more goes out.
@@ -113,6 +120,8 @@ void FileUploader::run()
             emit signalNextProgressChanged(static_cast<int>(next * 100) - 1);
         }
         sendItem();
+        m_sendingNs.fetch_add(clock.nsecsElapsed());
+        clock.restart();
         if (isTrue(m_item, UploadQueue::RunLast) && !m_stop.load()) {
             emit signalCompleteProgressChanged(100);
             emit signalNextProgressChanged(100);
@@ -124,6 +133,7 @@ void FileUploader::run()
         }
     }
     m_manager = nullptr;
+    m_finishedAtNs.store(UploadRun::steadyNowNs());
     emit signalUploadFinished();
 }
 

@@ -53,6 +53,11 @@ public:
     // Bytes of the chosen files themselves (not their thumbnails or renditions) sent so far, each byte
     // once. Safe from any thread.
     qint64 sourceBytesSent() const { return m_sourceBytesSent.load(); }
+    // Nanoseconds spent sending items (replies and records included) and waiting for the next one,
+    // and the steady-clock time the run ended at (0 while it runs). Safe from any thread.
+    qint64 sendingNs() const { return m_sendingNs.load(); }
+    qint64 waitingNs() const { return m_waitingNs.load(); }
+    qint64 finishedAtNs() const { return m_finishedAtNs.load(); }
 
 signals:
     void signalCompleteProgressChanged(int iNewProgress);
@@ -99,6 +104,9 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<qint64> m_bytesSent{0};
     std::atomic<qint64> m_sourceBytesSent{0};
+    std::atomic<qint64> m_sendingNs{0};
+    std::atomic<qint64> m_waitingNs{0};
+    std::atomic<qint64> m_finishedAtNs{0};
     const ServerProfile* m_profile;
     QString m_baseUrl;
     QString m_profileName;

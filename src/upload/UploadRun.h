@@ -1,6 +1,9 @@
 #pragma once
 
 #include "DeviceItem.h"
+#include "RunTiming.h"
+
+#include <QtGlobal>
 
 #include <memory>
 #include <vector>
@@ -37,6 +40,10 @@ public:
     // stop(), then waits until every worker thread has ended.
     void stopAndWait();
     bool isRunning() const;
+    // Where the time went so far; whole once every worker has ended.
+    RunTiming timing() const;
+    // Nanoseconds on the steady clock, the time base of the workers' end times.
+    static qint64 steadyNowNs();
 
 private:
     std::unique_ptr<FileUploader> m_uploader;

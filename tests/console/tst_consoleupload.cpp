@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -20,8 +21,8 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSslCertificate>
@@ -878,8 +879,11 @@ void TestConsoleUpload::jsonOutputParses()
     QVERIFY(m_server->setFaults(
         {{QStringLiteral("upload"), QJsonObject{{QStringLiteral("err_msg"), QStringLiteral("no_privilege")},
                                                 {QStringLiteral("only_requests"), QJsonArray{6}}}}}));
+    QElapsedTimer clock;
+    clock.start();
     const ConsoleRun::Result run = upload({QStringLiteral("--profile"), QStringLiteral("Home"),
                                            QStringLiteral("--flat"), QStringLiteral("--json"), folder});
+    const double wall = clock.nsecsElapsed() / 1e9;
     QCOMPARE(run.exitCode, 1);
     const QList<QJsonObject> objects = jsonLines(run.out);
     QCOMPARE(objects.size(), 3);
@@ -910,6 +914,16 @@ void TestConsoleUpload::jsonOutputParses()
     QVERIFY(summary.value(QStringLiteral("bytes_sent")).toInteger() >=
             QFileInfo(folder + QStringLiteral("/j1.jpg")).size());
     QCOMPARE(summary.value(QStringLiteral("exit_status")).toInt(), 1);
+    // Where the time went: both photos were converted by convert and sent; the uploader's own time,
+    // busy or waiting, fits in the run.
+    const QJsonObject timing = summary.value(QStringLiteral("timing")).toObject();
+    const double uploading = timing.value(QStringLiteral("uploading")).toDouble();
+    const double waiting = timing.value(QStringLiteral("waiting_for_converter")).toDouble();
+    QVERIFY2(timing.value(QStringLiteral("converting")).toDouble() > 0, qPrintable(run.out));
+    QVERIFY2(timing.value(QStringLiteral("tools_cpu")).toDouble() > 0, qPrintable(run.out));
+    QVERIFY2(uploading > 0 && waiting > 0, qPrintable(run.out));
+    QVERIFY2(uploading + waiting <= wall, qPrintable(run.out));
+    QVERIFY2(timing.value(QStringLiteral("waiting_for_uploader")).toDouble() <= wall, qPrintable(run.out));
 }
 
 void TestConsoleUpload::saveOptions_data()
