@@ -17,15 +17,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work/tmp
-mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-"$bin/lumio-refserver" --demo --port 0 --root "$work/photo" >"$work/server.out" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do grep -q listening "$work/server.out" 2>/dev/null && break; sleep 0.1; done
-port=$(head -1 "$work/server.out" | sed 's/.*://')
-"$bin/lumio-upload" --seed-demo-profile "$port" >/dev/null
+. "$top/bench/demo-server.sh"
 
 truncate -s 200M "$work/big.bin"
 size=$(stat -c %s "$work/big.bin")

@@ -44,16 +44,7 @@ mkdir -p "$card"
 for i in $(seq -w "$photos"); do ln "$media/source/photo$(( (10#$i - 1) % 4 + 1 )).jpg" "$card/IMG_$i.jpg" 2>/dev/null ||
     cp "$media/source/photo$(( (10#$i - 1) % 4 + 1 )).jpg" "$card/IMG_$i.jpg"; done
 for i in $(seq "$clips"); do cp "$media/source/clip.mp4" "$card/MOV_$i.mp4"; done
-export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime TMPDIR=$work/tmp
-mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-"$bin/lumio-refserver" --demo --port 0 --root "$work/photo" >"$work/server.out" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do grep -q listening "$work/server.out" 2>/dev/null && break; sleep 0.1; done
-base=$(head -1 "$work/server.out" | sed 's/^listening on //')
-port=${base##*:}
-"$bin/lumio-upload" --seed-demo-profile "$port" >/dev/null
+. "$top/bench/demo-server.sh"
 
 now() { date +%s.%N; }
 echo "== machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1), load $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -23,15 +23,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TMPDIR=$work/tmp
-mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-"$bin/lumio-refserver" --demo --port 0 --root "$work/photo" >"$work/server.out" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do grep -q listening "$work/server.out" 2>/dev/null && break; sleep 0.1; done
-port=$(head -1 "$work/server.out" | sed 's/.*://')
-"$bin/lumio-upload" --seed-demo-profile "$port" >/dev/null
+. "$top/bench/demo-server.sh"
+pids+=("$server_pid")
 profile=$("$bin/lumio-upload" --list-profiles --json | sed -n 's/.*"name":"\([^"]*\)".*/\1/p' | head -1)
 export LUMIO_PASSWORD=demo
 
