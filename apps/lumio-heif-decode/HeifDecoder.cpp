@@ -42,15 +42,44 @@ std::string oneLine(const char* message)
     return line;
 }
 
-int shrinkFactor(int width, int height, int box)
+// One output pixel's share of the source along one axis: the source pixels its span covers, each
+// weighted by how much of it lies inside the span, the weights adding up to one.
+struct Span
 {
-    int factor = 1;
-    while (std::min(width, height) / (factor + 1) >= box)
-        ++factor;
-    return factor;
+    int first = 0;
+    std::vector<float> weights;
+};
+
+std::vector<Span> spans(int sourceLength, int outputLength)
+{
+    std::vector<Span> result{size_t(outputLength)};
+    const double scale = double(sourceLength) / outputLength;
+    for (int i = 0; i < outputLength; ++i) {
+        const double start = i * scale;
+        const double end = std::min(double(sourceLength), (i + 1) * scale);
+        Span& span = result[size_t(i)];
+        span.first = std::min(sourceLength - 1, int(start));
+        for (int s = span.first; s < sourceLength && s < end; ++s) {
+            const double covered = std::min(end, s + 1.0) - std::max(start, double(s));
+            span.weights.push_back(float(covered / (end - start)));
+        }
+    }
+    return result;
 }
 
 } // namespace
+
+Size HeifDecoder::outputSize(int width, int height, int box)
+{
+    // The largest thumbnail's size exactly, the short side rounded as convert rounds it, so that
+    // the thumbnail command only sharpens and shrinks further what it gets.
+    const int longSide = std::max(width, height);
+    const int shortSide = std::min(width, height);
+    if (longSide <= box)
+        return {width, height};
+    const int needed = std::max(1, int(double(box) * shortSide / longSide + 0.5));
+    return width >= height ? Size{box, needed} : Size{needed, box};
+}
 
 HeifDecoder::HeifDecoder(int threads) : m_threads(threads) {}
 
@@ -95,12 +124,12 @@ bool HeifDecoder::decode(const std::string& inputPath, const std::string& output
     }
 
     const int channels = alpha ? 4 : 3;
-    const int factor = shrinkFactor(width, height, box);
-    const int outWidth = width / factor;
-    const int outHeight = height / factor;
-    const unsigned area = unsigned(factor * factor);
-    std::vector<uint8_t> row(size_t(outWidth) * channels);
-    std::vector<unsigned> sums(row.size());
+    const Size out = outputSize(width, height, box);
+    const std::vector<Span> columns = spans(width, out.width);
+    const std::vector<Span> rows = spans(height, out.height);
+    std::vector<float> shrunkLine(size_t(out.width) * channels);
+    std::vector<float> sums(shrunkLine.size());
+    std::vector<uint8_t> row(shrunkLine.size());
 
     std::unique_ptr<std::FILE, FileClose> file(std::fopen(outputPath.c_str(), "wb"));
     if (!file) {
@@ -110,22 +139,32 @@ bool HeifDecoder::decode(const std::string& inputPath, const std::string& output
     // PAM keeps the transparency for the thumbnails' flattening; an opaque picture is a plain PPM.
     if (alpha)
         std::fprintf(file.get(), "P7\nWIDTH %d\nHEIGHT %d\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n",
-                     outWidth, outHeight);
+                     out.width, out.height);
     else
-        std::fprintf(file.get(), "P6\n%d %d\n255\n", outWidth, outHeight);
-    for (int y = 0; y < outHeight; ++y) {
-        std::fill(sums.begin(), sums.end(), 0u);
-        for (int dy = 0; dy < factor; ++dy) {
-            const uint8_t* line = pixels + size_t(y * factor + dy) * stride;
-            for (int x = 0; x < outWidth; ++x) {
-                const uint8_t* block = line + size_t(x) * factor * channels;
-                for (int dx = 0; dx < factor; ++dx)
+        std::fprintf(file.get(), "P6\n%d %d\n255\n", out.width, out.height);
+    // Area averaging: every source pixel counts by the part of it an output pixel covers, which
+    // leaves no aliasing whatever the ratio.
+    for (const Span& rowSpan : rows) {
+        std::fill(sums.begin(), sums.end(), 0.0f);
+        for (size_t dy = 0; dy < rowSpan.weights.size(); ++dy) {
+            const uint8_t* line = pixels + size_t(rowSpan.first + int(dy)) * size_t(stride);
+            for (int x = 0; x < out.width; ++x) {
+                const Span& columnSpan = columns[size_t(x)];
+                float* shrunk = &shrunkLine[size_t(x) * channels];
+                std::fill(shrunk, shrunk + channels, 0.0f);
+                const uint8_t* pixel = line + size_t(columnSpan.first) * channels;
+                for (const float weight : columnSpan.weights) {
                     for (int c = 0; c < channels; ++c)
-                        sums[size_t(x) * channels + c] += block[dx * channels + c];
+                        shrunk[c] += weight * pixel[c];
+                    pixel += channels;
+                }
             }
+            const float weight = rowSpan.weights[dy];
+            for (size_t i = 0; i < sums.size(); ++i)
+                sums[i] += weight * shrunkLine[i];
         }
         for (size_t i = 0; i < row.size(); ++i)
-            row[i] = uint8_t((sums[i] + area / 2) / area);
+            row[i] = uint8_t(std::min(255.0f, sums[i] + 0.5f));
         if (std::fwrite(row.data(), 1, row.size(), file.get()) != row.size()) {
             m_error = "cannot write " + outputPath;
             return false;

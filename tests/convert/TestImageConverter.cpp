@@ -298,6 +298,7 @@ void TestImageConverter::userPathNeverReachesTool()
     QVERIFY(TestMedia::writeScript(
         standIn, QStringLiteral("echo \"threads $MAGICK_THREAD_LIMIT $OMP_NUM_THREADS\" > '%1'\n"
                                 "echo \"password ${LUMIO_PASSWORD-unset}\" >> '%1'\n"
+                                "echo \"tunables $GLIBC_TUNABLES\" >> '%1'\n"
                                 "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '%1'; done\n"
                                 "exec '%2' \"$@\"")
                      .arg(recorded, TestMedia::convert())));
@@ -305,8 +306,10 @@ void TestImageConverter::userPathNeverReachesTool()
     converter.setConvertPath(standIn);
     const int sequence = AppPaths::nextFileSequence();
     qputenv("LUMIO_PASSWORD", "secret");
+    qputenv("GLIBC_TUNABLES", "glibc.malloc.arena_max=2");
     const int result = converter.convert(picture, sequence);
     qunsetenv("LUMIO_PASSWORD");
+    qunsetenv("GLIBC_TUNABLES");
     QCOMPARE(result, 0);
 
     QFile file(recorded);
@@ -317,6 +320,8 @@ void TestImageConverter::userPathNeverReachesTool()
     // One converter per core: the tool is kept from starting worker threads of its own.
     QCOMPARE(arguments.first(), QStringLiteral("threads 1 1"));
     QCOMPARE(arguments.at(1), QStringLiteral("password unset"));
+    // Huge pages for the tool's buffers, the user's own tunables kept.
+    QCOMPARE(arguments.at(2), QStringLiteral("tunables glibc.malloc.arena_max=2:glibc.malloc.hugetlb=1"));
     for (const QString& argument : arguments) {
         QVERIFY2(!argument.contains(QLatin1String("Ürlaub")) && !argument.contains(QLatin1String("Strand")),
                  qPrintable(argument));
@@ -738,12 +743,12 @@ void TestImageConverter::heifReaderShrinks_data()
     QTest::addColumn<int>("box");
     QTest::addColumn<QSize>("expected");
 
-    // Shrunk by the largest whole factor that keeps both sides at least the box, as libjpeg reads.
+    // Shrunk to the box exactly on the long side, the short side rounded as convert rounds it.
     QTest::newRow("box larger than the picture: as it is") << -1 << 1280 << QSize(320, 240);
-    QTest::newRow("short side exactly the box: as it is") << -1 << 240 << QSize(320, 240);
-    QTest::newRow("half") << -1 << 120 << QSize(160, 120);
-    QTest::newRow("a third, rounded down") << -1 << 79 << QSize(106, 80);
-    QTest::newRow("turned, then halved") << 3 << 120 << QSize(120, 160);
+    QTest::newRow("long side exactly the box: as it is") << -1 << 320 << QSize(320, 240);
+    QTest::newRow("half") << -1 << 160 << QSize(160, 120);
+    QTest::newRow("short side rounded up from a half") << -1 << 130 << QSize(130, 98);
+    QTest::newRow("turned, then halved") << 3 << 160 << QSize(120, 160);
 }
 
 void TestImageConverter::heifReaderShrinks()
@@ -773,6 +778,20 @@ void TestImageConverter::heifReaderShrinks()
     const QList<int> asStored{Red, Green, White, Blue};
     const QList<int> turned{Blue, Red, Green, White};
     QCOMPARE(corners(bitmap), quarterTurns < 0 ? asStored : turned);
+    // Averaging keeps every colour's share of the picture, whatever the ratio.
+    const QString whole = m_media.filePath(QStringLiteral("reader whole.pnm"));
+    QVERIFY(TestMedia::run(converter.heifDecoderPath(), {picture, whole, QStringLiteral("1280")}));
+    const QImage unshrunk(whole);
+    const auto mean = [](const QImage& picture, int channel) {
+        double sum = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                sum += (picture.pixel(x, y) >> (8 * channel)) & 0xff;
+        return sum / (double(picture.width()) * picture.height());
+    };
+    for (int channel = 0; channel < 3; ++channel)
+        QVERIFY2(std::abs(mean(image, channel) - mean(unshrunk, channel)) < 0.5,
+                 qPrintable(QStringLiteral("%1 %2").arg(mean(image, channel)).arg(mean(unshrunk, channel))));
     if (image.size() != QSize(320, 240))
         return;
     // Unshrunk, the pixels are the ones convert reads from the file itself.
