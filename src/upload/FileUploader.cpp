@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "BandwidthLimit.h"
 #include "CertificateTrust.h"
+#include "HttpConnection.h"
 #include "ProfileStore.h"
 #include "RequestHeaders.h"
 #include "RequestTimeout.h"
@@ -97,10 +98,10 @@ int FileUploader::resendDelayMs(int attempt)
 
 void FileUploader::run()
 {
-    // One manager for the whole run keeps its connection alive between items and resumes TLS
-    // sessions, instead of a new connection (and handshake) per file. It lives and dies in this thread.
-    QNetworkAccessManager manager;
-    m_manager = &manager;
+    // One connection for the whole run, kept alive between items (no new handshake per file), with
+    // each body going from the file straight to the socket. It lives and dies in this thread.
+    HttpConnection connection;
+    m_connection = &connection;
     QElapsedTimer clock;
     clock.start();
     while (!m_stop.load()) {
@@ -132,7 +133,7 @@ void FileUploader::run()
             break;
         }
     }
-    m_manager = nullptr;
+    m_connection = nullptr;
     m_finishedAtNs.store(UploadRun::steadyNowNs());
     emit signalUploadFinished();
 }
@@ -189,7 +190,7 @@ void FileUploader::dropConnections()
     // A connection that failed or timed out may be half-closed or hold the rest of an unread reply;
     // the next request must not meet it. Only once its reply is gone: this ends the manager's
     // network thread.
-    m_manager->clearConnectionCache();
+    m_connection->drop();
 }
 
 void FileUploader::sendItem()
@@ -249,8 +250,7 @@ void FileUploader::sendItem()
                     return;
                 }
             }
-            m_reply = m_uploadFile ? m_manager->put(request, m_uploadFile.get())
-                                   : m_manager->put(request, QByteArray());
+            m_reply = m_connection->send("PUT", request, m_uploadFile.get());
             connect(m_reply, &QNetworkReply::finished, this, &FileUploader::slotFileUploadRequestFinished,
                     Qt::DirectConnection);
             qint64 counted = 0;
@@ -298,7 +298,7 @@ FileUploader::Presence FileUploader::askServerForOriginal()
     const QString boundary = UploadPlanner::boundary(QDateTime::currentDateTime());
     QNetworkRequest request = sessionRequest(QStringLiteral("/photo/include/asst_upload_init.php"));
     request.setRawHeader("Content-Type", UploadPlanner::initContentType(boundary));
-    m_reply = m_manager->post(request, UploadPlanner::initBodyForKeys({key}, boundary));
+    m_reply = m_connection->send("POST", request, nullptr, UploadPlanner::initBodyForKeys({key}, boundary));
     waitForReply();
     Presence presence = Presence::Unknown;
     const bool transportFailure = isTransportFailure(m_reply);

@@ -12,6 +12,7 @@
 #include <memory>
 
 class BandwidthLimit;
+class HttpConnection;
 class QEventLoop;
 class UploadBody;
 class QFileInfo;
@@ -118,7 +119,7 @@ private:
     std::unique_ptr<UploadBody> m_uploadFile;
     const DeviceImportMap* m_deviceMap;
     // The run's own manager, in this thread; null outside run().
-    QNetworkAccessManager* m_manager = nullptr;
+    HttpConnection* m_connection = nullptr;
     QNetworkReply* m_reply = nullptr;
     QEventLoop* m_loop = nullptr;
     bool m_photoTableChecked = false;

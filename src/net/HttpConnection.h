@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QObject>
+#include <QPointer>
+#include <QSslError>
+#include <QUrl>
+
+#include <memory>
+
+class HttpConnectionReply;
+class QIODevice;
+class QSslSocket;
+
+// One HTTP/1.1 connection to one server, kept open from request to request, in the thread that
+// uses it. The network access manager hands a request body to its own network thread in 16 KiB
+// pieces, each a wake-up of both threads; for a run of small files that costs several times what
+// sending them does. Here the body goes straight from the file to the socket.
+// The request looks as the network access manager sends it: the same request line, the same
+// fields in the same order (Host first; the request's own fields; Content-Length; Connection,
+// Accept-Encoding, Accept-Language and User-Agent unless the request names them), except that only
+// gzip and deflate are offered as encodings, the ones decoded here. Nothing is ever sent twice by
+// itself: a request that fails ends with an error and the caller decides. One request at a time.
+class HttpConnection : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HttpConnection(QObject* parent = nullptr);
+    ~HttpConnection() override;
+
+    // Starts the request with the body read from the device (open, not rewound, read once; it may
+    // hand out nothing for a while and signal readyRead() when more may go) or, without a device,
+    // the given bytes. The reply belongs to the caller.
+    QNetworkReply* send(const QByteArray& verb, const QNetworkRequest& request, QIODevice* body,
+                        const QByteArray& data = QByteArray());
+
+    // Closes the connection, so that the next request opens a fresh one.
+    void drop();
+
+    // The request line and fields sent for the request: the bytes before its body.
+    static QByteArray requestHead(const QByteArray& verb, const QNetworkRequest& request, qint64 bodyLength);
+
+    void abortRequest(HttpConnectionReply* reply);
+    void ignoreSslErrors(const QList<QSslError>& errors);
+
+private slots:
+    void slotConnected();
+    void slotBytesWritten();
+    void slotReadyRead();
+    void slotDisconnected();
+    void slotSocketError();
+    void slotSslErrors(const QList<QSslError>& errors);
+
+private:
+    enum class Phase
+    {
+        Idle,
+        Connecting,
+        Exchanging,
+    };
+
+    void openSocket(const QUrl& url);
+    void writeBody();
+    bool parseResponse();
+    bool parseHead();
+    bool parseBody();
+    bool bodyOut() const;
+    void finishAnswered();
+    void finish(QNetworkReply::NetworkError error, const QString& text);
+    void fail(QNetworkReply::NetworkError error, const QString& text);
+
+    std::unique_ptr<QSslSocket> m_socket;
+    QString m_host;
+    int m_port = -1;
+    bool m_secure = false;
+    QByteArray m_sessionTicket;
+    Phase m_phase = Phase::Idle;
+
+    // The request under way.
+    QPointer<HttpConnectionReply> m_reply;
+    QByteArray m_verb;
+    QByteArray m_head;
+    QPointer<QIODevice> m_bodyDevice;
+    QByteArray m_bodyData;
+    qint64 m_bodyLength = 0;
+    qint64 m_bodyQueued = 0;
+    qint64 m_bodyReported = 0;
+    qint64 m_written = 0;
+    QMetaObject::Connection m_deviceReady;
+
+    // The answer as it arrives.
+    QByteArray m_in;
+    bool m_headDone = false;
+    bool m_answered = false;
+    int m_status = 0;
+    QByteArray m_reason;
+    QList<QPair<QByteArray, QByteArray>> m_fields;
+    bool m_keepAlive = true;
+    bool m_chunked = false;
+    bool m_untilClose = false;
+    qint64 m_remaining = 0;
+    QByteArray m_body;
+    QByteArray m_encoding;
+};
