@@ -24,6 +24,8 @@ public:
     // Keeps the tool's own worker threads (ImageMagick's OpenMP) to one: the program already runs one
     // converter per core, and more threads would only compete with the other converters' tools.
     void keepToOneCore();
+    // What the tool is started with.
+    const QProcessEnvironment& environment() const { return m_environment; }
 
     // Runs the command; workingFolder empty keeps the caller's working directory.
     Outcome run(const QString& commandLine, const QString& workingFolder = QString());
