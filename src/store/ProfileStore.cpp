@@ -19,6 +19,10 @@
 #include <QThread>
 #include <QThreadStorage>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Another copy of the program may hold the file's lock for a moment; wait rather than lose a write.
@@ -92,12 +96,12 @@ int boolValue(bool value)
     return value ? 1 : 0;
 }
 
-QByteArray sampleUpToZero(QFile& file, qint64 offset)
+QByteArray sampleUpToZero(int descriptor, qint64 offset)
 {
-    if (!file.seek(offset))
-        return {};
-    QByteArray bytes = file.read(512);
-    const int zero = bytes.indexOf('\0');
+    QByteArray bytes(512, Qt::Uninitialized);
+    const ssize_t count = ::pread(descriptor, bytes.data(), size_t(bytes.size()), offset);
+    bytes.truncate(count > 0 ? qsizetype(count) : 0);
+    const qsizetype zero = bytes.indexOf('\0');
     if (zero >= 0)
         bytes.truncate(zero);
     return bytes;
@@ -518,18 +522,33 @@ bool ProfileStore::addUploadRecord(const QString& name, const QString& profileNa
     return false;
 }
 
+QSqlQuery ProfileStore::uploadedLookup()
+{
+    return prepared(QStringLiteral("SELECT md5 from PhotoRecords WHERE name=? and profname = ? and "
+                                   "size=? and modified=?"));
+}
+
 QStringList ProfileStore::uploadedFingerprints(const QString& name, const QString& profileName, qint64 size,
                                                const QString& modified)
 {
+    QSqlQuery lookup = uploadedLookup();
+    return uploadedFingerprints(lookup, name, profileName, size, modified);
+}
+
+QStringList ProfileStore::uploadedFingerprints(QSqlQuery& lookup, const QString& name,
+                                               const QString& profileName, qint64 size,
+                                               const QString& modified)
+{
     QStringList result;
-    QSqlQuery query =
-        prepared(QStringLiteral("SELECT md5 from PhotoRecords WHERE name=? and profname = ? and "
-                                "size=? and modified=?"),
-                 {name, profileName, size, modified});
-    if (query.exec()) {
-        while (query.next())
-            result.append(query.value(0).toString());
+    lookup.bindValue(0, name);
+    lookup.bindValue(1, profileName);
+    lookup.bindValue(2, size);
+    lookup.bindValue(3, modified);
+    if (lookup.exec()) {
+        while (lookup.next())
+            result.append(lookup.value(0).toString());
     }
+    lookup.finish();
     return result;
 }
 
@@ -552,11 +571,15 @@ bool ProfileStore::deviceRecordExists(const QString& name, const QString& profil
 
 QString ProfileStore::fileFingerprint(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString::fromLatin1(QCryptographicHash::hash(QByteArray(), QCryptographicHash::Md5).toHex());
-    const QByteArray head = sampleUpToZero(file, 0);
-    const QByteArray middle = sampleUpToZero(file, file.size() / 2);
-    return QString::fromLatin1(
-        QCryptographicHash::hash(QByteArray(head + middle), QCryptographicHash::Md5).toHex());
+    // Two reads at known places and nothing else: the skip check does this for every file of a
+    // library, and a buffered file would add a read ahead, a seek and a status query to each sample.
+    QByteArray samples;
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        struct stat status = {};
+        if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode))
+            samples = sampleUpToZero(descriptor, 0) + sampleUpToZero(descriptor, status.st_size / 2);
+        ::close(descriptor);
+    }
+    return QString::fromLatin1(QCryptographicHash::hash(samples, QCryptographicHash::Md5).toHex());
 }

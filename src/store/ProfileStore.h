@@ -3,6 +3,7 @@
 #include "ProfileSummary.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 
 class ServerProfile;
@@ -64,6 +65,10 @@ public:
                                 const QString& modified, const QString& md5, QString* error = nullptr);
     static QStringList uploadedFingerprints(const QString& name, const QString& profileName, qint64 size,
                                             const QString& modified);
+    // The same look-up through a statement prepared once, for a check over many files.
+    static QSqlQuery uploadedLookup();
+    static QStringList uploadedFingerprints(QSqlQuery& lookup, const QString& name,
+                                            const QString& profileName, qint64 size, const QString& modified);
     static void addDeviceRecord(const QString& name, const QString& profileName, const QString& size,
                                 const QString& modified, const QString& deviceId);
     static bool deviceRecordExists(const QString& name, const QString& profileName, const QString& size,

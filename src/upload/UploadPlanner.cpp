@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QNetworkReply>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSqlDatabase>
 
 #include <algorithm>
 
@@ -55,9 +57,8 @@ bool keptByFilters(const Scan& scan, const QFileInfo& info, const QString& relat
 }
 
 // relative: the path below the selected folder; empty for a selected entry itself.
-void addPath(Scan* scan, const QString& path, const QString& targetFolder, const QString& relative)
+void addPath(Scan* scan, const QFileInfo& info, const QString& targetFolder, const QString& relative)
 {
-    const QFileInfo info(path);
     if (!info.exists() || info.isHidden())
         return;
     if (!keptByFilters(*scan, info, relative.isEmpty() ? info.fileName() : relative)) {
@@ -89,7 +90,7 @@ void addPath(Scan* scan, const QString& path, const QString& targetFolder, const
                            QDir::Name | QDir::DirsFirst);
     const QString prefix = relative.isEmpty() ? QString() : relative + QLatin1Char('/');
     for (const QFileInfo& entry : entries)
-        addPath(scan, entry.absoluteFilePath(), inner, prefix + entry.fileName());
+        addPath(scan, entry, inner, prefix + entry.fileName());
     if (scan->filters() && scan->options.keepFolderStructure && scan->list->size() == folderAt + 1)
         scan->list->removeLast();
 }
@@ -105,7 +106,7 @@ QList<ConversionEntry> UploadPlanner::buildList(const QStringList& sources, cons
     Scan scan{options, compiled(options.includes), compiled(options.excludes), &list, hasVideo, unsupported,
               filtered};
     for (const QString& source : sources)
-        addPath(&scan, source, options.targetFolder, QString());
+        addPath(&scan, QFileInfo(source), options.targetFolder, QString());
     return list;
 }
 
@@ -150,7 +151,7 @@ QList<ConversionEntry> UploadPlanner::buildListBelow(const QString& root, const 
             }
             target = parentTarget;
         }
-        addPath(&scan, file, target, relative);
+        addPath(&scan, QFileInfo(file), target, relative);
     }
     *hasVideo = video;
     return list;
@@ -160,6 +161,15 @@ bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& pr
                                  const std::function<bool()>& betweenFiles, QList<ConversionEntry>* dropped)
 {
     ProfileStore::ensurePhotoRecordsIndex();
+    // One read transaction for all the look-ups, instead of taking and dropping the file's lock and
+    // checking it for changes around each.
+    QSqlDatabase store = ProfileStore::connection();
+    const bool reading = store.transaction();
+    const auto finishReading = qScopeGuard([&] {
+        if (reading)
+            store.commit();
+    });
+    QSqlQuery lookup = ProfileStore::uploadedLookup();
     QList<ConversionEntry> kept;
     QList<ConversionEntry> droppedHere;
     kept.reserve(list->size());
@@ -170,7 +180,7 @@ bool UploadPlanner::dropUploaded(QList<ConversionEntry>* list, const QString& pr
             if (betweenFiles && !betweenFiles())
                 return false;
             const QStringList recorded =
-                ProfileStore::uploadedFingerprints(info.fileName(), profileName, info.size(),
+                ProfileStore::uploadedFingerprints(lookup, info.fileName(), profileName, info.size(),
                                                    QString::number(info.lastModified().toSecsSinceEpoch()));
             if (!recorded.isEmpty() &&
                 recorded.contains(ProfileStore::fileFingerprint(info.absoluteFilePath()))) {
