@@ -10,6 +10,9 @@
 
 #include <zlib.h>
 
+#include <cerrno>
+#include <sys/socket.h>
+
 namespace {
 
 // Enough queued in the socket to keep the line busy between two wake-ups.
@@ -222,17 +225,20 @@ QNetworkReply* HttpConnection::send(const QByteArray& verb, const QNetworkReques
     if (body)
         m_deviceReady = connect(body, &QIODevice::readyRead, this, &HttpConnection::writeBody);
 
-    const QUrl url = request.url();
-    const bool secure = url.scheme() == QLatin1String("https");
-    const int port = url.port(secure ? 443 : 80);
+    m_url = request.url();
+    m_headSent = false;
+    m_reopened = false;
+    const bool secure = m_url.scheme() == QLatin1String("https");
+    const int port = m_url.port(secure ? 443 : 80);
     const bool reusable = m_socket && m_socket->state() == QAbstractSocket::ConnectedState &&
-                          m_host == url.host() && m_port == port && m_secure == secure &&
-                          (!secure || m_socket->isEncrypted()) && m_socket->bytesAvailable() == 0;
+                          m_host == m_url.host() && m_port == port && m_secure == secure &&
+                          (!secure || m_socket->isEncrypted()) && m_socket->bytesAvailable() == 0 &&
+                          peerWaiting();
     if (!reusable) {
-        m_host = url.host();
+        m_host = m_url.host();
         m_port = port;
         m_secure = secure;
-        openSocket(url);
+        openSocket(m_url);
     } else {
         // Like a reply of the network access manager, this one finishes only from the event loop.
         m_phase = Phase::Connecting;
@@ -254,6 +260,16 @@ void HttpConnection::drop()
         // The socket may be the sender of the signal being handled.
         m_socket.release()->deleteLater();
     }
+}
+
+bool HttpConnection::peerWaiting() const
+{
+    // Between two files the thread does not look at the socket, so a server that closed the idle
+    // connection (its keep-alive time is often a few seconds, a video conversion takes longer) has
+    // not been noticed yet. The kernel knows: nothing to read means the server is still listening.
+    char byte = 0;
+    const ssize_t peeked = ::recv(int(m_socket->socketDescriptor()), &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    return peeked < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
 }
 
 void HttpConnection::openSocket(const QUrl& url)
@@ -302,6 +318,7 @@ void HttpConnection::slotConnected()
         m_reply->setSslConfigurationFrom(m_socket->sslConfiguration());
     }
     m_socket->write(m_head);
+    m_headSent = true;
     writeBody();
 }
 
@@ -564,10 +581,23 @@ void HttpConnection::slotDisconnected()
         finishAnswered();
         return;
     }
+    if (reopenUnsent())
+        return;
     if (m_reply)
         fail(QNetworkReply::RemoteHostClosedError, QStringLiteral("Connection closed"));
     else
         drop();
+}
+
+bool HttpConnection::reopenUnsent()
+{
+    // A kept connection that ends before any of the request went out has lost nothing: the request
+    // goes over a new one, once.
+    if (!m_reply || m_headSent || m_reopened)
+        return false;
+    m_reopened = true;
+    openSocket(m_url);
+    return true;
 }
 
 void HttpConnection::slotSocketError()
@@ -577,6 +607,10 @@ void HttpConnection::slotSocketError()
         slotDisconnected();
         return;
     }
+    if (error != QAbstractSocket::SslHandshakeFailedError &&
+        error != QAbstractSocket::ConnectionRefusedError && error != QAbstractSocket::HostNotFoundError &&
+        reopenUnsent())
+        return;
     const QString text = m_socket->errorString();
     if (m_reply)
         fail(socketError(error), text);

@@ -63,7 +63,9 @@ private:
         Exchanging,
     };
 
+    bool peerWaiting() const;
     void openSocket(const QUrl& url);
+    bool reopenUnsent();
     void writeBody();
     bool parseResponse();
     bool parseHead();
@@ -82,6 +84,9 @@ private:
 
     // The request under way.
     QPointer<HttpConnectionReply> m_reply;
+    QUrl m_url;
+    bool m_headSent = false;
+    bool m_reopened = false;
     QByteArray m_verb;
     QByteArray m_head;
     QPointer<QIODevice> m_bodyDevice;

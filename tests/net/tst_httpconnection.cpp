@@ -164,6 +164,9 @@ void TestHttpConnection::answers_data()
     QTest::newRow("answer before the body, then closed")
         << "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: 16\r\n\r\n" + json << true << true
         << int(QNetworkReply::NoError) << 200 << json << 2;
+    QTest::newRow("kept alive, then closed by the server while idle")
+        << "HTTP/1.1 200 OK\r\nContent-Length: 16\r\n\r\n" + json << false << true
+        << int(QNetworkReply::NoError) << 200 << json << 2;
     QTest::newRow("status with its reason")
         << QByteArray("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n") << false << false
         << int(QNetworkReply::ContentNotFoundError) << 404 << QByteArray() << 1;
