@@ -321,7 +321,9 @@ void TestImageConverter::userPathNeverReachesTool()
     QCOMPARE(arguments.first(), QStringLiteral("threads 1 1"));
     QCOMPARE(arguments.at(1), QStringLiteral("password unset"));
     // Huge pages for the tool's buffers, the user's own tunables kept.
-    QCOMPARE(arguments.at(2), QStringLiteral("tunables glibc.malloc.arena_max=2:glibc.malloc.hugetlb=1"));
+    QCOMPARE(arguments.at(2), QStringLiteral("tunables glibc.malloc.arena_max=2:glibc.malloc.hugetlb=1:"
+                                             "glibc.malloc.mmap_threshold=33554432:"
+                                             "glibc.malloc.trim_threshold=1073741824"));
     for (const QString& argument : arguments) {
         QVERIFY2(!argument.contains(QLatin1String("Ürlaub")) && !argument.contains(QLatin1String("Strand")),
                  qPrintable(argument));
