@@ -14,8 +14,8 @@ packages=(
     # lumio-heif-decode: libheif with libavcodec's HEVC decoder.
     libheif-dev libavcodec-dev
     libcpp-httplib-dev libssl-dev openssl
-    # The uploader's connection decodes gzip and deflate answers.
-    zlib1g-dev
+    # The uploader's connection decodes answers in the encodings Qt offers: gzip/deflate, br, zstd.
+    zlib1g-dev libbrotli-dev libzstd-dev
     libgphoto2-dev gphoto2
     librsvg2-bin desktop-file-utils
     fonts-liberation fonts-dejavu-core fonts-noto-cjk

@@ -8,7 +8,9 @@
 #include <QSslSocket>
 #include <QTimer>
 
+#include <brotli/decode.h>
 #include <zlib.h>
+#include <zstd.h>
 
 #include <cerrno>
 #include <sys/socket.h>
@@ -122,6 +124,70 @@ bool inflateBody(QByteArray* body)
     return true;
 }
 
+bool unbrotliBody(QByteArray* body)
+{
+    BrotliDecoderState* state = BrotliDecoderCreateInstance(nullptr, nullptr, nullptr);
+    if (state == nullptr)
+        return false;
+    QByteArray out;
+    size_t availableIn = size_t(body->size());
+    const uint8_t* nextIn = reinterpret_cast<const uint8_t*>(body->constData());
+    BrotliDecoderResult result = BROTLI_DECODER_RESULT_NEEDS_MORE_OUTPUT;
+    uint8_t buffer[64 * 1024];
+    while (result == BROTLI_DECODER_RESULT_NEEDS_MORE_OUTPUT && out.size() <= kLongestBody) {
+        size_t availableOut = sizeof buffer;
+        uint8_t* nextOut = buffer;
+        result =
+            BrotliDecoderDecompressStream(state, &availableIn, &nextIn, &availableOut, &nextOut, nullptr);
+        out.append(reinterpret_cast<const char*>(buffer), qsizetype(sizeof buffer - availableOut));
+    }
+    BrotliDecoderDestroyInstance(state);
+    if (result != BROTLI_DECODER_RESULT_SUCCESS || out.size() > kLongestBody)
+        return false;
+    *body = out;
+    return true;
+}
+
+bool unzstdBody(QByteArray* body)
+{
+    ZSTD_DStream* stream = ZSTD_createDStream();
+    if (stream == nullptr)
+        return false;
+    QByteArray out;
+    ZSTD_inBuffer in{body->constData(), size_t(body->size()), 0};
+    char buffer[64 * 1024];
+    size_t status = 1;
+    while (status != 0 && out.size() <= kLongestBody) {
+        ZSTD_outBuffer chunk{buffer, sizeof buffer, 0};
+        status = ZSTD_decompressStream(stream, &chunk, &in);
+        if (ZSTD_isError(status))
+            break;
+        out.append(buffer, qsizetype(chunk.pos));
+        // Input used up with a frame still open: the answer was cut short.
+        if (status != 0 && in.pos == in.size && chunk.pos < chunk.size)
+            break;
+    }
+    ZSTD_freeDStream(stream);
+    if (status != 0 || out.size() > kLongestBody)
+        return false;
+    *body = out;
+    return true;
+}
+
+// The body in the encoding the server named; false when it cannot be decoded.
+bool decodeBody(const QByteArray& encoding, QByteArray* body)
+{
+    if (encoding.isEmpty() || encoding == "identity" || body->isEmpty())
+        return true;
+    if (encoding == "gzip" || encoding == "x-gzip" || encoding == "deflate")
+        return inflateBody(body);
+    if (encoding == "br")
+        return unbrotliBody(body);
+    if (encoding == "zstd")
+        return unzstdBody(body);
+    return false;
+}
+
 bool hasField(const QList<QPair<QByteArray, QByteArray>>& fields, const QByteArray& name)
 {
     for (const auto& field : fields) {
@@ -166,7 +232,7 @@ QByteArray HttpConnection::requestHead(const QByteArray& verb, const QNetworkReq
     if (!hasField(fields, "Connection"))
         fields.append(qMakePair(QByteArray("Connection"), QByteArray("Keep-Alive")));
     if (!hasField(fields, "Accept-Encoding"))
-        fields.append(qMakePair(QByteArray("Accept-Encoding"), QByteArray("gzip, deflate")));
+        fields.append(qMakePair(QByteArray("Accept-Encoding"), QByteArray("zstd, br, gzip, deflate")));
     if (!hasField(fields, "Accept-Language"))
         fields.append(qMakePair(QByteArray("Accept-Language"), acceptLanguage()));
     if (!hasField(fields, "User-Agent"))
@@ -541,12 +607,9 @@ void HttpConnection::finishAnswered()
 
 void HttpConnection::finish(QNetworkReply::NetworkError error, const QString& text)
 {
-    if (!m_encoding.isEmpty() && m_encoding != "identity" && !m_body.isEmpty()) {
-        if ((m_encoding != "gzip" && m_encoding != "deflate" && m_encoding != "x-gzip") ||
-            !inflateBody(&m_body)) {
-            fail(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer cannot be decoded"));
-            return;
-        }
+    if (!decodeBody(m_encoding, &m_body)) {
+        fail(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer cannot be decoded"));
+        return;
     }
     // A connection is only used again when the exchange ended cleanly on both sides.
     const bool reusable = m_keepAlive && !m_untilClose && m_bodyQueued == m_bodyLength && m_in.isEmpty() &&

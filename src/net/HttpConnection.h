@@ -21,9 +21,9 @@ class QSslSocket;
 // sending them does. Here the body goes straight from the file to the socket.
 // The request looks as the network access manager sends it: the same request line, the same
 // fields in the same order (Host first; the request's own fields; Content-Length; Connection,
-// Accept-Encoding, Accept-Language and User-Agent unless the request names them), except that only
-// gzip and deflate are offered as encodings, the ones decoded here. Nothing is ever sent twice by
-// itself: a request that fails ends with an error and the caller decides. One request at a time.
+// Accept-Encoding, Accept-Language and User-Agent unless the request names them), and it decodes
+// the same encodings. Nothing is ever sent twice by itself: a request that fails ends with an error
+// and the caller decides. One request at a time.
 class HttpConnection : public QObject
 {
     Q_OBJECT

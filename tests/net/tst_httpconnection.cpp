@@ -10,6 +10,9 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <brotli/encode.h>
+#include <zstd.h>
+
 #include <memory>
 
 // A server that reads each request (head and, by its Content-Length, body) and gives the scripted
@@ -116,6 +119,33 @@ QByteArray gzipped(const QByteArray& data)
     return gzip.readAllStandardOutput();
 }
 
+QByteArray brotli(const QByteArray& data)
+{
+    QByteArray out(int(BrotliEncoderMaxCompressedSize(size_t(data.size()))), Qt::Uninitialized);
+    size_t size = size_t(out.size());
+    if (!BrotliEncoderCompress(BROTLI_DEFAULT_QUALITY, BROTLI_DEFAULT_WINDOW, BROTLI_MODE_TEXT,
+                               size_t(data.size()), reinterpret_cast<const uint8_t*>(data.constData()), &size,
+                               reinterpret_cast<uint8_t*>(out.data())))
+        return QByteArray();
+    out.truncate(qsizetype(size));
+    return out;
+}
+
+QByteArray zstd(const QByteArray& data)
+{
+    QByteArray out(qsizetype(ZSTD_compressBound(size_t(data.size()))), Qt::Uninitialized);
+    const size_t size =
+        ZSTD_compress(out.data(), size_t(out.size()), data.constData(), size_t(data.size()), 3);
+    out.truncate(ZSTD_isError(size) ? 0 : qsizetype(size));
+    return out;
+}
+
+QByteArray encoded(const QByteArray& encoding, const QByteArray& body)
+{
+    return "HTTP/1.1 200 OK\r\nContent-Encoding: " + encoding +
+           "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+}
+
 // Waits for the reply; false when it does not finish within the time-out.
 bool finishes(QNetworkReply* reply)
 {
@@ -147,14 +177,19 @@ void TestHttpConnection::answers_data()
     QTest::newRow("HTTP/1.0 to the end of the connection")
         << "HTTP/1.0 200 OK\r\n\r\n" + json << false << true << int(QNetworkReply::NoError) << 200 << json
         << 2;
-    const QByteArray gzip = gzipped(json);
-    QTest::newRow("gzip") << "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: " +
-                                 QByteArray::number(gzip.size()) + "\r\n\r\n" + gzip
-                          << false << false << int(QNetworkReply::NoError) << 200 << json << 1;
-    const QByteArray deflate = qCompress(json).mid(4);
-    QTest::newRow("deflate") << "HTTP/1.1 200 OK\r\nContent-Encoding: deflate\r\nContent-Length: " +
-                                    QByteArray::number(deflate.size()) + "\r\n\r\n" + deflate
-                             << false << false << int(QNetworkReply::NoError) << 200 << json << 1;
+    QTest::newRow("gzip") << encoded("gzip", gzipped(json)) << false << false << int(QNetworkReply::NoError)
+                          << 200 << json << 1;
+    QTest::newRow("deflate") << encoded("deflate", qCompress(json).mid(4)) << false << false
+                             << int(QNetworkReply::NoError) << 200 << json << 1;
+    QTest::newRow("brotli") << encoded("br", brotli(json)) << false << false << int(QNetworkReply::NoError)
+                            << 200 << json << 1;
+    QTest::newRow("zstd") << encoded("zstd", zstd(json)) << false << false << int(QNetworkReply::NoError)
+                          << 200 << json << 1;
+    QTest::newRow("zstd cut short") << encoded("zstd", zstd(json).chopped(3)) << false << false
+                                    << int(QNetworkReply::ProtocolFailure) << 200 << QByteArray() << 2;
+    QTest::newRow("an encoding not offered")
+        << encoded("compress", json) << false << false << int(QNetworkReply::ProtocolFailure) << 200
+        << QByteArray() << 2;
     QTest::newRow("interim answer first")
         << "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 16\r\n\r\n" + json << false
         << false << int(QNetworkReply::NoError) << 200 << json << 1;
@@ -261,16 +296,7 @@ void TestHttpConnection::sameHeadAsNetworkAccessManager()
     QCOMPARE(own->error(), QNetworkReply::NoError);
     QCOMPARE(server.heads.size(), 2);
 
-    // Only the encodings offered differ: those decoded here.
-    QList<QByteArray> expected = server.heads.at(0).split('\n');
-    QList<QByteArray> actual = server.heads.at(1).split('\n');
-    QCOMPARE(expected.size(), actual.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        if (expected.at(i).startsWith("Accept-Encoding:"))
-            QCOMPARE(actual.at(i), QByteArray("Accept-Encoding: gzip, deflate\r"));
-        else
-            QCOMPARE(actual.at(i), expected.at(i));
-    }
+    QCOMPARE(server.heads.at(1), server.heads.at(0));
 }
 
 LUMIO_TEST_MAIN(TestHttpConnection)
