@@ -320,12 +320,7 @@ void HttpConnection::drop()
 {
     if (m_reply)
         fail(QNetworkReply::OperationCanceledError, QStringLiteral("Operation canceled"));
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->abort();
-        // The socket may be the sender of the signal being handled.
-        m_socket.release()->deleteLater();
-    }
+    discardSocket();
 }
 
 bool HttpConnection::peerWaiting() const
@@ -338,13 +333,19 @@ bool HttpConnection::peerWaiting() const
     return peeked < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
 }
 
+void HttpConnection::discardSocket()
+{
+    if (!m_socket)
+        return;
+    m_socket->disconnect(this);
+    m_socket->abort();
+    // The socket may be the sender of the signal being handled.
+    m_socket.release()->deleteLater();
+}
+
 void HttpConnection::openSocket(const QUrl& url)
 {
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->abort();
-        m_socket.release()->deleteLater();
-    }
+    discardSocket();
     m_socket = std::make_unique<QSslSocket>();
     QSslSocket* socket = m_socket.get();
     connect(socket, &QSslSocket::bytesWritten, this, &HttpConnection::slotBytesWritten);

@@ -64,6 +64,7 @@ private:
     };
 
     bool peerWaiting() const;
+    void discardSocket();
     void openSocket(const QUrl& url);
     bool reopenUnsent();
     void writeBody();

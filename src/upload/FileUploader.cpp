@@ -176,10 +176,8 @@ void FileUploader::waitForReply()
 QNetworkRequest FileUploader::sessionRequest(const QString& path) const
 {
     QNetworkRequest request(QUrl(m_baseUrl + path));
-    // The session is the login's and goes by hand: the kept manager must neither replace it with nor
-    // collect cookies that later replies set, so every request carries what the first one did.
-    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
-    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    // The session is the login's: every request carries it as the first one did, whatever cookies
+    // later replies set.
     if (!m_cookies.isEmpty())
         request.setRawHeader("Cookie", RequestHeaders::cookieValue(m_cookies));
     return request;
@@ -188,8 +186,7 @@ QNetworkRequest FileUploader::sessionRequest(const QString& path) const
 void FileUploader::dropConnections()
 {
     // A connection that failed or timed out may be half-closed or hold the rest of an unread reply;
-    // the next request must not meet it. Only once its reply is gone: this ends the manager's
-    // network thread.
+    // the next request must not meet it.
     m_connection->drop();
 }
 

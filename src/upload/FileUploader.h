@@ -118,7 +118,7 @@ private:
     std::unique_ptr<BandwidthLimit> m_bandwidthLimit;
     std::unique_ptr<UploadBody> m_uploadFile;
     const DeviceImportMap* m_deviceMap;
-    // The run's own manager, in this thread; null outside run().
+    // The run's own connection, in this thread; null outside run().
     HttpConnection* m_connection = nullptr;
     QNetworkReply* m_reply = nullptr;
     QEventLoop* m_loop = nullptr;
