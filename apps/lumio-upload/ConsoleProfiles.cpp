@@ -8,8 +8,11 @@
 #include "SecurityConfirm.h"
 #include "ServerProfile.h"
 #include "VexaLocale.h"
+#include "WatchConfig.h"
+#include "WatchService.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -113,6 +116,32 @@ int storeFailure(const QString& what)
 bool nameExists(const QString& name)
 {
     return ProfileStore::profileNamesDescending().contains(name);
+}
+
+// A background watcher follows its profile: renamed with it, stopped when it goes. Says what happened;
+// false after a systemctl failure.
+bool followWatch(const QString& profile, const QString& renamedTo)
+{
+    if (!QFileInfo::exists(WatchConfig::pathFor(profile)))
+        return true;
+    WatchService service;
+    if (renamedTo.isEmpty())
+        service.disable(profile);
+    else
+        service.rename(profile, renamedTo);
+    const WatchService::Outcome outcome = service.waitForFinished();
+    if (outcome == WatchService::Outcome::Failed) {
+        printError(service.errorString());
+        return false;
+    }
+    if (!renamedTo.isEmpty())
+        printLine(QStringLiteral("Folders kept uploaded moved to %1.").arg(WatchConfig::pathFor(renamedTo)));
+    if (outcome == WatchService::Outcome::Done)
+        printLine(renamedTo.isEmpty()
+                      ? QStringLiteral("Stopped and disabled %1.").arg(WatchService::unitName(profile))
+                      : QStringLiteral("Stopped %1, enabled and started %2.")
+                            .arg(WatchService::unitName(profile), WatchService::unitName(renamedTo)));
+    return true;
 }
 
 int checkEntries(const ProfileRules::Entries& entries, const QString& currentName)
@@ -380,6 +409,8 @@ int ConsoleProfiles::edit(const ConsoleOptions& options)
                                        QStringLiteral("serverdst"), wanted.album);
     printLine(QStringLiteral("Profile \"%1\" changed: %2, account %3.")
                   .arg(summary.profname, baseUrlOf(summary), summary.account));
+    if (summary.profname != old.profname && !followWatch(old.profname, summary.profname))
+        return ConsoleOptions::ExitFailure;
     return ConsoleOptions::ExitSuccess;
 }
 
@@ -406,6 +437,8 @@ int ConsoleProfiles::remove(const ConsoleOptions& options)
     if (nameExists(options.profile))
         return storeFailure(QStringLiteral("remove profile \"%1\"").arg(options.profile));
     printLine(QStringLiteral("Profile \"%1\" removed, with its upload records.").arg(options.profile));
+    if (!followWatch(options.profile, QString()))
+        return ConsoleOptions::ExitFailure;
     return ConsoleOptions::ExitSuccess;
 }
 

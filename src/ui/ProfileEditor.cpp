@@ -300,13 +300,22 @@ void ProfileEditor::slotEditProfile()
     if (runServerSettings(summary) != QDialog::Accepted)
         return;
     ProfileStore::updateProfileSummary(oldName, *summary);
-    if (summary->profname != oldName) {
+    const QString newName = summary->profname;
+    if (newName != oldName) {
         const ProfileSummary changed = *summary;
         m_summaries.remove(oldName);
         m_summaries.insert(changed.profname, changed);
     }
     reattachModel();
     slotClearSelect();
+    // A watcher started under the old name would look for a profile that no longer exists.
+    if (newName != oldName && ProfileWatchStatus::read(oldName).isConfigured()) {
+        m_watchService.waitForFinished();
+        m_watchProfile = newName;
+        m_watchFolder.clear();
+        setCursor(Qt::BusyCursor);
+        m_watchService.rename(oldName, newName);
+    }
 }
 
 void ProfileEditor::slotDeleteProfile()

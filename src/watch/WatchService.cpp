@@ -75,6 +75,32 @@ void WatchService::disable(const QString& profile)
     start(profile, {{QStringLiteral("disable"), QStringLiteral("--now"), unitName(profile)}}, true);
 }
 
+void WatchService::rename(const QString& from, const QString& to)
+{
+    if (m_busy)
+        return;
+    // The folders go with the profile whatever systemd answers; a config already under the new name
+    // belongs to no profile (names are unique), so it gives way.
+    const QString oldPath = WatchConfig::pathFor(from);
+    const QString newPath = WatchConfig::pathFor(to);
+    if (QFileInfo::exists(newPath))
+        QFile::remove(newPath);
+    if (!QFile::rename(oldPath, newPath)) {
+        m_busy = true;
+        m_profile = to;
+        const QString error = QStringLiteral("cannot move %1 to %2").arg(oldPath, newPath);
+        QTimer::singleShot(0, this, [this, error] { finish(Outcome::Failed, error); });
+        return;
+    }
+    const QString oldUnit = unitName(from);
+    const QString newUnit = unitName(to);
+    start(to,
+          {{QStringLiteral("disable"), QStringLiteral("--now"), oldUnit},
+           {QStringLiteral("enable"), newUnit},
+           {QStringLiteral("restart"), newUnit}},
+          false);
+}
+
 void WatchService::start(const QString& profile, const QList<QStringList>& steps, bool removeConfig)
 {
     if (m_busy)

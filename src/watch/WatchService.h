@@ -9,7 +9,8 @@
 class QProcess;
 
 // The systemd user unit lumio-upload-watch@PROFILE.service that keeps a profile's folders uploaded:
-// enables and (re)starts it, or stops and disables it and removes the profile's watch config. Runs
+// enables and (re)starts it, stops and disables it and removes the profile's watch config, or moves both
+// to a renamed profile. Runs
 // `systemctl --user` as a child process without blocking the event loop ($LUMIO_SYSTEMCTL names
 // another program); one request at a time.
 class WatchService : public QObject
@@ -39,6 +40,9 @@ public:
     void enable(const QString& profile);
     // Stops and disables the unit, then removes the config.
     void disable(const QString& profile);
+    // For a renamed profile: moves the config to the new name at once, then stops and disables the old
+    // name's unit and enables and starts the new one's.
+    void rename(const QString& from, const QString& to);
     // Runs an event loop until the request under way has finished; its outcome.
     Outcome waitForFinished();
 

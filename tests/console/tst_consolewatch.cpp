@@ -446,6 +446,42 @@ void TestConsoleWatch::watchCommands()
                           "--user restart lumio-upload-watch@Home.service",
                           "--user disable --now lumio-upload-watch@Home.service",
                           "--user enable lumio-upload-watch@Home.service"}));
+
+    // The watch follows its profile: a new name moves it, removing the profile stops it.
+    env.remove(QStringLiteral("FAIL"));
+    QVERIFY(recorded.remove());
+    ServerProfile spare;
+    spare.setAll(QStringLiteral("Spare"), QStringLiteral("127.0.0.1"), m_server->port(), false,
+                 QStringLiteral("demo"), QStringLiteral("demo"), true, QString(), false, true, true, false,
+                 QStringLiteral("RENAME"), QString(), {1});
+    ProfileStore::createProfile(spare);
+    QCOMPARE(watch({QStringLiteral("enable"), QStringLiteral("Spare"), m_folder}).exitCode, 0);
+    const auto profile = [&env](const QStringList& arguments) {
+        return ConsoleRun::run(ConsoleRun::uploader(), QStringList{QStringLiteral("profile")} + arguments,
+                               env);
+    };
+    run = profile({QStringLiteral("edit"), QStringLiteral("Spare"), QStringLiteral("--rename"),
+                   QStringLiteral("Cottage")});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY(!QFileInfo::exists(WatchConfig::pathFor(QStringLiteral("Spare"))));
+    WatchConfig moved;
+    QString error;
+    QVERIFY2(moved.read(WatchConfig::pathFor(QStringLiteral("Cottage")), &error), qPrintable(error));
+    QCOMPARE(moved.paths, QStringList{m_folder});
+    QVERIFY2(run.out.contains("Stopped lumio-upload-watch@Spare.service, enabled and started "
+                              "lumio-upload-watch@Cottage.service."),
+             run.out.constData());
+    run = profile({QStringLiteral("remove"), QStringLiteral("Cottage"), QStringLiteral("--yes")});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY(!QFileInfo::exists(WatchConfig::pathFor(QStringLiteral("Cottage"))));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(recorded.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             (QStringList{"--user enable lumio-upload-watch@Spare.service",
+                          "--user restart lumio-upload-watch@Spare.service",
+                          "--user disable --now lumio-upload-watch@Spare.service",
+                          "--user enable lumio-upload-watch@Cottage.service",
+                          "--user restart lumio-upload-watch@Cottage.service",
+                          "--user disable --now lumio-upload-watch@Cottage.service"}));
 }
 
 void TestConsoleWatch::unitVerifies()

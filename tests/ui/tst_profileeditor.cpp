@@ -115,6 +115,7 @@ private slots:
     void doubleClickStartsAnUpload_data();
     void doubleClickStartsAnUpload();
     void createButtonListsTheNewProfile();
+    void editIconSavesTheSettings_data();
     void editIconSavesTheSettings();
     void keyboardMovesTheRowAndFocus();
     void rowTextIsReadable_data();
@@ -477,9 +478,25 @@ void TestProfileEditor::createButtonListsTheNewProfile()
     QCOMPARE(create->state(), VexaIcon::Normal);
 }
 
+void TestProfileEditor::editIconSavesTheSettings_data()
+{
+    QTest::addColumn<bool>("watched"); // a folder is kept uploaded with the profile
+    QTest::newRow("profile alone") << false;
+    QTest::newRow("its watcher follows the new name") << true;
+}
+
 void TestProfileEditor::editIconSavesTheSettings()
 {
+    QFETCH(bool, watched);
     storeProfile(QStringLiteral("Office"), QStringLiteral("10.0.0.1"), QStringLiteral("jane"));
+    QTemporaryDir dir;
+    qputenv("LUMIO_SYSTEMCTL", fakeSystemctl(dir).toLocal8Bit());
+    if (watched) {
+        WatchConfig watch;
+        watch.paths = QStringList{dir.path()};
+        QString error;
+        QVERIFY2(watch.write(WatchConfig::pathFor(QStringLiteral("Office")), &error), qPrintable(error));
+    }
     ProfileEditor editor(nullptr, 3, &m_manager);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -503,6 +520,19 @@ void TestProfileEditor::editIconSavesTheSettings()
     QVERIFY(ProfileStore::loadProfile(QStringLiteral("Office 2"), &stored));
     QCOMPARE(stored.account, QStringLiteral("john"));
     QVERIFY(!ProfileStore::profileExists(QStringLiteral("Office")));
+
+    QTRY_VERIFY(!editor.watchService()->isBusy());
+    QCOMPARE(m_prompter->messageTexts(), QStringList());
+    QVERIFY(!QFileInfo::exists(WatchConfig::pathFor(QStringLiteral("Office"))));
+    QCOMPARE(QFileInfo::exists(WatchConfig::pathFor(QStringLiteral("Office 2"))), watched);
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("systemctl.log"))),
+             watched ? QStringLiteral("--user disable --now lumio-upload-watch@Office.service\n"
+                                      "--user enable lumio-upload-watch@Office\\x202.service\n"
+                                      "--user restart lumio-upload-watch@Office\\x202.service\n")
+                     : QString());
+    if (watched)
+        QCOMPARE(editor.viewModel()->index(0, 0).data(Qt::UserRole + 1).toString(),
+                 QStringLiteral("Not running"));
 }
 
 void TestProfileEditor::keyboardMovesTheRowAndFocus()
