@@ -79,6 +79,9 @@ ServerSettings::ServerSettings(QWidget* parent, QNetworkAccessManager* manager, 
     // Without a keyring a remembered password stays in the profile database; the user should know.
     VexaStyle::applyWidgetStyle(m_ui->m_plbKeyring, kLabelStyle, 300);
     m_ui->m_plbKeyring->setWordWrap(true);
+    // The grid of this fixed-size page gives a wrapped label only the height of its size hint; the
+    // note takes the room all its lines need from the space above the buttons.
+    m_ui->m_plbKeyring->setMinimumHeight(m_ui->m_plbKeyring->heightForWidth(m_ui->m_plbKeyring->width()));
     m_ui->m_plbKeyring->setVisible(!PasswordVault::isAvailable());
     for (QRadioButton* radio : {m_ui->m_pradLumio, m_ui->m_pradPersonalLumio})
         VexaStyle::applyWidgetStyle(radio, kRadioStyle);

@@ -6,11 +6,13 @@
 #include "ServerProfile.h"
 #include "ServerSettings.h"
 #include "TestEnvironment.h"
+#include "VexaLocale.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
@@ -18,6 +20,7 @@
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -52,6 +55,8 @@ private slots:
     void filledFromTheSummary();
     void httpsKeepsThePort();
     void savePasswordBoxDisablesTheEdit();
+    void keyringNoteFits_data();
+    void keyringNoteFits();
     void refusals_data();
     void refusals();
     void nameInAnotherCase_data();
@@ -164,6 +169,33 @@ void TestServerSettings::savePasswordBoxDisablesTheEdit()
     auto* note = widget<QLabel>(&dialog, "m_plbKeyring");
     QVERIFY(!note->isHidden());
     QVERIFY(note->text().contains(QLatin1String("profile database")));
+}
+
+void TestServerSettings::keyringNoteFits_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& file : QDir(QStringLiteral(":/")).entryList({QStringLiteral("*.qm")}))
+        QTest::newRow(qPrintable(file)) << QFileInfo(file).completeBaseName();
+}
+
+// Every line of the note is shown, above the buttons, in every language.
+void TestServerSettings::keyringNoteFits()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(VexaLocale::translationFileFor(language)));
+    QCoreApplication::installTranslator(&translator);
+    ProfileSummary summary = summaryOf(QStringLiteral("Home"));
+    ServerSettings dialog(nullptr, &m_manager, &summary);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCoreApplication::removeTranslator(&translator);
+    auto* note = widget<QLabel>(&dialog, "m_plbKeyring");
+    QVERIFY(note->isVisible());
+    const int needed = note->heightForWidth(note->width());
+    QVERIFY2(note->height() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(note->height()).arg(needed)));
+    auto* save = widget<QPushButton>(&dialog, "m_pbtnSave");
+    QVERIFY(note->mapTo(&dialog, QPoint(0, note->height())).y() <= save->mapTo(&dialog, QPoint()).y());
 }
 
 void TestServerSettings::refusals_data()
