@@ -2,7 +2,8 @@
 # Conversion benchmark (not a test: it prints figures and ratios, it asserts nothing).
 #  1. One photo: the converter's convert command against the plain command without the read hint,
 #     on a 24 MP and a 12 MP JPEG: speed-up, output sizes, PSNR of the XL thumbnails. Both run with
-#     ImageMagick on one thread, as the converters run it.
+#     ImageMagick on one thread, as the converters run it. Also the thumbnail steps alone on a picture
+#     read and shrunk already: the most any read hint could give.
 #  2. 20 photos of 24 MP through 1 and 2 converter threads against the same convert commands run by
 #     a shell with the same parallelism: overhead ratios, and two converters against one.
 #  3. A 30-second 1080p clip, medium and mobile, through the video converter against the same
