@@ -2,13 +2,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
-// Runs the screenshot tool and checks that every dialog and wizard page came out as a real picture.
+#include <memory>
+#include <vector>
+
+// Runs the screenshot tool and checks that every dialog and wizard page came out as a real picture, and
+// that no translation is too long for its place.
 class TestScreenshots : public QObject
 {
     Q_OBJECT
@@ -18,6 +23,7 @@ private slots:
     void picture_data();
     void picture();
     void nothingElseWritten();
+    void noTextCutInAnyLanguage();
 
 private:
     QTemporaryDir m_folder;
@@ -90,6 +96,36 @@ void TestScreenshots::nothingElseWritten()
 {
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files).size(), 18);
     QCOMPARE(m_listed.size(), 18);
+}
+
+// The tool reports every label and button whose text does not fit; one run per translation, all at
+// once (they mostly wait for the pages' timers).
+void TestScreenshots::noTextCutInAnyLanguage()
+{
+    const QStringList translations =
+        QDir(TestEnvironment::sourceDir() + QStringLiteral("/resources/translations"))
+            .entryList({QStringLiteral("*.ts")});
+    QVERIFY(translations.size() >= 20);
+    QTemporaryDir folder;
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (const QString& file : translations) {
+        const QString language = QFileInfo(file).completeBaseName();
+        auto tool = std::make_unique<QProcess>();
+        tool->setObjectName(language);
+        tool->start(TestEnvironment::binDir() + QStringLiteral("/lumio-screenshots"),
+                    {QStringLiteral("--language"), language, folder.filePath(language)});
+        runs.push_back(std::move(tool));
+    }
+    QStringList cut;
+    for (const std::unique_ptr<QProcess>& tool : runs) {
+        QVERIFY(tool->waitForFinished(180000));
+        QVERIFY2(tool->exitStatus() == QProcess::NormalExit && tool->exitCode() == 0,
+                 qPrintable(tool->objectName()));
+        for (const QString& line : QString::fromUtf8(tool->readAllStandardError()).split(QLatin1Char('\n')))
+            if (line.startsWith(QLatin1String("cut text: ")))
+                cut.append(tool->objectName() + QLatin1String(": ") + line);
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
 LUMIO_TEST_MAIN(TestScreenshots)

@@ -26,6 +26,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -143,7 +144,32 @@ bool ScreenshotSession::run()
 
 void ScreenshotSession::save(QWidget* widget, const QString& name)
 {
+    reportCutTexts(widget, name);
     savePicture(widget->grab(), name);
+}
+
+void ScreenshotSession::reportCutTexts(QWidget* window, const QString& name)
+{
+    const auto report = [&name](const QWidget* widget, const QString& text, const QSize& needed) {
+        std::fprintf(stderr, "cut text: %s %s \"%s\" needs %dx%d, has %dx%d\n", qUtf8Printable(name),
+                     qUtf8Printable(widget->objectName()), qUtf8Printable(text.simplified()), needed.width(),
+                     needed.height(), widget->width(), widget->height());
+    };
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty())
+            continue;
+        const QSize needed = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                               : label->minimumSizeHint();
+        if (needed.width() > label->width() || needed.height() > label->height())
+            report(label, label->text(), needed);
+    }
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window) || button->text().isEmpty())
+            continue;
+        const QSize needed = button->sizeHint();
+        if (needed.width() > button->width())
+            report(button, button->text(), needed);
+    }
 }
 
 void ScreenshotSession::savePicture(const QPixmap& picture, const QString& name)

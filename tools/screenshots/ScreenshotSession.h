@@ -7,7 +7,8 @@ class QPixmap;
 class QWidget;
 
 // Renders the program's dialogs and wizard pages, filled with made-up data, into PNG files in one
-// folder. Expects an isolated data and temporary folder and discovery kept on loopback.
+// folder, and says on standard error ("cut text: ...") where a translation does not fit. Expects an isolated
+// data and temporary folder and discovery kept on loopback.
 class ScreenshotSession
 {
 public:
@@ -29,6 +30,8 @@ private:
     void uploadWizard();
     void albumBrowser();
     void save(QWidget* widget, const QString& name);
+    // Reports on standard error every label and button of the window whose text does not fit.
+    void reportCutTexts(QWidget* window, const QString& name);
     void savePopup(QWidget* window, QWidget* popup, const QString& name);
     void savePicture(const QPixmap& picture, const QString& name);
 
