@@ -266,7 +266,6 @@ QNetworkReply* HttpConnection::send(const QByteArray& verb, const QNetworkReques
     if (m_reply)
         fail(QNetworkReply::OperationCanceledError, QStringLiteral("Operation canceled"));
     m_reply = reply;
-    m_verb = verb;
     m_bodyDevice = body;
     m_bodyData = body ? QByteArray() : data;
     m_bodyLength = body ? body->size() : data.size();
@@ -276,18 +275,7 @@ QNetworkReply* HttpConnection::send(const QByteArray& verb, const QNetworkReques
     m_head = requestHead(verb, request, m_bodyLength);
     m_bodyQueued = 0;
     m_bodyReported = 0;
-    m_in.clear();
-    m_headDone = false;
-    m_answered = false;
-    m_status = 0;
-    m_reason.clear();
-    m_fields.clear();
-    m_keepAlive = true;
-    m_chunked = false;
-    m_untilClose = false;
-    m_remaining = 0;
-    m_body.clear();
-    m_encoding.clear();
+    m_answer = Answer();
     if (body)
         m_deviceReady = connect(body, &QIODevice::readyRead, this, &HttpConnection::writeBody);
 
@@ -427,21 +415,21 @@ void HttpConnection::slotBytesWritten()
         m_reply->noteSent(sent, m_bodyLength);
     }
     writeBody();
-    if (m_reply && m_answered && bodyOut())
+    if (m_reply && m_answer.answered && bodyOut())
         finishAnswered();
 }
 
 void HttpConnection::slotReadyRead()
 {
-    m_in += m_socket->readAll();
+    m_answer.in += m_socket->readAll();
     if (!m_reply || m_phase != Phase::Exchanging) {
         // Bytes no request asked for: the connection cannot be trusted with the next one.
         drop();
         return;
     }
-    if (m_answered) {
+    if (m_answer.answered) {
         // More than the answer: the connection cannot be trusted with the next request.
-        m_keepAlive = false;
+        m_answer.keepAlive = false;
         finishAnswered();
         return;
     }
@@ -450,26 +438,26 @@ void HttpConnection::slotReadyRead()
 
 bool HttpConnection::parseResponse()
 {
-    if (!m_headDone && !parseHead())
+    if (!m_answer.headDone && !parseHead())
         return false;
     return parseBody();
 }
 
 bool HttpConnection::parseHead()
 {
-    while (!m_headDone) {
-        const qsizetype end = m_in.indexOf('\n');
+    while (!m_answer.headDone) {
+        const qsizetype end = m_answer.in.indexOf('\n');
         if (end < 0) {
-            if (m_in.size() > kLongestHead)
+            if (m_answer.in.size() > kLongestHead)
                 fail(QNetworkReply::ProtocolFailure,
                      QStringLiteral("The server's answer has no end of its head"));
             return false;
         }
-        QByteArray line = m_in.left(end);
-        m_in.remove(0, end + 1);
+        QByteArray line = m_answer.in.left(end);
+        m_answer.in.remove(0, end + 1);
         if (line.endsWith('\r'))
             line.chop(1);
-        if (m_status == 0) {
+        if (m_answer.status == 0) {
             const QList<QByteArray> parts = line.split(' ');
             bool number = false;
             const int status = parts.size() >= 2 ? parts.at(1).toInt(&number) : 0;
@@ -477,9 +465,9 @@ bool HttpConnection::parseHead()
                 fail(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer is not HTTP"));
                 return false;
             }
-            m_status = status;
-            m_reason = line.mid(parts.at(0).size() + parts.at(1).size() + 2).trimmed();
-            m_keepAlive = !line.startsWith("HTTP/1.0");
+            m_answer.status = status;
+            m_answer.reason = line.mid(parts.at(0).size() + parts.at(1).size() + 2).trimmed();
+            m_answer.keepAlive = !line.startsWith("HTTP/1.0");
             continue;
         }
         if (!line.isEmpty()) {
@@ -489,28 +477,28 @@ bool HttpConnection::parseHead()
                      QStringLiteral("The server's answer has a garbled field"));
                 return false;
             }
-            m_fields.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+            m_answer.fields.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
             continue;
         }
         // An interim answer (100 Continue) comes before the real one.
-        if (m_status < 200 && m_status != 101) {
-            m_status = 0;
-            m_fields.clear();
+        if (m_answer.status < 200 && m_answer.status != 101) {
+            m_answer.status = 0;
+            m_answer.fields.clear();
             continue;
         }
-        m_headDone = true;
+        m_answer.headDone = true;
     }
 
     qint64 length = -1;
-    for (const auto& [name, value] : std::as_const(m_fields)) {
+    for (const auto& [name, value] : std::as_const(m_answer.fields)) {
         const QByteArray lower = value.toLower();
         if (name.compare("Connection", Qt::CaseInsensitive) == 0) {
             if (lower.contains("close"))
-                m_keepAlive = false;
+                m_answer.keepAlive = false;
             else if (lower.contains("keep-alive"))
-                m_keepAlive = true;
+                m_answer.keepAlive = true;
         } else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0) {
-            m_chunked = lower.contains("chunked");
+            m_answer.chunked = lower.contains("chunked");
         } else if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
             bool number = false;
             length = value.toLongLong(&number);
@@ -519,75 +507,73 @@ bool HttpConnection::parseHead()
                 return false;
             }
         } else if (name.compare("Content-Encoding", Qt::CaseInsensitive) == 0) {
-            m_encoding = lower;
+            m_answer.encoding = lower;
         }
     }
-    if (m_status == 204 || m_status == 304)
-        m_remaining = 0;
-    else if (m_chunked)
-        m_remaining = -1;
+    if (m_answer.status == 204 || m_answer.status == 304)
+        m_answer.remaining = 0;
+    else if (m_answer.chunked)
+        m_answer.remaining = -1;
     else if (length >= 0)
-        m_remaining = length;
+        m_answer.remaining = length;
     else
-        m_untilClose = true;
-    m_reply->noteHead(m_status, m_reason, m_fields);
+        m_answer.untilClose = true;
+    m_reply->noteHead(m_answer.status, m_answer.reason, m_answer.fields);
     return true;
 }
 
 bool HttpConnection::parseBody()
 {
-    if (m_untilClose) {
-        m_body += m_in;
-        m_in.clear();
-        if (m_body.size() > kLongestBody)
+    if (m_answer.untilClose) {
+        m_answer.body += m_answer.in;
+        m_answer.in.clear();
+        if (m_answer.body.size() > kLongestBody)
             fail(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer is too long"));
         return false;
     }
-    // m_remaining: bytes of the body or of the current chunk still to come; for a chunked body -1
-    // while a chunk's size line is awaited, -2 for the line break after a chunk, -3 in the trailer.
     for (;;) {
-        if (m_remaining > 0) {
-            const qint64 take = qMin<qint64>(m_remaining, m_in.size());
-            m_body += m_in.left(take);
-            m_in.remove(0, take);
-            m_remaining -= take;
-            if (m_remaining > 0)
+        if (m_answer.remaining > 0) {
+            const qint64 take = qMin<qint64>(m_answer.remaining, m_answer.in.size());
+            m_answer.body += m_answer.in.left(take);
+            m_answer.in.remove(0, take);
+            m_answer.remaining -= take;
+            if (m_answer.remaining > 0)
                 return false;
-            if (m_chunked)
-                m_remaining = -2;
+            if (m_answer.chunked)
+                m_answer.remaining = -2;
             continue;
         }
-        if (m_remaining == 0)
+        if (m_answer.remaining == 0)
             break;
-        const qsizetype end = m_in.indexOf('\n');
+        const qsizetype end = m_answer.in.indexOf('\n');
         if (end < 0) {
-            if (m_in.size() > kLongestHead)
+            if (m_answer.in.size() > kLongestHead)
                 fail(QNetworkReply::ProtocolFailure,
                      QStringLiteral("The server's answer has a garbled chunk"));
             return false;
         }
-        QByteArray line = m_in.left(end).trimmed();
-        m_in.remove(0, end + 1);
-        if (m_remaining == -2) {
-            m_remaining = -1;
-        } else if (m_remaining == -3) {
+        QByteArray line = m_answer.in.left(end).trimmed();
+        m_answer.in.remove(0, end + 1);
+        if (m_answer.remaining == -2) {
+            m_answer.remaining = -1;
+        } else if (m_answer.remaining == -3) {
             if (line.isEmpty())
-                m_remaining = 0;
+                m_answer.remaining = 0;
         } else {
             bool number = false;
             const qint64 size = line.split(';').first().trimmed().toLongLong(&number, 16);
-            if (!number || size < 0 || m_body.size() + size > kLongestBody) {
+            if (!number || size < 0 || m_answer.body.size() + size > kLongestBody) {
                 fail(QNetworkReply::ProtocolFailure,
                      QStringLiteral("The server's answer has a garbled chunk"));
                 return false;
             }
-            m_remaining = size > 0 ? size : -3;
+            m_answer.remaining = size > 0 ? size : -3;
         }
     }
     // A server may answer before it has read the whole body (nginx does for a fixed answer). The
     // rest still goes out, so that the connection stays usable, unless the server closes it.
-    m_answered = true;
-    if (!m_keepAlive || bodyOut())
+    m_answer.answered = true;
+    if (!m_answer.keepAlive || bodyOut())
         finishAnswered();
     return true;
 }
@@ -599,30 +585,30 @@ bool HttpConnection::bodyOut() const
 
 void HttpConnection::finishAnswered()
 {
-    const QNetworkReply::NetworkError error = statusError(m_status);
+    const QNetworkReply::NetworkError error = statusError(m_answer.status);
     finish(error, error == QNetworkReply::NoError
                       ? QString()
                       : QStringLiteral("Error transferring %1 - server replied: %2")
-                            .arg(m_reply->url().toString(), QString::fromLatin1(m_reason)));
+                            .arg(m_reply->url().toString(), QString::fromLatin1(m_answer.reason)));
 }
 
 void HttpConnection::finish(QNetworkReply::NetworkError error, const QString& text)
 {
-    if (!decodeBody(m_encoding, &m_body)) {
+    if (!decodeBody(m_answer.encoding, &m_answer.body)) {
         fail(QNetworkReply::ProtocolFailure, QStringLiteral("The server's answer cannot be decoded"));
         return;
     }
     // A connection is only used again when the exchange ended cleanly on both sides.
-    const bool reusable = m_keepAlive && !m_untilClose && m_bodyQueued == m_bodyLength && m_in.isEmpty() &&
-                          m_socket && m_socket->bytesToWrite() == 0;
+    const bool reusable = m_answer.keepAlive && !m_answer.untilClose && m_bodyQueued == m_bodyLength &&
+                          m_answer.in.isEmpty() && m_socket && m_socket->bytesToWrite() == 0;
     HttpConnectionReply* reply = m_reply;
-    const QByteArray body = m_body;
+    const QByteArray body = m_answer.body;
     m_reply = nullptr;
     m_phase = Phase::Idle;
     disconnect(m_deviceReady);
     m_bodyDevice = nullptr;
     m_bodyData.clear();
-    m_body.clear();
+    m_answer.body.clear();
     if (!reusable)
         drop();
     if (reply)
@@ -631,17 +617,17 @@ void HttpConnection::finish(QNetworkReply::NetworkError error, const QString& te
 
 void HttpConnection::fail(QNetworkReply::NetworkError error, const QString& text)
 {
-    m_keepAlive = false;
-    m_encoding.clear();
-    m_body.clear();
+    m_answer.keepAlive = false;
+    m_answer.encoding.clear();
+    m_answer.body.clear();
     finish(error, text);
 }
 
 void HttpConnection::slotDisconnected()
 {
-    if (m_reply && (m_answered || (m_headDone && m_untilClose))) {
-        m_untilClose = false;
-        m_keepAlive = false;
+    if (m_reply && (m_answer.answered || (m_answer.headDone && m_answer.untilClose))) {
+        m_answer.untilClose = false;
+        m_answer.keepAlive = false;
         finishAnswered();
         return;
     }

@@ -88,27 +88,31 @@ private:
     QUrl m_url;
     bool m_headSent = false;
     bool m_reopened = false;
-    QByteArray m_verb;
     QByteArray m_head;
     QPointer<QIODevice> m_bodyDevice;
     QByteArray m_bodyData;
     qint64 m_bodyLength = 0;
     qint64 m_bodyQueued = 0;
     qint64 m_bodyReported = 0;
-    qint64 m_written = 0;
     QMetaObject::Connection m_deviceReady;
 
-    // The answer as it arrives.
-    QByteArray m_in;
-    bool m_headDone = false;
-    bool m_answered = false;
-    int m_status = 0;
-    QByteArray m_reason;
-    QList<QPair<QByteArray, QByteArray>> m_fields;
-    bool m_keepAlive = true;
-    bool m_chunked = false;
-    bool m_untilClose = false;
-    qint64 m_remaining = 0;
-    QByteArray m_body;
-    QByteArray m_encoding;
+    // The answer as it arrives; a fresh one for each request.
+    struct Answer
+    {
+        QByteArray in;
+        bool headDone = false;
+        bool answered = false;
+        int status = 0;
+        QByteArray reason;
+        QList<QPair<QByteArray, QByteArray>> fields;
+        bool keepAlive = true;
+        bool chunked = false;
+        bool untilClose = false;
+        // Bytes of the body or of the current chunk still to come; for a chunked body -1 while a
+        // chunk's size line is awaited, -2 for the line break after a chunk, -3 in the trailer.
+        qint64 remaining = 0;
+        QByteArray body;
+        QByteArray encoding;
+    };
+    Answer m_answer;
 };
